@@ -1,0 +1,13 @@
+# Warnings and sanitizers shared by every target of the project.
+add_library(zufora_options INTERFACE)
+target_compile_options(zufora_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+  -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wnull-dereference)
+if(ZUFORA_WERROR)
+  target_compile_options(zufora_options INTERFACE -Werror)
+endif()
+if(ZUFORA_SANITIZE)
+  target_compile_options(zufora_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(zufora_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,83 @@
+#include "lang/MessageCatalogue.h"
+
+#include <array>
+#include <string_view>
+
+#include "text/Cp1252.h"
+
+namespace zufora {
+namespace {
+
+struct Entry {
+  std::string_view name;
+  std::string_view default_text;  // UTF-8 in the source, cp1252 in the catalogue
+};
+
+// clang-format off
+constexpr std::array<Entry, kMessageCount> kEntries = {{
+    {"MessageArmCount", "Gültige Anzahl für Studienarme eingeben!"},
+    {"MessagePatientCount", "Gültige Patientenzahl eingeben!"},
+    {"MessageCenterCount", "Gültige Anzahl für Zentren eingeben!"},
+    {"MessageCheckListEachCenter",
+     "Studienzentren kann nur ausgewählt werden, wenn im Studiendesign "
+     "'Randomisierungsliste für jedes Zentrum' markiert ist!"},
+    {"MessageCenterPatientCount", "Ungültige Patientenzahl für die einzelnen Zentren!"},
+    {"MessageInvalidParameter", "Ungültige Paramter - Liste nicht korrekt abgeschlossen!"},
+    {"MessageBlockRestictions",
+     "Blöcke konnten nicht generiert werden, Blockgröße zu stark eingeschränkt?"},
+    {"MessageValidNumber", "Eingabewert: gültige Zahl im Bereich von 1 bis"},
+    {"MessageValidRatio", "Gültige Ratios für Studienarme eingeben!"},
+    {"MessageArmPatientCount",
+     "Die Anzahl der Studienarme darf nicht größer als die Patientenzahl sein!"},
+    {"MessageValidBlockSize", "Gültige Blockgröße eingeben!"},
+    {"MessageExpectedSampleSize", "Bitte erwartete Fallzahl für jedes Zentrum angeben!"},
+    {"MessageRatioSampleSize",
+     "Die verwendeten Ratios der Studienarme passen nicht zur angegebenen Fallzahl. Abbrechen?"},
+    {"MessageRatioSampleSize2",
+     "Die verwendeten Ratios der Studienarme passen nicht zur angegebenen Fallzahl."},
+    {"MessageBlockSize", "Die minimale Blockgröße muß kleiner als die maximale Blockgröße sein."},
+    {"MessageBlockSizeRatio",
+     "Die minimale Blockgröße paßt nicht zur Ratio bzw. Anzahl der Studienarme. Abbrechen?"},
+    {"MessageSampleSizeError",
+     "Die Summe der Fallzahlen für die Zentren übersteigt die Studiefallzahl. "
+     "Soll die Studienfallzahl angepaßt werden?"},
+    {"MessageSampleSizeError2",
+     "Die Summe der Fallzahlen für die Zentren ist kleiner als die Studienfallzahl."},
+    {"MessageErrorFileOpen", "Fehler beim Öffnen der Datei"},
+    {"LabelBlock", "Block"},
+}};
+// clang-format on
+
+// Component 0 of FormLang is the group box; the entries follow in catalogue order.
+constexpr std::size_t kFirstEntryComponent = 1;
+
+}  // namespace
+
+std::string_view MessageName(Message message) {
+  return kEntries[static_cast<std::size_t>(message)].name;
+}
+
+MessageCatalogue::MessageCatalogue() : window_("FormLang", "Language") {
+  window_.Add(
+      {.name = "GroupBoxMessages", .class_name = "TGroupBox", .caption = "Messages", .hint = ""});
+  for (const Entry& entry : kEntries) {
+    window_.Add({.name = std::string(entry.name),
+                 .class_name = "TLabel",
+                 .caption = Cp1252Literal(entry.default_text),
+                 .hint = ""});
+  }
+}
+
+const std::string& MessageCatalogue::Text(Message message) const {
+  return *window_.Components()[kFirstEntryComponent + static_cast<std::size_t>(message)].caption;
+}
+
+std::string MessageCatalogue::ValidNumberMessage() const {
+  return Text(Message::MessageValidNumber) + " 2147483647";
+}
+
+std::string MessageCatalogue::ErrorFileOpenMessage(std::string_view file_name) const {
+  return Text(Message::MessageErrorFileOpen) + " " + std::string(file_name);
+}
+
+}  // namespace zufora

@@ -1,0 +1,372 @@
+#include "random/ListGenerator.h"
+
+#include <cstdlib>
+
+#include "design/Limits.h"
+#include "lang/FixedMessages.h"
+#include "text/IntegerText.h"
+
+namespace zufora {
+namespace {
+
+// Consecutive rejected block size draws after which a design counts as undrawable.
+constexpr int kMaxRejectedDraws = 1000;
+
+}  // namespace
+
+ListGenerator::ListGenerator(StudyDesign& design, const MessageCatalogue& messages,
+                             MessageSink& sink, ParkMillerShuffleGenerator& generator)
+    : design_(design), messages_(messages), sink_(sink), generator_(generator) {}
+
+GenerationResult ListGenerator::Generate() {
+  GenerationResult result;
+  result.study_name = design_.study_name;
+  if (!ReadAndCheckDesign()) {
+    return result;
+  }
+  bool complete = true;
+  if (!design_.per_centre_lists) {
+    RandomizationList& list = result.lists.emplace_back();
+    list.seed = shown_seed_;
+    list.planned_patients = design_.checked.sample_size;
+    DrawList(list, complete);
+    result.complete = complete;
+    return result;
+  }
+
+  if (centre_count_ == 0) {
+    sink_.ShowPlain(FixedMessages::InternalError61());
+    result.leaves_list_empty = true;
+    return result;
+  }
+  // All centre seeds come first, drawn from the study seed in centre order.
+  std::vector<std::int32_t> centre_seeds(static_cast<std::size_t>(centre_count_));
+  for (std::int32_t& centre_seed : centre_seeds) {
+    centre_seed = static_cast<std::int32_t>(-ScaleToSeedRange(generator_.Next(working_seed_)));
+  }
+  result.lists.reserve(centre_seeds.size());
+  for (std::int32_t c = 1; c <= centre_count_; ++c) {
+    const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
+    if (!n) {
+      sink_.ShowPlain(messages_.Text(Message::MessageCenterPatientCount));
+      result.lists.clear();
+      result.leaves_list_empty = true;
+      return result;
+    }
+    RandomizationList& list = result.lists.emplace_back();
+    list.centre = c;
+    working_seed_ = centre_seeds[static_cast<std::size_t>(c - 1)];
+    list.seed = -working_seed_;
+    list.planned_patients = *n;
+    DrawList(list, complete);
+  }
+  result.complete = complete;
+  return result;
+}
+
+void ListGenerator::DrawList(RandomizationList& list, bool& complete) {
+  auto block_sizes = DrawBlockSizes(list.planned_patients);
+  if (!block_sizes) {
+    complete = false;
+    return;
+  }
+  list.block_sizes = *std::move(block_sizes);
+  if (!FillBlocks(list.block_sizes, list.planned_patients, list.allocations)) {
+    complete = false;
+  }
+}
+
+std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
+  ratios_.clear();
+  std::int64_t sum = 0;
+  for (std::int32_t row = 1; row <= arm_count; ++row) {
+    const auto ratio = ParseIntegerText(design_.arms.Cell(kArmRatioColumn, row));
+    if (!ratio || *ratio < 0) {
+      sink_.ShowPlain(messages_.Text(Message::MessageValidRatio));
+      return std::nullopt;
+    }
+    ratios_.push_back(*ratio);
+    sum += *ratio;
+  }
+  return sum;
+}
+
+bool ListGenerator::ReadAndCheckDesign() {
+  const auto seed = ParseIntegerText(design_.seed);
+  if (!seed) {
+    sink_.ShowPlain(messages_.ValidNumberMessage());
+    return false;
+  }
+  // -(-2^31) does not exist: that seed stays as it is, as state word and as shown.
+  shown_seed_ = *seed == INT32_MIN ? INT32_MIN : std::abs(*seed);
+  working_seed_ = *seed == INT32_MIN ? INT32_MIN : -shown_seed_;
+
+  if (!ReadRatios(design_.checked.arm_count)) {
+    return false;
+  }
+
+  if (design_.block_mode == BlockSizeMode::Fixed) {
+    const auto fixed = ParseIntegerText(design_.fixed_block_size);
+    if (!fixed || *fixed < 1) {
+      sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
+      return false;
+    }
+    fixed_block_size_ = *fixed;
+  } else {
+    const auto minimum = ParseIntegerText(design_.min_block_size);
+    const auto maximum = minimum ? ParseIntegerText(design_.max_block_size) : std::nullopt;
+    if (!minimum || !maximum) {
+      sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
+      return false;
+    }
+    min_block_size_ = *minimum;
+    max_block_size_ = *maximum;
+  }
+
+  if (!CheckListDesign(design_.checked.sample_size)) {
+    return false;
+  }
+  if (!design_.per_centre_lists) {
+    return true;
+  }
+
+  const auto centres = ParseIntegerText(design_.centre_count);
+  if (!centres || *centres < 0 || *centres > kMaxCentres) {
+    sink_.ShowPlain(messages_.Text(Message::MessageCenterCount));
+    return false;
+  }
+  centre_count_ = *centres;
+  design_.checked.centre_count = centre_count_;
+
+  std::int64_t patients = 0;
+  for (std::int32_t c = 1; c <= centre_count_; ++c) {
+    const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
+    if (!n || *n < 0) {
+      sink_.ShowPlain(messages_.Text(Message::MessageCenterPatientCount));
+      return false;
+    }
+    patients += *n;
+    if (patients > kMaxPatients) {
+      sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
+      return false;
+    }
+    if (!CheckListDesign(*n)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ListGenerator::AskAbandon(const std::string& text, Page page) {
+  if (!sink_.AskQuestion(text)) {
+    return false;
+  }
+  sink_.ActivatePage(page);
+  return true;
+}
+
+void ListGenerator::Notice(const std::string& text, Page page) {
+  sink_.ShowNotice(text);
+  sink_.ActivatePage(page);
+}
+
+bool ListGenerator::CheckListDesign(std::int32_t n) {
+  const auto arms = ParseIntegerText(design_.arm_count);
+  if (!arms || *arms < 1 || *arms > kMaxArms) {
+    sink_.ShowPlain(messages_.Text(Message::MessageArmCount));
+    sink_.ActivatePage(Page::TabSheetDesign);
+    return false;
+  }
+  const std::int32_t a = *arms;
+  design_.checked.arm_count = a;
+
+  const auto patients = ParseIntegerText(design_.sample_size);
+  if (!patients || *patients < 0 || *patients > kMaxPatients) {
+    sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
+    sink_.ActivatePage(Page::TabSheetDesign);
+    return false;
+  }
+  design_.checked.sample_size = *patients;
+
+  if (a > *patients) {
+    sink_.ShowPlain(messages_.Text(Message::MessageArmPatientCount));
+    sink_.ActivatePage(Page::TabSheetDesign);
+  }
+
+  const auto ratio_sum = ReadRatios(a);
+  if (!ratio_sum) {
+    return false;
+  }
+  if (*ratio_sum == 0) {
+    sink_.ShowPlain(messages_.Text(Message::MessageValidRatio));
+    return false;
+  }
+  const std::int64_t r = *ratio_sum;
+  ratio_sum_ = r;
+  const bool fixed = design_.block_mode == BlockSizeMode::Fixed;
+  const std::int64_t f = fixed_block_size_;
+  const std::int64_t v_min = min_block_size_;
+  const std::int64_t v_max = max_block_size_;
+
+  if (r != a) {
+    if (n % r != 0 &&
+        AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::TabSheetArme)) {
+      return false;
+    }
+    if (fixed) {
+      if (f % r != 0 &&
+          AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::TabSheetArme)) {
+        return false;
+      }
+      if (n % f != 0) {
+        Notice(messages_.Text(Message::MessageRatioSampleSize2), Page::TabSheetBlock);
+        return false;
+      }
+    } else {
+      if (v_min >= v_max) {
+        Notice(messages_.Text(Message::MessageBlockSize), Page::TabSheetBlock);
+        return false;
+      }
+      if ((v_min < r || v_min % r > 0 || n / 2 < v_min) &&
+          AskAbandon(messages_.Text(Message::MessageBlockSizeRatio), Page::TabSheetBlock)) {
+        return false;
+      }
+    }
+  } else {
+    if (n % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitSampleSize(), Page::TabSheetArme)) {
+      return false;
+    }
+    if (fixed) {
+      if (f % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitBlockSize(), Page::TabSheetArme)) {
+        return false;
+      }
+      if (n % f != 0) {
+        Notice(FixedMessages::BlockSizeDoesNotFitPatients(), Page::TabSheetBlock);
+        return false;
+      }
+    } else {
+      if (v_min >= v_max) {
+        Notice(FixedMessages::MinimumNotBelowMaximum(), Page::TabSheetBlock);
+        return false;
+      }
+      if ((a > v_min || v_min % a > 0 || n / 2 < v_min) &&
+          AskAbandon(FixedMessages::MinimumDoesNotFitArms(), Page::TabSheetBlock)) {
+        return false;
+      }
+    }
+  }
+  // A minimum below the ratio sum, even when accepted, makes blocks of size 0 drawable,
+  // and those would never fill the list.
+  if (!fixed && v_min < r) {
+    sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
+    sink_.ActivatePage(Page::TabSheetBlock);
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int32_t n) {
+  std::vector<std::int32_t> sizes;
+  if (n <= 0) {
+    return sizes;
+  }
+  if (design_.block_mode == BlockSizeMode::Fixed) {
+    // The checks guarantee that F divides n; should it not, the last block is cut so
+    // that every position still belongs to a block.
+    const std::int32_t f = fixed_block_size_;
+    sizes.assign(static_cast<std::size_t>(n / f), f);
+    if (n % f != 0) {
+      sizes.push_back(n % f);
+    }
+    return sizes;
+  }
+
+  const std::int64_t r = ratio_sum_;
+  const std::int64_t v_min = min_block_size_;
+  const std::int64_t drawable = (max_block_size_ - v_min) / r + 1;
+  const std::int64_t base = v_min / r;
+  std::int64_t total = 0;
+  int rejected = 0;
+  while (total < n) {
+    ++rejected;
+    const std::int64_t d = IndexBelow(generator_.Next(working_seed_), drawable);
+    std::int64_t size = r * (base + d);
+    if (total + size > n) {
+      size = n - total;
+      sizes.push_back(static_cast<std::int32_t>(size));
+      total = n;
+      rejected = 0;
+    } else if (n - total - size >= v_min) {
+      sizes.push_back(static_cast<std::int32_t>(size));
+      total += size;
+      rejected = 0;
+    }
+    if (rejected > kMaxRejectedDraws) {
+      sink_.ShowPlain(messages_.Text(Message::MessageBlockRestictions));
+      return std::nullopt;
+    }
+  }
+  return sizes;
+}
+
+const std::vector<ListGenerator::ArmQuota>& ListGenerator::QuotasFor(std::int32_t block_size) {
+  if (block_size != quota_block_size_) {
+    quota_block_size_ = block_size;
+    quotas_.clear();
+    // The last arm is never drawn: it takes the positions the others leave.
+    for (std::size_t i = 0; i + 1 < ratios_.size(); ++i) {
+      const std::int64_t quota = std::int64_t{block_size} * ratios_[i] / ratio_sum_;
+      if (quota > 0) {
+        quotas_.push_back({static_cast<std::int32_t>(i + 1), quota});
+      }
+    }
+  }
+  return quotas_;
+}
+
+bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std::int32_t n,
+                               std::vector<Allocation>& allocations) {
+  const auto last_arm = static_cast<std::int32_t>(ratios_.size());
+  allocations.assign(static_cast<std::size_t>(n > 0 ? n : 0), Allocation{0, 0, false});
+  quota_block_size_ = -1;
+  std::int64_t pos = 0;
+  for (const std::int32_t block : block_sizes) {
+    if (block <= 0) {
+      break;
+    }
+    if (pos + block > n) {
+      sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
+      allocations.resize(static_cast<std::size_t>(pos));
+      return false;
+    }
+    Allocation* const first = allocations.data() + pos;
+    for (const ArmQuota& arm_quota : QuotasFor(block)) {
+      for (std::int64_t left = arm_quota.quota; left > 0;) {
+        const std::int64_t k = IndexBelow(generator_.Next(working_seed_), block);
+        if (first[k].arm == 0) {
+          first[k].arm = arm_quota.arm;
+          --left;
+        }
+      }
+    }
+    for (std::int32_t k = 0; k < block; ++k) {
+      if (first[k].arm == 0) {
+        first[k].arm = last_arm;
+      }
+    }
+    first[block - 1].ends_block = true;
+    pos += block;
+  }
+  allocations.resize(static_cast<std::size_t>(pos));
+  for (std::size_t i = 0; i < allocations.size(); ++i) {
+    allocations[i].patient_number = static_cast<std::int32_t>(i + 1);
+  }
+  return true;
+}
+
+GenerationResult GenerateLists(StudyDesign& design, const MessageCatalogue& messages,
+                               MessageSink& sink, ParkMillerShuffleGenerator& generator) {
+  return ListGenerator(design, messages, sink, generator).Generate();
+}
+
+}  // namespace zufora

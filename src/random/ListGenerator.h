@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "design/MessageSink.h"
+#include "design/StudyDesign.h"
+#include "lang/MessageCatalogue.h"
+#include "random/ParkMillerShuffleGenerator.h"
+#include "random/RandomizationList.h"
+
+namespace zufora {
+
+// One press of "Generieren": reads and checks the design (updating its checked
+// numbers), asks the misfit questions, draws the block sizes and fills the blocks from
+// the design's seed, in a fixed order of draws, so that the same design and seed always
+// give the same lists. Messages, questions and page switches go to the sink, their
+// texts read from the catalogue at that moment.
+//
+// Designs that cannot be drawn are refused before anything is drawn: an arm count
+// below 1 or above kMaxArms, negative ratios or a ratio sum of 0, a fixed block size
+// below 1, a minimum block size below the ratio sum (also when its question was
+// answered No), negative sample or centre sizes, more patients than kMaxPatients in
+// all lists together, a centre count below 0 or above kMaxCentres.
+class ListGenerator {
+ public:
+  ListGenerator(StudyDesign& design, const MessageCatalogue& messages, MessageSink& sink,
+                ParkMillerShuffleGenerator& generator);
+
+  GenerationResult Generate();
+
+  // The steps of a generation, public for tests; each reports its own failure.
+  bool ReadAndCheckDesign();
+  bool CheckListDesign(std::int32_t n);
+  std::optional<std::vector<std::int32_t>> DrawBlockSizes(std::int32_t n);
+  // The arm of each of the n positions, block by block; false after
+  // MessageInvalidParameter when a block would reach beyond the list.
+  bool FillBlocks(const std::vector<std::int32_t>& block_sizes, std::int32_t n,
+                  std::vector<Allocation>& allocations);
+
+  // The working seed, the state word of the generator for this generation.
+  std::int32_t& WorkingSeed() { return working_seed_; }
+
+ private:
+  struct ArmQuota {
+    std::int32_t arm;
+    std::int64_t quota;
+  };
+
+  std::optional<std::int64_t> ReadRatios(std::int32_t arm_count);
+  bool AskAbandon(const std::string& text, Page page);
+  void Notice(const std::string& text, Page page);
+  void DrawList(RandomizationList& list, bool& complete);
+  const std::vector<ArmQuota>& QuotasFor(std::int32_t block_size);
+
+  StudyDesign& design_;
+  const MessageCatalogue& messages_;
+  MessageSink& sink_;
+  ParkMillerShuffleGenerator& generator_;
+
+  // Working values of the generation.
+  std::int32_t working_seed_ = 0;
+  std::int32_t shown_seed_ = 0;
+  std::vector<std::int32_t> ratios_;
+  std::int64_t ratio_sum_ = 0;
+  std::int32_t fixed_block_size_ = 0;
+  std::int32_t min_block_size_ = 0;
+  std::int32_t max_block_size_ = 0;
+  std::int32_t centre_count_ = 0;
+
+  // Quotas of the last block size filled: equal blocks need them only once.
+  std::int32_t quota_block_size_ = -1;
+  std::vector<ArmQuota> quotas_;
+};
+
+// Convenience for callers that need only the result.
+GenerationResult GenerateLists(StudyDesign& design, const MessageCatalogue& messages,
+                               MessageSink& sink, ParkMillerShuffleGenerator& generator);
+
+}  // namespace zufora
