@@ -1,5 +1,6 @@
 #include "random/ListText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <vector>
@@ -19,39 +20,66 @@ void AppendSeedNote(std::string& out, std::int32_t seed) {
   out += ')';
 }
 
-// Arm descriptions by arm number, looked up once per list text.
-std::vector<std::string_view> ArmDescriptions(const StudyDesign& design, std::int32_t arms) {
-  std::vector<std::string_view> descriptions(static_cast<std::size_t>(arms) + 1);
-  for (std::int32_t arm = 1; arm <= arms; ++arm) {
-    descriptions[static_cast<std::size_t>(arm)] = design.arms.Cell(kArmDescriptionColumn, arm);
-  }
-  return descriptions;
-}
-
-std::int32_t HighestArm(const GenerationResult& result) {
+// What follows the patient number on an allocation line of each arm:
+// TAB, arm number, TAB, description, LF. Built once per list text.
+std::vector<std::string> AllocationLineTails(const GenerationResult& result,
+                                             const StudyDesign& design) {
   std::int32_t highest = 0;
   for (const RandomizationList& list : result.lists) {
     for (const Allocation& allocation : list.allocations) {
       highest = allocation.arm > highest ? allocation.arm : highest;
     }
   }
-  return highest;
+  std::vector<std::string> tails(static_cast<std::size_t>(highest) + 1);
+  for (std::int32_t arm = 1; arm <= highest; ++arm) {
+    std::string& tail = tails[static_cast<std::size_t>(arm)];
+    tail += '\t';
+    AppendNumber(tail, arm);
+    tail += '\t';
+    tail += design.arms.Cell(kArmDescriptionColumn, arm);
+    tail += '\n';
+  }
+  return tails;
 }
 
-std::size_t EstimatedSize(const GenerationResult& result, const ListTextOptions& options,
-                          const std::vector<std::string_view>& descriptions) {
-  std::size_t longest = 0;
-  for (const std::string_view description : descriptions) {
-    longest = description.size() > longest ? description.size() : longest;
-  }
-  std::size_t size = result.study_name.size() + 64;
-  for (const RandomizationList& list : result.lists) {
-    size += 64 + list.allocations.size() * (longest + 16);
-    if (options.mark_blocks) {
-      size += list.block_sizes.size() * (options.block_separator.size() + 1);
+std::size_t DecimalLength(std::int32_t value) {
+  char digits[12];
+  return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr -
+                                  digits);
+}
+
+// The bytes of the allocation lines and separators of one list.
+std::size_t AllocationBytes(const RandomizationList& list, const std::vector<std::string>& tails,
+                            const ListTextOptions& options) {
+  std::size_t size = 0;
+  for (const Allocation& allocation : list.allocations) {
+    size += DecimalLength(allocation.patient_number) +
+            tails[static_cast<std::size_t>(allocation.arm)].size();
+    if (allocation.ends_block && options.mark_blocks) {
+      size += options.block_separator.size() + 1;
     }
   }
   return size;
+}
+
+// The allocation lines and separators of one list, written into a buffer sized for them
+// exactly beforehand: the bulk of the text, so it avoids any per-character bookkeeping.
+void AppendAllocations(std::string& text, const RandomizationList& list, std::size_t size,
+                       const std::vector<std::string>& tails, const ListTextOptions& options) {
+  const std::string& separator = options.block_separator;
+  const std::size_t start = text.size();
+  text.resize(start + size);
+  char* out = text.data() + start;
+  char* const end = text.data() + text.size();
+  for (const Allocation& allocation : list.allocations) {
+    out = std::to_chars(out, end, allocation.patient_number).ptr;
+    const std::string& tail = tails[static_cast<std::size_t>(allocation.arm)];
+    out = std::copy(tail.begin(), tail.end(), out);
+    if (allocation.ends_block && options.mark_blocks) {
+      out = std::copy(separator.begin(), separator.end(), out);
+      *out++ = '\n';
+    }
+  }
 }
 
 }  // namespace
@@ -62,12 +90,22 @@ std::string RenderListText(const GenerationResult& result, const StudyDesign& de
   if (result.leaves_list_empty) {
     return text;
   }
-  const auto descriptions = ArmDescriptions(design, HighestArm(result));
-  text.reserve(EstimatedSize(result, options, descriptions));
+  const auto tails = AllocationLineTails(result, design);
+  std::vector<std::size_t> allocation_bytes;
+  std::size_t total = result.study_name.size() + 1;
+  for (const RandomizationList& list : result.lists) {
+    allocation_bytes.push_back(AllocationBytes(list, tails, options));
+    total += allocation_bytes.back() + options.center_caption.size() + 64 +
+             (list.centre ? design.centres.Cell(kCentreNumberColumn, *list.centre).size() +
+                                design.centres.Cell(kCentreDescriptionColumn, *list.centre).size()
+                          : 0);
+  }
+  text.reserve(total);
 
   text += result.study_name;
   text += '\n';
-  for (const RandomizationList& list : result.lists) {
+  for (std::size_t i = 0; i < result.lists.size(); ++i) {
+    const RandomizationList& list = result.lists[i];
     if (!list.centre) {
       if (options.show_seed) {
         AppendSeedNote(text, list.seed);
@@ -85,18 +123,7 @@ std::string RenderListText(const GenerationResult& result, const StudyDesign& de
       }
       text += '\n';
     }
-    for (const Allocation& allocation : list.allocations) {
-      AppendNumber(text, allocation.patient_number);
-      text += '\t';
-      AppendNumber(text, allocation.arm);
-      text += '\t';
-      text += descriptions[static_cast<std::size_t>(allocation.arm)];
-      text += '\n';
-      if (allocation.ends_block && options.mark_blocks) {
-        text += options.block_separator;
-        text += '\n';
-      }
-    }
+    AppendAllocations(text, list, allocation_bytes[i], tails, options);
   }
   return text;
 }

@@ -1,5 +1,6 @@
 #include "random/ParkMillerShuffleGenerator.h"
 
+#include <bit>
 #include <cmath>
 #include <stdexcept>
 
@@ -25,25 +26,15 @@ void LehmerStep(std::int32_t& s) {
   }
 }
 
-// value / (2^31 - 1) rounded to the nearest single-precision number, computed exactly
-// with integers: the quotient carries 25 significant bits (24 + a guard bit). A tie is
-// impossible because the divisor is an odd prime, so the guard bit alone decides.
-float ToUnitInterval(std::int32_t value) {
-  if (value <= 0) {
-    return 0.0f;
-  }
-  const auto numerator = static_cast<std::uint64_t>(value);
-  const auto divisor = static_cast<std::uint64_t>(ParkMillerShuffleGenerator::kModulus);
-  int shift = 0;  // quotient = floor(value * 2^shift / divisor), in [2^24, 2^25)
-  while ((numerator << shift) < (divisor << 24)) {
-    ++shift;
-  }
-  const std::uint64_t quotient = (numerator << shift) / divisor;
-  const std::uint64_t significand = (quotient >> 1) + (quotient & 1u);
-  return std::ldexp(static_cast<float>(significand), 1 - shift);
-}
-
 }  // namespace
+
+// The double product with the double nearest to 1 / (2^31 - 1), rounded to single
+// precision, gives the correctly rounded quotient for every value 1..2147483389: checked
+// for all of them against rounding of the exact quotient, and sampled by the tests.
+float ToUnitInterval(std::int32_t value) {
+  constexpr double kReciprocal = 1.0 / ParkMillerShuffleGenerator::kModulus;
+  return static_cast<float>(static_cast<double>(value) * kReciprocal);
+}
 
 void ParkMillerShuffleGenerator::Refill(std::int32_t& state) {
   if (state < 0 && state != INT32_MIN) {
@@ -78,13 +69,14 @@ std::int64_t IndexBelow(float u, std::int64_t n) {
   if (n <= 0 || !(u > 0.0f)) {
     return 0;
   }
-  if (n >= (std::int64_t{1} << 32) || !(u < 1.0f)) {
+  if (n >= (std::int64_t{1} << 32) || !(u < 1.0f) || !std::isnormal(u)) {
     throw std::invalid_argument("IndexBelow needs 0 <= u < 1 and n < 2^32");
   }
-  int exponent = 0;
-  const float mantissa = std::frexp(u, &exponent);  // u = mantissa * 2^exponent
-  const auto significand = static_cast<std::uint64_t>(std::ldexp(mantissa, 24));
-  const int shift = 24 - exponent;  // u = significand * 2^-shift, shift >= 24
+  // u = significand * 2^(exponent - 150) with a 24-bit significand; the product with
+  // n < 2^32 fits 56 bits, and the shift is at least 24 because u < 1.
+  const auto bits = std::bit_cast<std::uint32_t>(u);
+  const std::uint64_t significand = (bits & 0x7FFFFFu) | 0x800000u;
+  const auto shift = 150u - (bits >> 23);
   const std::uint64_t product = significand * static_cast<std::uint64_t>(n);
   return shift >= 64 ? 0 : static_cast<std::int64_t>(product >> shift);
 }

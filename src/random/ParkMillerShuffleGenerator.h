@@ -29,6 +29,10 @@ class ParkMillerShuffleGenerator {
   std::int32_t last_value_ = 0;  // 0: the table has not been filled yet
 };
 
+// The output scaling of a shuffle table value: value / (2^31 - 1) rounded to the nearest
+// single-precision number, for 0 <= value <= 2147483389 (larger values are clamped).
+float ToUnitInterval(std::int32_t value);
+
 // floor(u * n), computed exactly for every n below 2^32 (a double product is exact
 // only below 2^29). For a generator output u and n >= 1 the result lies in 0..n-1.
 std::int64_t IndexBelow(float u, std::int64_t n);

@@ -127,3 +127,44 @@ TEST(ScaleToSeedRange, IsAWholeNumberInRange) {
 
 }  // namespace
 }  // namespace zufora
+
+namespace zufora {
+namespace {
+
+// value / (2^31 - 1) rounded to nearest single precision, with integers only: a quotient
+// of 25 significant bits, rounded up when its guard bit is set (no ties: the divisor is
+// an odd prime).
+float ExactlyRoundedQuotient(std::int32_t value) {
+  const auto numerator = static_cast<std::uint64_t>(value);
+  const std::uint64_t divisor = 2147483647;
+  int shift = 0;
+  while ((numerator << shift) < (divisor << 24)) {
+    ++shift;
+  }
+  const std::uint64_t quotient = (numerator << shift) / divisor;
+  const std::uint64_t significand = (quotient >> 1) + (quotient & 1u);
+  return std::ldexp(static_cast<float>(significand), 1 - shift);
+}
+
+TEST(ToUnitInterval, IsTheCorrectlyRoundedQuotient) {
+  std::vector<std::int32_t> values = {1, 2, 3, 2147483389, 2147483388, 1073741823, 1073741824};
+  for (int bit = 1; bit < 31; ++bit) {
+    for (int delta = -3; delta <= 3; ++delta) {
+      values.push_back((1 << bit) + delta);
+    }
+  }
+  std::uint32_t lcg = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    lcg = lcg * 1664525u + 1013904223u;
+    values.push_back(static_cast<std::int32_t>(lcg % 2147483389u) + 1);
+  }
+  for (const std::int32_t value : values) {
+    if (value >= 1 && value <= 2147483389) {
+      ASSERT_EQ(ToUnitInterval(value), ExactlyRoundedQuotient(value)) << value;
+    }
+  }
+  EXPECT_EQ(ToUnitInterval(1), 0x1p-31f * (2147483648.0f / 2147483647.0f));
+}
+
+}  // namespace
+}  // namespace zufora

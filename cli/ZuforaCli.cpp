@@ -1,0 +1,115 @@
+#include "ZuforaCli.h"
+
+#include <exception>
+#include <type_traits>
+
+#include "CommandLine.h"
+#include "StreamMessageSink.h"
+#include "design/DesignPages.h"
+#include "files/FileAccess.h"
+#include "lang/ProgramTexts.h"
+#include "random/ListExport.h"
+#include "text/Cp1252.h"
+
+#ifndef ZUFORA_VERSION
+#define ZUFORA_VERSION "unknown"
+#endif
+
+namespace zufora::cli {
+namespace {
+
+int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& err,
+             const CalendarClock& clock) {
+  ProgramTexts texts;
+  if (options.language_file) {
+    const FirstShowResult first_show = RunFirstShow(texts, *options.language_file);
+    if (first_show.language_file != LanguageFileStatus::kRead) {
+      err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
+      return kExitFailure;
+    }
+  } else {
+    ApplyFirstShowTexts(texts, nullptr);  // the built-in texts, without the window's notice
+  }
+  std::optional<std::string> seed;
+  if (options.seed) {
+    seed = Utf8ToCp1252(*options.seed);
+    if (!seed) {
+      err << "zufora-cli: the seed holds characters that a design cannot store\n";
+      return kExitFailure;
+    }
+  }
+
+  StreamMessageSink sink(err, !options.accept_misfits);
+  ParkMillerShuffleGenerator generator;
+  DesignPages pages(texts, sink, generator, clock);
+
+  switch (pages.BitBtnLoadClick(options.design_file)) {
+    case DesignPages::LoadOutcome::Loaded:
+      break;
+    case DesignPages::LoadOutcome::MissingFile:
+      err << "zufora-cli: the design file " << options.design_file << " does not exist\n";
+      return kExitFailure;
+    case DesignPages::LoadOutcome::Refused:
+    case DesignPages::LoadOutcome::Unreadable:
+    case DesignPages::LoadOutcome::Cancelled:
+      return kExitFailure;  // the message has been shown
+  }
+  if (seed) {
+    pages.SetEditZZ(*seed);
+  }
+  pages.MovePage(Page::TabSheetListe);
+  if (pages.ActivePage() != Page::TabSheetListe) {
+    return kExitIncomplete;  // a check of the design page kept it in front
+  }
+  pages.SetCheckBoxBlocks(options.mark_blocks);
+  pages.SetCheckBoxSeed(options.show_seed);
+  const bool complete = pages.BitBtnStartClick();
+
+  if (options.output_file) {
+    ReplaceFileContents(*options.output_file, ExportBytes(pages.RichEditList()));
+  } else {
+    out << Cp1252ToUtf8(pages.RichEditList());
+  }
+  return complete ? kExitComplete : kExitIncomplete;
+}
+
+int ProposeSeedCommand(const ProposeSeedOptions& options, std::ostream& out,
+                       const CalendarClock& clock) {
+  ParkMillerShuffleGenerator generator;
+  const CalendarClock fixed = [&options] { return *options.time; };
+  out << ProposeSeed(generator, options.time ? fixed : clock) << '\n';
+  return kExitComplete;
+}
+
+}  // namespace
+
+int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                 const CalendarClock& clock) {
+  const Command command = ParseCommandLine(arguments);
+  try {
+    return std::visit(
+        [&](const auto& request) -> int {
+          using Request = std::decay_t<decltype(request)>;
+          if constexpr (std::is_same_v<Request, GenerateOptions>) {
+            return Generate(request, out, err, clock);
+          } else if constexpr (std::is_same_v<Request, ProposeSeedOptions>) {
+            return ProposeSeedCommand(request, out, clock);
+          } else if constexpr (std::is_same_v<Request, HelpRequest>) {
+            out << request.text;
+            return kExitComplete;
+          } else if constexpr (std::is_same_v<Request, VersionRequest>) {
+            out << "zufora-cli " << ZUFORA_VERSION << '\n';
+            return kExitComplete;
+          } else {
+            err << request.text;
+            return kExitFailure;
+          }
+        },
+        command);
+  } catch (const std::exception& error) {
+    err << "zufora-cli: " << error.what() << '\n';
+    return kExitFailure;
+  }
+}
+
+}  // namespace zufora::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "design/StudyDesign.h"
+#include "files/IniDocument.h"
+
+namespace zufora {
+
+// The captions written into the centre table's heading row when a design is read:
+// LabelCenter, LabelCenterId, LabelCenterDescr, LabelSampleSize.
+using CentreHeadings = std::array<std::string, kCentreColumns>;
+
+// Writes every key of a design into `file`, in the order of the sections Design, Arme,
+// Zentren, Bloecke, Zufall; keys this does not write stay as they are. Texts are written
+// as they stand (a CR or LF in one, which no single-line field can hold, is written as a
+// blank, see IniDocument::Set); Multicenter and Fix as "1" or "0"; each table's Anzahl is
+// its row count - 1, followed by all its rows, the centre table in full whether
+// per-centre lists is on or off.
+void WriteDesign(const StudyDesign& design, IniDocument& file);
+
+// Why a design file was refused before anything was read into the pages.
+struct DesignFileRefusal {
+  std::string text;  // cp1252, ready to show as a plain message
+};
+
+// Reads a design file into `design`: every field's text, both tables (the arm heading
+// row left as it is, the centre heading row written from `headings`), the per-centre
+// switch and the block size mode. Missing keys take their defaults. A table row count
+// beyond the program's limits refuses the whole file and leaves `design` unchanged.
+//
+// These are the load steps between the open dialog and the closing steps: it only sets
+// the fields. The caller runs what the per-centre switch's click handler does and the
+// closing steps, and enables the block size fields for the mode read. The checked
+// numbers are not touched. An Anzahl that is negative, missing or no integer gives a
+// table with its heading row only; one above kMaxArms arms or kMaxCentres centres is
+// refused with a German message naming the section and its Anzahl.
+std::optional<DesignFileRefusal> ReadDesign(const IniDocument& file, const CentreHeadings& headings,
+                                            StudyDesign& design);
+
+}  // namespace zufora

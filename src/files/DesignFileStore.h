@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "design/StudyDesign.h"
+#include "files/DesignFile.h"
+#include "files/FileAccess.h"
+
+namespace zufora {
+
+// Saves a design into a file, as "Studiendesign speichern" does: an existing file is read
+// first, so that every section and key this save does not write stays as it was (rows
+// beyond the Anzahl now written, sections added by hand); then the design's keys are set
+// in place and the file is replaced in one step. A new file holds the keys in the order
+// of writing. Changes nothing in `design`.
+// Throws FileWriteError ("Unable to write to <file>.") when the file cannot be written,
+// also when an existing file cannot be read (its other keys would be lost); the old file
+// is then left exactly as it was.
+void SaveDesignFile(const std::filesystem::path& file, const StudyDesign& design);
+
+struct DesignFileLoad {
+  // Read: the file was read (and `refusal` tells whether it was taken).
+  // Missing: no such file; it loaded as an empty file, giving every default, as the
+  //   window does. (The command line treats this as a mistake.)
+  // Unreadable: `design` is unchanged; show MessageErrorFileOpen and the file name.
+  FileReadStatus status = FileReadStatus::Missing;
+  std::string reason;                        // Unreadable: the system's description
+  std::optional<DesignFileRefusal> refusal;  // Read: a count beyond the limits; unchanged
+};
+
+// Reads a design file into `design` (the load steps between the open dialog and the
+// closing steps, see ReadDesign).
+DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHeadings& headings,
+                              StudyDesign& design);
+
+}  // namespace zufora

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+#include "lang/LanguageFile.h"
+#include "lang/TextComponent.h"
+#include "lang/TextWindow.h"
+
+// The translation of window texts by a language file. A window's section is its name
+// up to its first underscore (W below); every key starts with W and a full stop:
+//   W.Caption                  the window's caption
+//   W.C.Caption / .Hint / .Category   the text property of component C, where it has one
+//   W.C.Lines[n]               the lines of a "TMemo" or "TCustomMemo"
+//   W.C.Items[n]               the items of a "TCheckListBox", "TRadioGroup", "TComboBox"
+//   W.C.Section[n]             the sections of a "THeaderControl"
+// Class names compare exactly, so a class derived from one of these gets only the three
+// text properties. An empty value changes nothing (except a check-list box item, below).
+namespace zufora {
+
+// The name the program looks for beside its executable.
+inline constexpr std::string_view kLanguageFileName = "ZuforaLang.ini";
+
+enum class LanguageFileStatus {
+  kRead,        // the file was read (whatever it holds)
+  kMissing,     // no regular file at the path
+  kUnreadable,  // a file is there but could not be read
+};
+
+struct LanguageFileReading {
+  LanguageFileStatus status = LanguageFileStatus::kMissing;
+  LanguageFile file{};  // empty unless status is kRead
+};
+
+// Reads the language file at path, whole.
+LanguageFileReading ReadLanguageFile(const std::filesystem::path& path);
+
+// The language file of that name in the executable's folder, or nothing when it does
+// not exist or cannot be read. The caller passes the folder: the core never asks the
+// platform where it runs.
+std::optional<LanguageFile> OpenLanguageFile(const std::filesystem::path& executable_folder,
+                                             std::string_view name);
+
+// Sets the text property "Caption", "Hint" or "Category" (names exact) when the value
+// is not empty and the component has that property; otherwise does nothing.
+void SetTextProperty(TextComponent& component, std::string_view property_name,
+                     std::string_view value);
+
+// Translates one window and every component it owns, in ownership order:
+// captions, hints and categories; memo lines (present "Lines[0]" replaces all lines by
+// Lines[0], Lines[1], ... up to the first missing index, empty values giving empty
+// lines); check-list box items (absent key or the value "fsdef" keeps the item, an
+// empty value empties it); radio group and combo box items and header sections (a
+// non-empty value replaces the existing item; none is ever added). Keys for other
+// components or properties have no effect.
+void TranslateWindow(TextWindow& window, const LanguageFile& file);
+
+// TranslateWindow for every window, in the order given (the program's creation order:
+// FormZufora, FormDruck, FormLang).
+void TranslateWindows(std::span<TextWindow* const> windows, const LanguageFile& file);
+
+// Opens the language file of that name in the executable's folder and translates all
+// windows with it. False when there is no such file: then nothing changes.
+bool LoadLanguage(std::span<TextWindow* const> windows,
+                  const std::filesystem::path& executable_folder, std::string_view name);
+
+}  // namespace zufora

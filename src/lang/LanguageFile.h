@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace zufora {
+
+// A language file read whole and indexed once. The bytes are cp1252 and read as:
+// - lines end at CR, LF or CR LF; a byte-order mark is ordinary text of the first line;
+// - every line loses its leading and trailing blanks and control characters (bytes up
+//   to 0x20, and 0x7F);
+// - empty lines and lines starting with ';' are ignored;
+// - "[name]" opens the section "name" (the name stripped the same way);
+// - lines before the first section are ignored;
+// - inside a section a line holding '=' is an entry: key before the first '=', value
+//   after it, both stripped; a line without '=' is no entry;
+// - section names and keys compare without regard to letter case (cp1252 letters);
+// - a key is present whatever its value, the empty value included.
+// A section that appears twice continues the first one; of two entries with the same
+// key the first wins. Any bytes are accepted; parsing and indexing take time linear in
+// the file, every lookup time linear in the names looked up.
+class LanguageFile {
+ public:
+  LanguageFile() = default;  // a file without sections
+  static LanguageFile Parse(std::string bytes);
+
+  bool HasKey(std::string_view section, std::string_view key) const;
+  // The value of a present key (a view into this file), or nothing.
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // The value of a present key, else default_value.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view default_value = {}) const;
+
+  std::size_t SectionCount() const { return sections_.size(); }
+  std::size_t EntryCount() const;
+
+ private:
+  struct Span {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+  };
+  using Section = std::unordered_map<std::string, Span>;  // by folded key
+
+  // Offsets, not views: a moved std::string may move its characters.
+  std::string bytes_;
+  std::unordered_map<std::string, Section> sections_;  // by folded section name
+};
+
+}  // namespace zufora

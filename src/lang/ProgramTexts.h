@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "design/MessageSink.h"
+#include "lang/DerivedTexts.h"
+#include "lang/Language.h"
+#include "lang/LanguageFile.h"
+#include "lang/MainWindowTexts.h"
+#include "lang/MessageCatalogue.h"
+#include "lang/PrintWindowTexts.h"
+#include "lang/TextWindow.h"
+
+namespace zufora {
+
+// The caption that the first show gives LabelMinMaxSeed, whatever a language file says.
+inline constexpr std::string_view kSeedRangeCaption = "1 ... 2147483647";
+
+// Every text of the program's three windows and the texts derived from them: what the
+// window shows and what the command line writes. A fresh object holds the built-in
+// German texts, the state before the first show.
+struct ProgramTexts {
+  TextWindow main_window = MakeMainWindowTexts();
+  TextWindow print_window = MakePrintWindowTexts();
+  MessageCatalogue catalogue{};
+  DerivedTexts derived{};
+
+  // The windows in creation order: FormZufora, FormDruck, FormLang. The pointers are
+  // valid as long as this object stays where it is.
+  std::array<TextWindow*, 3> Windows() {
+    return {&main_window, &print_window, &catalogue.Window()};
+  }
+  std::array<const TextWindow*, 3> Windows() const {
+    return {&main_window, &print_window, &catalogue.Window()};
+  }
+};
+
+// The text steps of the main window's first show, once, on fresh texts:
+//   1. translate all three windows with file, when a language file was found;
+//   2. block_separator from the caption of LabelBlock on FormLang;
+//   3. center_caption from the caption of LabelCenter;
+//   4. the caption of LabelMinMaxSeed := kSeedRangeCaption;
+//   5. the design dialogs' titles from the captions of BitBtnSave and BitBtnLoad.
+// Without a file (nullptr) returns the plain message to show once, "Missing language
+// file. Please reinstall the software."; steps 2 to 5 then use the built-in texts.
+std::optional<std::string> ApplyFirstShowTexts(ProgramTexts& texts, const LanguageFile* file);
+
+struct FirstShowResult {
+  // kRead: the file was applied. kMissing (also when no path was given) or
+  // kUnreadable: the built-in texts stay.
+  LanguageFileStatus language_file = LanguageFileStatus::kMissing;
+  // The plain message to show once when no file was applied.
+  std::optional<std::string> message{};
+};
+
+// ApplyFirstShowTexts with the language file at language_file_path, read whole. The
+// window passes its executable's folder / kLanguageFileName. The command line passes
+// the file of "--lang FILE" (or nothing) and treats a status other than kRead for a
+// given FILE as its own error instead of showing the message.
+FirstShowResult RunFirstShow(ProgramTexts& texts,
+                             const std::optional<std::filesystem::path>& language_file_path);
+
+// RunFirstShow, showing the message (if any) through sink as a plain message.
+LanguageFileStatus RunFirstShow(ProgramTexts& texts,
+                                const std::optional<std::filesystem::path>& language_file_path,
+                                MessageSink& sink);
+
+}  // namespace zufora

@@ -1,0 +1,160 @@
+#include "print/TFormDruck.h"
+
+#include <stdexcept>
+
+#include "print/PrintArithmetic.h"
+
+namespace zufora {
+namespace {
+
+// Blanks and control characters, as the trimming of the centre texts counts them.
+bool IsTrimmed(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
+
+std::string_view Trim(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsTrimmed(text[begin])) {
+    ++begin;
+  }
+  while (end > begin && IsTrimmed(text[end - 1])) {
+    --end;
+  }
+  return text.substr(begin, end - begin);
+}
+
+// The text before the first `stop`, or the whole text.
+std::string_view Before(std::string_view text, char stop) {
+  return text.substr(0, text.find(stop));
+}
+
+}  // namespace
+
+void TFormDruck::Print(PrintSurface& printer, const PrintJobTexts& job) {
+  layout_printer_ = std::make_unique<TMyPrinter>(printer, job.date);
+  try {
+    PrintList(job);
+  } catch (...) {
+    layout_printer_.reset();  // ends the job begun
+    throw;
+  }
+  layout_printer_.reset();
+}
+
+void TFormDruck::CopyListText(std::string_view list_text) {
+  memo1_.clear();
+  std::size_t start = 0;
+  while (start < list_text.size()) {
+    const std::size_t end = list_text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      memo1_.emplace_back(list_text.substr(start));
+      break;
+    }
+    memo1_.emplace_back(list_text.substr(start, end - start));
+    start = end + 1;
+    if (list_text[end] == '\r' && start < list_text.size() && list_text[start] == '\n') {
+      ++start;
+    }
+  }
+}
+
+void TFormDruck::AddColumn(std::vector<std::string>& titles, std::vector<std::string>& widths,
+                           std::vector<std::string>& codes, std::string title, std::int32_t width,
+                           std::int32_t code) {
+  titles.push_back(std::move(title));
+  widths.push_back(std::to_string(width));
+  codes.push_back(std::to_string(code));
+}
+
+void TFormDruck::ParseCenterLine(std::string_view line) {
+  if (!layout_printer_) {
+    return;
+  }
+  const std::size_t tab = line.find('\t');
+  const std::string_view first = line.substr(0, tab);
+  std::string_view second;
+  if (tab != std::string_view::npos) {
+    second = Before(line.substr(tab + 1), '\t');
+  }
+  center_heading_.assign(first);
+  center_heading_ += "        ";  // eight blanks
+  center_heading_ += second;
+  center_id_text_.assign(Trim(Before(first, ':')));
+  center_name_.assign(Trim(Before(second, '-')));
+}
+
+void TFormDruck::PrintList(const PrintJobTexts& job) {
+  if (!layout_printer_) {
+    throw std::logic_error("print run without a layout printer");
+  }
+  TMyPrinter& printer = *layout_printer_;
+  center_heading_.clear();
+  center_id_text_.clear();
+  center_name_.clear();
+
+  CopyListText(job.list_text);
+  if (!memo1_.empty()) {
+    printer.SetPageTitle(memo1_.front());
+    memo1_.erase(memo1_.begin());  // once per run: linear
+    printer.Footer().SetLeftText(printer.PageTitle());
+  }
+
+  printer.SetColumnUnit(800);
+  PrintFont body = printer.Printer().Font();
+  body.point_size = 12;
+  printer.Printer().SetFont(body);
+  printer.Header().Font().point_size = 10;
+  printer.Footer().Font().point_size = 10;
+  printer.SetTitle(job.document_name);
+  printer.SetMarginLeft(TruncToInt32(100.0 * static_cast<double>(printer.ColumnUnit())));
+  // Still the line height of construction (8 points): UpdateLineHeight has not run yet.
+  printer.SetBodyTopGap(ClampToInt32(7 * std::int64_t{printer.LineHeight()}));
+  printer.UpdateLinesPerPage();
+
+  std::vector<std::string> titles;
+  std::vector<std::string> widths;
+  std::vector<std::string> codes;
+  AddColumn(titles, widths, codes, "ID", 50, 0);
+  AddColumn(titles, widths, codes, "Arm", 0, 0);
+  AddColumn(titles, widths, codes, "Studienarm", 125, 1);
+  AddColumn(titles, widths, codes, "Zentrum", 125, 1);
+  AddColumn(titles, widths, codes, "Patient", 150, 1);
+  AddColumn(titles, widths, codes, "Geb.-Dat.", 100, 1);
+  AddColumn(titles, widths, codes, "Datum", 100, 1);
+
+  printer.SetBlockSeparator(job.block_separator);
+  printer.SetCenterCaption(job.center_caption);
+  printer.BeginDocument();
+
+  const std::string_view caption = job.center_caption;
+  std::vector<std::string> pending_rows;
+  for (const std::string& line : memo1_) {
+    if (std::string_view(line).starts_with(caption)) {
+      if (!pending_rows.empty()) {
+        printer.Lines() = std::move(pending_rows);
+        pending_rows.clear();
+        printer.PrintTable(titles, widths, codes);
+        printer.NewPage();
+      }
+      ParseCenterLine(line);
+      printer.SetPageSubTitle(center_heading_);
+      printer.Footer().SetCenterText(center_id_text_ + ": " + center_name_);
+    } else if (center_name_.empty()) {
+      pending_rows.push_back(line);
+    } else {
+      std::string row;
+      row.reserve(line.size() + 1 + center_name_.size());
+      row += line;
+      row += '\t';
+      row += center_name_;
+      pending_rows.push_back(std::move(row));
+    }
+  }
+  printer.Lines() = std::move(pending_rows);
+  pending_rows.clear();
+  printer.PrintTable(titles, widths, codes);
+  printer.EndDocument();
+}
+
+}  // namespace zufora

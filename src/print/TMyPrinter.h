@@ -1,0 +1,160 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "print/PrintFont.h"
+#include "print/PrintSurface.h"
+#include "print/TPrintAbschnitt.h"
+
+namespace zufora {
+
+// The print layout engine of one print job: turns the tab-separated rows of Lines into
+// table pages with a header band, title, sub-title, column titles, shaded rows, a grid
+// and a footer band with the page number. It draws only through its PrintSurface (the
+// printer and its canvas); the surface's current font is the body font.
+//
+// All arithmetic is in device units, truncating toward zero; LineSpacing and ColumnUnit
+// are 32-bit floats and enter every computation with their 32-bit values.
+//
+// A column set is three parallel lists: titles, widths (decimal integers in column-width
+// units, device size width × ColumnUnit) and alignment codes (decimal: 0 right-aligned
+// at the anchor, 1 left-aligned, 2 centred; any other code, or a code that is no
+// integer, aligns left). A width that is no integer counts as 0.
+//
+// The operations that draw on "the printer's canvas" take no canvas argument: the
+// engine's canvas is always its surface.
+class TMyPrinter {
+ public:
+  // Takes over the printer (no document open). header_date is the date the header shows
+  // on every page of the job, in the system's short date format; the caller reads the
+  // clock once per job.
+  TMyPrinter(PrintSurface& printer, std::string header_date);
+  // Ends a document that is still open.
+  ~TMyPrinter();
+  TMyPrinter(const TMyPrinter&) = delete;
+  TMyPrinter& operator=(const TMyPrinter&) = delete;
+
+  PrintSurface& Printer() { return printer_; }
+
+  // The document name under which BeginDocument starts the job.
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
+
+  // Begins the document under Title(): first page, page number 1.
+  void BeginDocument();
+  // Ends the current page and begins the next.
+  void NewPage() { printer_.NewPage(); }
+  // Ends the last page and the document.
+  void EndDocument() { printer_.EndDocument(); }
+
+  // LineHeight := trunc(|round(points × resolution ÷ 72)| × LineSpacing); then
+  // UpdateLinesPerPage.
+  void UpdateLineHeight();
+  // LinesPerPage := (page height − 2 × MarginLeft − footer height − header height
+  // − BodyTopGap − BodyBottomGap) div LineHeight; 0 while LineHeight is not positive.
+  void UpdateLinesPerPage();
+  // ColumnUnit := page width ÷ divisions as a 32-bit float; 0 divisions leave it as is.
+  void SetColumnUnit(std::int32_t divisions);
+
+  // Prints every row of Lines as one table, page after page (a new page between them,
+  // none after the last); at least one page, nothing at all while LinesPerPage <= 0.
+  // Row p is shaded when p is odd. Always true.
+  bool PrintTable(const std::vector<std::string>& titles, const std::vector<std::string>& widths,
+                  const std::vector<std::string>& codes);
+  // Draws the fields of table row `row` (negative rows are the heading lines), each with
+  // one blank on either side, at the running column anchors. Always true.
+  bool PrintRow(std::int64_t row, const std::vector<std::string>& fields,
+                const std::vector<std::string>& widths, const std::vector<std::string>& codes);
+  // Draws the text in row `row` at anchor x with the alignment code. Always true.
+  bool TextCell(std::string_view text, std::int64_t row, std::int32_t x, std::int32_t code);
+
+  void DrawHeader();
+  void DrawFooter();
+  void DrawSection(const TPrintAbschnitt& band);
+
+  static void CopyFont(const PrintFont& source, PrintFont& destination);
+  // The fields of the text between separators, empty ones included (at least one
+  // field), padded with empty fields to at least `minimum`; never shortened.
+  static std::vector<std::string> SplitFields(std::string_view text, char separator,
+                                              std::int32_t minimum);
+
+  // The y of table row k: BodyTop + (k rem LinesPerPage) × LineHeight.
+  std::int64_t RowY(std::int64_t row) const;
+  // Top of the band of row k, which runs LineHeight units downwards.
+  std::int32_t RowBandTop(std::int64_t row) const;
+  // Header.Rect.bottom + BodyTopGap.
+  std::int64_t BodyTop() const;
+
+  std::int32_t LineHeight() const { return line_height_; }
+  std::int32_t LinesPerPage() const { return lines_per_page_; }
+  TPrintAbschnitt& Footer() { return footer_; }
+  TPrintAbschnitt& Header() { return header_; }
+  std::int32_t BodyBottomGap() const { return body_bottom_gap_; }
+  void SetBodyBottomGap(std::int32_t gap) { body_bottom_gap_ = gap; }
+  std::int32_t BodyTopGap() const { return body_top_gap_; }
+  void SetBodyTopGap(std::int32_t gap) { body_top_gap_ = gap; }
+  std::int32_t MarginLeft() const { return margin_left_; }
+  void SetMarginLeft(std::int32_t margin) { margin_left_ = margin; }
+  std::int32_t MarginRight() const { return margin_right_; }
+  void SetMarginRight(std::int32_t margin) { margin_right_ = margin; }
+  std::int32_t MarginTop() const { return margin_top_; }
+  void SetMarginTop(std::int32_t margin) { margin_top_ = margin; }
+  std::int32_t MarginBottom() const { return margin_bottom_; }
+  void SetMarginBottom(std::int32_t margin) { margin_bottom_ = margin; }
+  float LineSpacing() const { return line_spacing_; }
+  float ColumnUnit() const { return column_unit_; }
+  std::vector<std::string>& Lines() { return lines_; }
+  const std::string& PageTitle() const { return page_title_; }
+  void SetPageTitle(std::string title) { page_title_ = std::move(title); }
+  const std::string& PageSubTitle() const { return page_sub_title_; }
+  void SetPageSubTitle(std::string title) { page_sub_title_ = std::move(title); }
+
+  // The texts of a block separator row and of the centre word; a row whose first field
+  // equals one of them is drawn as that text alone at the left margin. By default
+  // "------- Block ------" and "Zentrum".
+  void SetBlockSeparator(std::string text) { block_separator_ = std::move(text); }
+  void SetCenterCaption(std::string text) { center_caption_ = std::move(text); }
+
+ private:
+  struct Columns {
+    std::vector<std::int32_t> widths;
+    std::vector<std::int32_t> codes;
+  };
+
+  static Columns ParseColumns(const std::vector<std::string>& widths,
+                              const std::vector<std::string>& codes);
+  static void SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
+                              std::vector<std::string>& fields);
+  void PrintCells(std::int64_t row, const std::vector<std::string>& fields, const Columns& columns);
+  // (LineSpacing − 1) × LineHeight ÷ (2 × LineSpacing): how far a row's band reaches
+  // above its text.
+  double BandLead() const;
+  void SetFontSizeAndBold(std::int32_t point_size, bool bold);
+
+  PrintSurface& printer_;
+  std::string title_;
+  std::string header_date_;
+  std::string block_separator_ = "------- Block ------";
+  std::string center_caption_ = "Zentrum";
+
+  std::int32_t line_height_ = 0;
+  std::int32_t lines_per_page_ = 0;
+  TPrintAbschnitt footer_;
+  TPrintAbschnitt header_;
+  std::int32_t body_bottom_gap_ = 0;
+  std::int32_t body_top_gap_ = 0;
+  std::int32_t margin_left_ = 0;
+  std::int32_t margin_right_ = 0;
+  std::int32_t margin_top_ = 0;
+  std::int32_t margin_bottom_ = 0;
+  float line_spacing_ = 1.5F;
+  float column_unit_ = 1.0F;
+  std::vector<std::string> lines_;
+  std::string page_title_;
+  std::string page_sub_title_;
+};
+
+}  // namespace zufora

@@ -1,0 +1,334 @@
+// "Studiendesign öffnen" and "Studiendesign speichern" on the pages.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "design/DesignPagesFixture.h"
+#include "files/FileAccess.h"
+#include "files/FileWriteError.h"
+#include "files/IniDocument.h"
+
+namespace zufora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Outcome = DesignPages::LoadOutcome;
+
+class DesignFileButtons : public DesignPagesTest {
+ protected:
+  void SetUp() override {
+    std::random_device random;
+    folder_ = fs::temp_directory_path() /
+              ("zufora_pages_" + std::to_string(random()) + "_" + std::to_string(random()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder_, ignored);
+  }
+
+  std::string PathOf(std::string_view name) const { return (folder_ / name).string(); }
+  std::string WriteFile(std::string_view name, std::string_view bytes) const {
+    const std::string path = PathOf(name);
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  static IniDocument ReadIni(const std::string& path) {
+    const FileBytes read = ReadFileBytes(path);
+    EXPECT_EQ(read.status, FileReadStatus::Read);
+    return IniDocument::Parse(read.bytes);
+  }
+  static std::string Key(const IniDocument& ini, std::string_view section, std::string_view key) {
+    return ini.Get(section, key).value_or("<missing>");
+  }
+
+  // The closing steps of every load, after the events that came before them.
+  void ExpectClosingSteps() const {
+    ASSERT_FALSE(Events().empty());
+    EXPECT_EQ(Events().back(), PageEvent(Page::TabSheetDesign));
+    EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+    EXPECT_EQ(pages_.FocusedControl(), "EditAnz");
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(DesignFileButtons, SavingAFreshDesignAfterLeavingTheDesignPage) {
+  CheckDesignPage();
+  const std::string path = PathOf("neu.zfd");
+
+  EXPECT_TRUE(pages_.BitBtnSaveClick(path));
+
+  EXPECT_TRUE(Events().empty());
+  const IniDocument ini = ReadIni(path);
+  EXPECT_EQ(Key(ini, "Design", "Name"), "");
+  EXPECT_EQ(Key(ini, "Design", "Arme"), "3");
+  EXPECT_EQ(Key(ini, "Design", "Fallzahl"), "120");
+  EXPECT_EQ(Key(ini, "Design", "Multicenter"), "0");
+  EXPECT_EQ(Key(ini, "Design", "Zentren"), "");
+  EXPECT_EQ(Key(ini, "Arme", "Anzahl"), "3");
+  for (int row = 1; row <= 3; ++row) {
+    const std::string r = std::to_string(row);
+    EXPECT_EQ(Key(ini, "Arme", "Bez" + r), "Arm " + r);
+    EXPECT_EQ(Key(ini, "Arme", "Beschr" + r), "");
+    EXPECT_EQ(Key(ini, "Arme", "Ratio" + r), "1");
+  }
+  EXPECT_EQ(Key(ini, "Zentren", "Anzahl"), "2");
+  for (const char* key :
+       {"Bez1", "ID1", "Beschr1", "Fallzahl1", "Bez2", "ID2", "Beschr2", "Fallzahl2"}) {
+    EXPECT_EQ(Key(ini, "Zentren", key), "") << key;
+  }
+  EXPECT_EQ(Key(ini, "Bloecke", "Fix"), "1");
+  EXPECT_EQ(Key(ini, "Bloecke", "Groesse"), "12");
+  EXPECT_EQ(Key(ini, "Bloecke", "Von"), "");
+  EXPECT_EQ(Key(ini, "Bloecke", "Bis"), "");
+  EXPECT_EQ(Key(ini, "Zufall", "Seed"), kProposedSeed);
+  // Saving changes nothing on the pages.
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
+}
+
+TEST_F(DesignFileButtons, CancelledDialogsStillRunTheClosingStepsOfLoading) {
+  EXPECT_FALSE(pages_.BitBtnSaveClick(std::nullopt));
+  EXPECT_TRUE(Events().empty());
+
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditZentren("2");
+  pages_.MovePage(Page::TabSheetBlock);
+  sink_.Clear();
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(std::nullopt), Outcome::Cancelled);
+  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+  ExpectClosingSteps();
+  EXPECT_TRUE(pages_.CentreTabVisible());
+  EXPECT_EQ(pages_.Checked().centre_count, 2);
+}
+
+TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
+  pages_.SetEditStudName("Studie \xE4");  // a cp1252 byte
+  pages_.SetEditArme("2");
+  pages_.SetEditAnz("10");
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditZentren("2");
+  pages_.SelectBlockSizeMode(BlockSizeMode::Variable);
+  pages_.SetEditVon("2");
+  pages_.SetEditBis("6");
+  pages_.SetEditZZ("-17 ");
+  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetEditCRatio("abc");
+  pages_.SetEditCBeschr("Verum");
+  const std::string path = PathOf("rund.zfd");
+  ASSERT_TRUE(pages_.BitBtnSaveClick(path));
+
+  RecordingMessageSink other_sink;
+  DesignPages other(texts_, other_sink, generator_, clock_);
+  EXPECT_EQ(other.BitBtnLoadClick(path), Outcome::Loaded);
+
+  const StudyDesign& loaded = other.Design();
+  EXPECT_EQ(loaded.study_name, "Studie \xE4");
+  EXPECT_EQ(loaded.arm_count, "2");
+  EXPECT_EQ(loaded.sample_size, "10");
+  EXPECT_TRUE(loaded.per_centre_lists);
+  EXPECT_EQ(loaded.centre_count, "2");
+  EXPECT_EQ(loaded.block_mode, BlockSizeMode::Variable);
+  EXPECT_EQ(loaded.min_block_size, "2");
+  EXPECT_EQ(loaded.max_block_size, "6");
+  EXPECT_EQ(loaded.seed, "-17");  // blanks at a value's ends do not survive INI text
+  EXPECT_EQ(loaded.arms.RowCount(), 3);
+  EXPECT_EQ(loaded.arms.Cell(kArmRatioColumn, 1), "abc");
+  EXPECT_EQ(loaded.arms.Cell(kArmDescriptionColumn, 1), "Verum");
+  EXPECT_EQ(loaded.centres.Cell(kCentreLabelColumn, 2), "Zentrum 2");
+  // The pages follow the loaded state; no check ran and no checked number changed.
+  EXPECT_TRUE(other.CentreTabVisible());
+  EXPECT_TRUE(other.EditZentrenEnabled());
+  EXPECT_FALSE(other.EditFixEnabled());
+  EXPECT_TRUE(other.EditVonEnabled());
+  EXPECT_EQ(other.Checked().arm_count, 0);
+  EXPECT_EQ(other.Checked().sample_size, 0);
+  EXPECT_EQ(other_sink.Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+}
+
+TEST_F(DesignFileButtons, LoadedCentreLabelsStayAndArmLabelsAreRegenerated) {
+  const std::string path = WriteFile("labels.zfd",
+                                     "[Design]\nArme=4\nFallzahl=120\nMulticenter=1\nZentren=2\n"
+                                     "[Arme]\nAnzahl=2\nBez1=Eigener Arm\nRatio1=3\nBez2=X\n"
+                                     "[Zentren]\nAnzahl=2\nBez1=Eigenes Zentrum\nID1=A7\n"
+                                     "[Bloecke]\nFix=1\n");
+  pages_.MovePage(Page::TabSheetBlock);
+  sink_.Clear();
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  ExpectClosingSteps();
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
+  EXPECT_EQ(pages_.Design().arm_count, "4");
+
+  pages_.SetEditZZ("1");
+  pages_.MovePage(Page::TabSheetArme);
+  const TextGrid& arms = pages_.Design().arms;
+  ASSERT_EQ(arms.RowCount(), 5);
+  EXPECT_EQ(arms.Cell(kArmLabelColumn, 1), "Arm 1");
+  EXPECT_EQ(arms.Cell(kArmLabelColumn, 2), "Arm 2");
+  EXPECT_EQ(arms.Cell(kArmRatioColumn, 1), "3");
+  EXPECT_EQ(arms.Cell(kArmRatioColumn, 3), "1");
+  EXPECT_EQ(arms.Cell(kArmRatioColumn, 4), "1");
+  const TextGrid& centres = pages_.Design().centres;
+  EXPECT_EQ(centres.Cell(kCentreLabelColumn, 1), "Eigenes Zentrum");
+  EXPECT_EQ(centres.Cell(kCentreNumberColumn, 1), "A7");
+  EXPECT_EQ(centres.Cell(kCentreLabelColumn, 2), "Zentrum 2");
+  EXPECT_EQ(centres.Cell(kCentreNumberColumn, 2), "2");
+}
+
+TEST_F(DesignFileButtons, FileWithoutBlockSectionLoadsInVariableMode) {
+  const std::string path = WriteFile("ohne.zfd", "[Design]\nName=Ohne Bloecke\n");
+  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Variable);
+  EXPECT_EQ(pages_.Design().fixed_block_size, "12");
+  EXPECT_FALSE(pages_.EditFixEnabled());
+  EXPECT_TRUE(pages_.EditVonEnabled());
+  EXPECT_TRUE(pages_.EditBisEnabled());
+}
+
+TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
+  pages_.SetEditStudName("vorher");
+  pages_.SetEditZZ("5");
+  CheckDesignPage();
+  ASSERT_TRUE(pages_.ClickArmRow(3));
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(PathOf("gibt-es-nicht.zfd")), Outcome::MissingFile);
+
+  const StudyDesign& design = pages_.Design();
+  EXPECT_EQ(design.study_name, "");
+  EXPECT_EQ(design.arm_count, "3");
+  EXPECT_EQ(design.sample_size, "120");
+  EXPECT_FALSE(design.per_centre_lists);
+  EXPECT_EQ(design.centre_count, "");
+  EXPECT_EQ(design.arms.RowCount(), 1);
+  EXPECT_EQ(design.centres.RowCount(), 1);
+  EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
+  EXPECT_EQ(design.seed, "");
+  // Both tables lost their fixed heading rows; the selection is on the heading row.
+  EXPECT_FALSE(pages_.ArmSelection().HeadingFixed());
+  EXPECT_EQ(pages_.ArmSelection().Row(), 0);
+  EXPECT_EQ(pages_.CentreSelection().Row(), 0);
+  // Closing steps: per-centre off gives the checked centre count 1; the others stay.
+  EXPECT_EQ(pages_.Checked().centre_count, 1);
+  EXPECT_EQ(pages_.Checked().arm_count, 3);
+  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  ExpectClosingSteps();
+}
+
+TEST_F(DesignFileButtons, RefusedFileLeavesThePagesUnchanged) {
+  pages_.SetEditStudName("bleibt");
+  CheckDesignPage();
+  const std::string path =
+      WriteFile("gross.zfd", "[Design]\nName=neu\n[Arme]\nAnzahl=2000000000\n");
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Refused);
+
+  ASSERT_EQ(Events().size(), 2u);
+  EXPECT_EQ(Events()[0].kind, Kind::Plain);
+  EXPECT_NE(Events()[0].text.find("2000000000"), std::string::npos);
+  ExpectClosingSteps();
+  EXPECT_EQ(pages_.Design().study_name, "bleibt");
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
+  EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Fixed);
+  EXPECT_TRUE(pages_.EditFixEnabled());
+}
+
+TEST_F(DesignFileButtons, UnreadableFileShowsErrorFileOpen) {
+  pages_.SetEditStudName("bleibt");
+  fs::create_directory(folder_ / "ordner.zfd");
+  const std::string path = PathOf("ordner.zfd");
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Unreadable);
+
+  ASSERT_EQ(Events().size(), 2u);
+  EXPECT_EQ(Events()[0], Plain(Msg(Message::MessageErrorFileOpen) + " " + path));
+  ExpectClosingSteps();
+  EXPECT_EQ(pages_.Design().study_name, "bleibt");
+}
+
+TEST_F(DesignFileButtons, FailedSaveThrowsAndLeavesPagesAndFolder) {
+  const std::string path = (folder_ / "fehlt" / "x.zfd").string();
+  try {
+    pages_.BitBtnSaveClick(path);
+    ADD_FAILURE() << "the save did not fail";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + path + ".");
+  }
+  EXPECT_TRUE(Events().empty());
+  EXPECT_EQ(pages_.Design().seed, "");  // no check ran either
+  EXPECT_FALSE(fs::exists(folder_ / "fehlt"));
+}
+
+TEST_F(DesignFileButtons, SaveIntoReadOnlyFolderKeepsTheOldFile) {
+  const std::string old_text = "[Design]\r\nName=alt\r\n";
+  const std::string path = WriteFile("alt.zfd", old_text);
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+  {
+    std::ofstream probe(folder_ / "probe");
+    if (probe) {
+      GTEST_SKIP() << "this user writes into read-only folders";
+    }
+  }
+  pages_.SetEditStudName("neu");
+  EXPECT_THROW(pages_.BitBtnSaveClick(path), FileWriteError);
+  EXPECT_EQ(ReadFileBytes(path).bytes, old_text);
+}
+
+TEST_F(DesignFileButtons, SaveKeepsKeysTheDesignDoesNotWrite) {
+  const std::string path = WriteFile("alt.zfd",
+                                     "[Design]\nName=alt\n[Arme]\nAnzahl=5\nBez4=Vier\nRatio5=9\n"
+                                     "[Eigenes]\nNotiz=bleibt\n");
+  CheckDesignPage();
+  ASSERT_TRUE(pages_.BitBtnSaveClick(path));
+  const IniDocument ini = ReadIni(path);
+  EXPECT_EQ(Key(ini, "Arme", "Anzahl"), "3");
+  EXPECT_EQ(Key(ini, "Arme", "Bez4"), "Vier");
+  EXPECT_EQ(Key(ini, "Arme", "Ratio5"), "9");
+  EXPECT_EQ(Key(ini, "Eigenes", "Notiz"), "bleibt");
+  EXPECT_EQ(Key(ini, "Design", "Name"), "");
+
+  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
+}
+
+// What the command line does: open a design, set the seed, go to the list page and
+// generate. Two centres of 4 and 6 patients, 2 arms 1:1, fixed blocks of 2, seed 4711
+// give the centre seeds 773724032 and 1659940736 and the lists 2, 1 | 2, 1 and
+// 2, 1 | 1, 2 | 2, 1.
+TEST_F(DesignFileButtons, LoadSeedAndGenerateCentreLists) {
+  const std::string path =
+      WriteFile("zentren.zfd",
+                "[Design]\nName=Multi\nArme=2\nFallzahl=10\nMulticenter=1\nZentren=2\n"
+                "[Arme]\nAnzahl=2\nBeschr1=Verum\nRatio1=1\nBeschr2=Placebo\nRatio2=1\n"
+                "[Zentren]\nAnzahl=2\nID1=1\nBeschr1=Nord\nFallzahl1=4\nID2=2\nBeschr2=S\xFC"
+                "d\nFallzahl2=6\n"
+                "[Bloecke]\nFix=1\nGroesse=2\n[Zufall]\nSeed=99\n");
+  ASSERT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  pages_.SetEditZZ("4711");
+  pages_.MovePage(Page::TabSheetListe);
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetListe);
+
+  EXPECT_TRUE(pages_.BitBtnStartClick());
+
+  const std::string separator = "------- Block ------\n";
+  EXPECT_EQ(pages_.RichEditList(),
+            "Multi\n"
+            "Zentrum 1\tNord - Seed: (773724032)\n"
+            "1\t2\tPlacebo\n2\t1\tVerum\n" +
+                separator + "3\t2\tPlacebo\n4\t1\tVerum\n" + separator +
+                "Zentrum 2\tS\xFC"
+                "d - Seed: (1659940736)\n" +
+                "1\t2\tPlacebo\n2\t1\tVerum\n" + separator + "3\t1\tVerum\n4\t2\tPlacebo\n" +
+                separator + "5\t2\tPlacebo\n6\t1\tVerum\n" + separator);
+  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+}
+
+}  // namespace
+}  // namespace zufora::testing

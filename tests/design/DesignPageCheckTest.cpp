@@ -1,0 +1,248 @@
+// Leaving the design page: the check that sizes and fills the tables.
+
+#include <limits>
+#include <string>
+
+#include "design/DesignPagesFixture.h"
+#include "design/Limits.h"
+#include "text/Cp1252.h"
+
+namespace zufora::testing {
+namespace {
+
+using DesignPageCheck = DesignPagesTest;
+
+TEST_F(DesignPageCheck, FreshDesignSizesArmTableAndProposesSeed) {
+  pages_.MovePage(Page::TabSheetArme);
+
+  EXPECT_TRUE(Events().empty());
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  const StudyDesign& design = pages_.Design();
+  EXPECT_EQ(design.seed, kProposedSeed);
+  EXPECT_EQ(pages_.Checked().arm_count, 3);
+  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  ASSERT_EQ(design.arms.RowCount(), 4);
+  EXPECT_EQ(design.arms.Cell(0, 0), "Arm");
+  EXPECT_EQ(design.arms.Cell(1, 0), "Beschreibung");
+  EXPECT_EQ(design.arms.Cell(2, 0), "Ratio");
+  for (int row = 1; row <= 3; ++row) {
+    EXPECT_EQ(design.arms.Cell(kArmLabelColumn, row), "Arm " + std::to_string(row));
+    EXPECT_EQ(design.arms.Cell(kArmDescriptionColumn, row), "");
+    EXPECT_EQ(design.arms.Cell(kArmRatioColumn, row), "1");
+  }
+  // Per-centre lists off: the centre table keeps its two empty rows.
+  EXPECT_EQ(design.centres.RowCount(), 3);
+  EXPECT_EQ(design.centres.Cell(0, 0), "");
+  // The arm page shows its selected row at once.
+  EXPECT_EQ(pages_.EditCArm(), "Arm 1");
+  EXPECT_EQ(pages_.EditCRatio(), "1");
+}
+
+TEST_F(DesignPageCheck, SeedFieldWithAnyTextIsKept) {
+  pages_.SetEditZZ("abc");
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(pages_.Design().seed, "abc");
+  pages_.SetEditZZ("");
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(pages_.Design().seed, kProposedSeed);
+}
+
+TEST_F(DesignPageCheck, ArmCountNotAnIntegerChangesNothingAndGivesUpTheMove) {
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditZentren("4");
+  pages_.SetEditArme("abc");
+
+  pages_.BitBtnNextClick();
+
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmCount)),
+                                          PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(Msg(Message::MessageArmCount),
+            Cp1252Literal("Gültige Anzahl für Studienarme eingeben!"));
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Checked().arm_count, 0);
+  EXPECT_EQ(pages_.Checked().sample_size, 0);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
+  EXPECT_EQ(pages_.Design().arms.Cell(0, 1), "");
+  EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
+  EXPECT_EQ(pages_.Design().centres.Cell(0, 1), "");
+  EXPECT_TRUE(pages_.CentreTabVisible());
+}
+
+TEST_F(DesignPageCheck, SampleSizeNotAnIntegerKeepsCheckedArmCountOnly) {
+  pages_.SetEditArme("4");
+  pages_.SetEditAnz("");
+
+  pages_.MovePage(Page::TabSheetBlock);
+
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessagePatientCount)),
+                                          PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Checked().arm_count, 4);
+  EXPECT_EQ(pages_.Checked().sample_size, 0);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
+  EXPECT_EQ(pages_.Design().arms.Cell(0, 1), "");
+}
+
+TEST_F(DesignPageCheck, MoreArmsThanPatientsStillSizesTheTable) {
+  pages_.SetEditArme("5");
+  pages_.SetEditAnz("3");
+
+  pages_.MovePage(Page::TabSheetArme);
+
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmPatientCount)),
+                                          PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  const TextGrid& arms = pages_.Design().arms;
+  ASSERT_EQ(arms.RowCount(), 6);
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(arms.Cell(kArmLabelColumn, row), "Arm " + std::to_string(row));
+    EXPECT_EQ(arms.Cell(kArmRatioColumn, row), "1");
+  }
+  EXPECT_EQ(pages_.Checked().arm_count, 5);
+  EXPECT_EQ(pages_.Checked().sample_size, 3);
+}
+
+TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditArme("4");  // EditZentren stays empty
+
+  pages_.MovePage(Page::TabSheetArme);
+
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
+                                          PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 5);
+  EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, 4), "Arm 4");
+  EXPECT_TRUE(pages_.CentreTabVisible());
+  EXPECT_TRUE(pages_.CentrePageEnabled());
+  EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
+  EXPECT_EQ(pages_.Design().centres.Cell(0, 0), "");
+  EXPECT_EQ(pages_.Checked().centre_count, 0);
+}
+
+TEST_F(DesignPageCheck, CentreTableFilledOnlyWhereEmpty) {
+  OpenCentrePage("3");
+  pages_.SetEditANummer("Z-7");  // row 1's number typed by the user
+  pages_.MovePage(Page::TabSheetDesign);
+  sink_.Clear();
+  pages_.SetEditZentren("4");
+  pages_.MovePage(Page::TabSheetArme);
+
+  const TextGrid& centres = pages_.Design().centres;
+  ASSERT_EQ(centres.RowCount(), 5);
+  EXPECT_EQ(centres.Cell(0, 0), "Zentrum");
+  EXPECT_EQ(centres.Cell(1, 0), "Nummer");
+  EXPECT_EQ(centres.Cell(2, 0), "Beschreibung");
+  EXPECT_EQ(centres.Cell(3, 0), "Geplante Fallzahl");
+  EXPECT_EQ(centres.Cell(kCentreNumberColumn, 1), "Z-7");
+  for (int row = 1; row <= 4; ++row) {
+    EXPECT_EQ(centres.Cell(kCentreLabelColumn, row), "Zentrum " + std::to_string(row));
+  }
+  EXPECT_EQ(centres.Cell(kCentreNumberColumn, 4), "4");
+  EXPECT_EQ(centres.Cell(kCentreSampleSizeColumn, 4), "");
+  EXPECT_EQ(pages_.Checked().centre_count, 4);
+}
+
+TEST_F(DesignPageCheck, RowsCutOffComeBackWithTheirCells) {
+  pages_.SetEditArme("5");
+  pages_.MovePage(Page::TabSheetArme);
+  ASSERT_TRUE(pages_.ClickArmRow(4));
+  pages_.SetEditCBeschr("Verum hoch");
+  pages_.SetEditCRatio("2");
+  ASSERT_TRUE(pages_.ClickArmRow(2));
+  pages_.SetEditCBeschr("Placebo");
+  pages_.MovePage(Page::TabSheetDesign);
+
+  pages_.SetEditArme("3");
+  pages_.MovePage(Page::TabSheetArme);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
+  pages_.MovePage(Page::TabSheetDesign);
+  pages_.SetEditArme("5");
+  pages_.MovePage(Page::TabSheetArme);
+
+  const TextGrid& arms = pages_.Design().arms;
+  ASSERT_EQ(arms.RowCount(), 6);
+  EXPECT_EQ(arms.Cell(kArmDescriptionColumn, 2), "Placebo");
+  EXPECT_EQ(arms.Cell(kArmDescriptionColumn, 4), "Verum hoch");
+  EXPECT_EQ(arms.Cell(kArmRatioColumn, 4), "2");
+  EXPECT_EQ(arms.Cell(kArmRatioColumn, 5), "1");
+  EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(DesignPageCheck, TranslatedArmCaptionRelabelsArmsButNotFilledCentres) {
+  OpenCentrePage("2");
+  pages_.MovePage(Page::TabSheetDesign);
+  texts_.main_window.Find("LabelArm")->caption = "Bras";
+  texts_.main_window.Find("LabelCenter")->caption = "Centre";
+  pages_.SetEditZentren("3");
+
+  pages_.MovePage(Page::TabSheetArme);
+
+  const StudyDesign& design = pages_.Design();
+  EXPECT_EQ(design.arms.Cell(0, 0), "Bras");
+  EXPECT_EQ(design.arms.Cell(kArmLabelColumn, 1), "Bras 1");
+  EXPECT_EQ(design.arms.Cell(kArmLabelColumn, 3), "Bras 3");
+  EXPECT_EQ(design.centres.Cell(0, 0), "Centre");
+  EXPECT_EQ(design.centres.Cell(kCentreLabelColumn, 1), "Zentrum 1");
+  EXPECT_EQ(design.centres.Cell(kCentreLabelColumn, 2), "Zentrum 2");
+  EXPECT_EQ(design.centres.Cell(kCentreLabelColumn, 3), "Centre 3");
+}
+
+TEST_F(DesignPageCheck, ArmCountZeroLeavesHeadingRowOnly) {
+  CheckDesignPage();  // three arms with ratio "1"
+  pages_.SetEditArme("0");
+  pages_.MovePage(Page::TabSheetArme);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 1);
+  EXPECT_EQ(pages_.Design().arms.Cell(0, 0), "Arm");
+  // A negative count is no error for this check; the table keeps its heading row.
+  pages_.MovePage(Page::TabSheetDesign);
+  pages_.SetEditArme("-5");
+  pages_.MovePage(Page::TabSheetArme);
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 1);
+  EXPECT_EQ(pages_.Checked().arm_count, -5);
+  // The hidden rows were never cleared.
+  EXPECT_EQ(pages_.Design().arms.Cell(kArmRatioColumn, 3), "1");
+}
+
+// Counts the program cannot hold are refused like a text that does not parse, so that
+// no table grows beyond its limit.
+TEST_F(DesignPageCheck, CountsBeyondTheLimitsAreRefused) {
+  pages_.SetEditAnz("2147483647");
+  pages_.SetEditArme(std::to_string(kMaxArms + 1));
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
+  EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
+  EXPECT_EQ(pages_.Checked().arm_count, 0);
+
+  sink_.Clear();
+  pages_.SetEditArme("2147483647");
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
+
+  sink_.Clear();
+  pages_.SetEditArme(std::to_string(kMaxArms));
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditZentren("2147483647");
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(pages_.Design().arms.RowCount(), kMaxArms + 1);
+  EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, kMaxArms), "Arm 65536");
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
+                                          PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
+
+  sink_.Clear();
+  pages_.SetEditZentren(std::to_string(kMaxCentres + 1));
+  pages_.TabSheetDesignExit();
+  EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageCenterCount)));
+
+  sink_.Clear();
+  pages_.SetEditZentren(std::to_string(kMaxCentres));
+  pages_.TabSheetDesignExit();
+  EXPECT_TRUE(Events().empty());
+  EXPECT_EQ(pages_.Design().centres.RowCount(), kMaxCentres + 1);
+  EXPECT_EQ(pages_.Design().centres.Cell(kCentreNumberColumn, kMaxCentres), "100000");
+}
+
+}  // namespace
+}  // namespace zufora::testing

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "design/DesignPages.h"
+#include "lang/ProgramTexts.h"
+#include "random/ParkMillerShuffleGenerator.h"
+#include "random/SeedProposal.h"
+#include "support/RecordingMessageSink.h"
+
+namespace zufora::testing {
+
+// The built-in texts after a first show without a language file.
+inline ProgramTexts ShownTexts() {
+  ProgramTexts texts;
+  ApplyFirstShowTexts(texts, nullptr);
+  return texts;
+}
+
+// A model over the built-in texts, with a recording sink and a clock fixed at
+// 1000000000 seconds, whose seed proposal is 992538752.
+class DesignPagesTest : public ::testing::Test {
+ protected:
+  using Kind = RecordingMessageSink::Kind;
+  using Event = RecordingMessageSink::Event;
+
+  static constexpr const char* kProposedSeed = "992538752";
+
+  const std::string& Msg(Message message) const { return texts_.catalogue.Text(message); }
+  static Event Plain(const std::string& text) { return {Kind::Plain, text}; }
+  static Event Question(const std::string& text, bool answer) {
+    return {Kind::Question, text, answer};
+  }
+  static Event PageEvent(Page page) { return {Kind::Page, std::string(PageName(page))}; }
+  const std::vector<Event>& Events() const { return sink_.Events(); }
+
+  // Moves off the design page once (running its check) and back, forgetting what the
+  // sink recorded, so that a test starts from sized tables.
+  void CheckDesignPage() {
+    pages_.MovePage(Page::TabSheetArme);
+    pages_.MovePage(Page::TabSheetDesign);
+    sink_.Clear();
+  }
+
+  // Per-centre lists with `count` centres, checked, and the centre page active.
+  void OpenCentrePage(const std::string& count) {
+    pages_.SetCheckBoxZentren(true);
+    pages_.SetEditZentren(count);
+    pages_.MovePage(Page::TabSheetZentren);
+    ASSERT_EQ(pages_.ActivePage(), Page::TabSheetZentren);
+    sink_.Clear();
+  }
+
+  // Types a centre's planned sample size through the field under the table.
+  void TypeCentreSize(std::int32_t row, const std::string& size) {
+    ASSERT_TRUE(pages_.ClickCentreRow(row));
+    pages_.SetEditAFallzahl(size);
+  }
+
+  ProgramTexts texts_ = ShownTexts();
+  RecordingMessageSink sink_;
+  ParkMillerShuffleGenerator generator_;
+  CalendarClock clock_ = [] { return std::int64_t{1000000000}; };
+  DesignPages pages_{texts_, sink_, generator_, clock_};
+};
+
+}  // namespace zufora::testing

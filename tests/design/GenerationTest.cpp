@@ -1,0 +1,98 @@
+// "Generieren" and "erzeugen" driven through the pages.
+
+#include <string>
+
+#include "design/DesignPagesFixture.h"
+#include "lang/FixedMessages.h"
+
+namespace zufora::testing {
+namespace {
+
+using Generation = DesignPagesTest;
+
+// The worked example: 3 arms 1:1:1, 12 patients, fixed block size 6, seed 12345 gives
+// the arms 3, 1, 3, 2, 2, 1 | 2, 1, 3, 3, 2, 1.
+class WorkedExample : public DesignPagesTest {
+ protected:
+  void SetUp() override {
+    pages_.SetEditStudName("Studie A");
+    pages_.SetEditAnz("12");
+    pages_.SetEditFix("6");
+    pages_.SetEditZZ("12345");
+    pages_.MovePage(Page::TabSheetArme);
+    const char* descriptions[] = {"Placebo", "Niedrig", "Hoch"};
+    for (int row = 1; row <= 3; ++row) {
+      ASSERT_TRUE(pages_.ClickArmRow(row));
+      pages_.SetEditCBeschr(descriptions[row - 1]);
+    }
+    pages_.MovePage(Page::TabSheetListe);
+    ASSERT_TRUE(Events().empty());
+  }
+};
+
+TEST_F(WorkedExample, ListTextOfTheWorkedExample) {
+  EXPECT_TRUE(pages_.BitBtnStartClick());
+  EXPECT_TRUE(pages_.GenerationCompleted());
+  EXPECT_TRUE(Events().empty());
+  EXPECT_EQ(pages_.RichEditList(),
+            "Studie A\n"
+            "Seed: (12345)\n"
+            "1\t3\tHoch\n2\t1\tPlacebo\n3\t3\tHoch\n4\t2\tNiedrig\n5\t2\tNiedrig\n6\t1\tPlacebo\n"
+            "------- Block ------\n"
+            "7\t2\tNiedrig\n8\t1\tPlacebo\n9\t3\tHoch\n10\t3\tHoch\n11\t2\tNiedrig\n"
+            "12\t1\tPlacebo\n"
+            "------- Block ------\n");
+}
+
+TEST_F(WorkedExample, OptionsOffLeaveNoSeedAndNoSeparators) {
+  pages_.SetCheckBoxBlocks(false);
+  pages_.SetCheckBoxSeed(false);
+  EXPECT_TRUE(pages_.BitBtnStartClick());
+  const std::string& text = pages_.RichEditList();
+  EXPECT_EQ(text.substr(0, 10), "Studie A\n\n");
+  EXPECT_EQ(text.find("Block"), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 13), "12\t1\tPlacebo\n");
+}
+
+TEST_F(WorkedExample, BlockWordDerivedByTheFirstShowIsUsed) {
+  texts_.catalogue.Window().Find("LabelBlock")->caption = "Bloc";
+  ApplyFirstShowTexts(texts_, nullptr);
+  pages_.MovePage(Page::TabSheetListe);
+  EXPECT_EQ(pages_.BlockSeparator(), "------- Bloc ------");
+  pages_.BitBtnStartClick();
+  EXPECT_NE(pages_.RichEditList().find("\n------- Bloc ------\n"), std::string::npos);
+}
+
+TEST_F(WorkedExample, GeneratorPageSwitchBecomesTheActivePage) {
+  pages_.SetEditFix("5");  // equal ratios: 5 is no multiple of 3 arms
+  sink_.ScriptAnswers({true});
+
+  EXPECT_FALSE(pages_.BitBtnStartClick());
+
+  EXPECT_EQ(Events(), (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitBlockSize(), true),
+                                          PageEvent(Page::TabSheetArme)}));
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.RichEditList(), "Studie A\n");
+  // Back from the page the generator chose goes on from there.
+  pages_.BitBtnBackClick();
+  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+}
+
+TEST_F(Generation, SeedButtonWritesTheClocksProposal) {
+  pages_.SetEditZZ("17");
+  pages_.ButtonZZClick();
+  EXPECT_EQ(pages_.Design().seed, kProposedSeed);
+}
+
+TEST_F(Generation, NoCentresLeavesTheListEmpty) {
+  pages_.SetCheckBoxZentren(true);
+  pages_.SetEditZentren("0");
+  pages_.SetEditZZ("1");
+  pages_.SetRichEditList("old text\n");
+  pages_.MovePage(Page::TabSheetListe);
+  EXPECT_FALSE(pages_.BitBtnStartClick());
+  EXPECT_EQ(pages_.RichEditList(), "");
+}
+
+}  // namespace
+}  // namespace zufora::testing

@@ -1,0 +1,243 @@
+#include "files/DesignFileStore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+
+#include "files/FileAccess.h"
+#include "files/FileWriteError.h"
+#include "files/IniDocument.h"
+
+namespace zufora {
+namespace {
+
+namespace fs = std::filesystem;
+
+const CentreHeadings kHeadings = {"Zentrum", "Nummer", "Beschreibung", "Geplante Fallzahl"};
+
+class DesignFileStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device random;
+    folder_ = fs::temp_directory_path() /
+              ("zufora_files_" + std::to_string(random()) + "_" + std::to_string(random()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder_, ignored);
+  }
+
+  static void WriteBytes(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  static std::string ReadBytes(const fs::path& file) {
+    const FileBytes read = ReadFileBytes(file);
+    EXPECT_EQ(read.status, FileReadStatus::Read) << file;
+    return read.bytes;
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+  // Whether this process can create files in a folder whatever its permission bits say
+  // (so as the system's administrator).
+  static bool CanCreateIn(const fs::path& folder) {
+    const fs::path probe = folder / "probe";
+    { std::ofstream out(probe); }
+    const bool created = fs::exists(probe);
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return created;
+  }
+
+  static StudyDesign SmallDesign() {
+    StudyDesign design;
+    design.study_name = "Studie";
+    design.arms.SetRowCount(3);
+    design.arms.SetCell(0, 1, "Arm 1");
+    design.arms.SetCell(2, 1, "1");
+    design.arms.SetCell(0, 2, "Arm 2");
+    design.arms.SetCell(2, 2, "2");
+    design.seed = "4711";
+    return design;
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(DesignFileStoreTest, ReadingTellsMissingFromUnreadable) {
+  const FileBytes missing = ReadFileBytes(folder_ / "nicht da.zfd");
+  EXPECT_EQ(missing.status, FileReadStatus::Missing);
+  EXPECT_EQ(missing.bytes, "");
+  EXPECT_EQ(ReadFileBytes(folder_ / "no folder" / "x.zfd").status, FileReadStatus::Missing);
+
+  const FileBytes folder = ReadFileBytes(folder_);
+  EXPECT_EQ(folder.status, FileReadStatus::Unreadable);
+  EXPECT_FALSE(folder.reason.empty());
+
+  const std::string bytes("a\0b\r\n\xFF", 6);
+  WriteBytes(folder_ / "bin", bytes);
+  EXPECT_EQ(ReadBytes(folder_ / "bin"), bytes);
+  WriteBytes(folder_ / "empty", "");
+  EXPECT_EQ(ReadFileBytes(folder_ / "empty").status, FileReadStatus::Read);
+}
+
+TEST_F(DesignFileStoreTest, ReplacingWritesTheBytesAndLeavesNothingBeside) {
+  const fs::path file = folder_ / "a.zfd";
+  ReplaceFileContents(file, "first\r\n");
+  EXPECT_EQ(ReadBytes(file), "first\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ReplaceFileContents(file, "second");
+  EXPECT_EQ(ReadBytes(file), "second");
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Names(), std::set<std::string>{"a.zfd"});
+}
+
+TEST_F(DesignFileStoreTest, ANewFileBesideIsNeverReused) {
+  const fs::path file = folder_ / "a.zfd";
+  WriteBytes(folder_ / ".a.zfd.0.tmp", "someone else's");
+  ReplaceFileContents(file, "mine");
+  EXPECT_EQ(ReadBytes(file), "mine");
+  EXPECT_EQ(ReadBytes(folder_ / ".a.zfd.0.tmp"), "someone else's");
+  EXPECT_EQ(Names(), (std::set<std::string>{"a.zfd", ".a.zfd.0.tmp"}));
+}
+
+TEST_F(DesignFileStoreTest, SavingThroughALinkReplacesTheFileItNames) {
+  const fs::path real = folder_ / "real.zfd";
+  const fs::path link = folder_ / "link.zfd";
+  WriteBytes(real, "old");
+  std::error_code error;
+  fs::create_symlink(real, link, error);
+  if (error) {
+    GTEST_SKIP() << "no symbolic links here";
+  }
+  ReplaceFileContents(link, "new");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(real), "new");
+}
+
+TEST_F(DesignFileStoreTest, AFolderThatDoesNotExistFails) {
+  const fs::path file = folder_ / "fehlt" / "a.zfd";
+  try {
+    SaveDesignFile(file, SmallDesign());
+    FAIL() << "saved into a folder that does not exist";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + file.string() + ".");
+    EXPECT_EQ(error.File(), file);
+  }
+  EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(DesignFileStoreTest, ATargetThatIsAFolderFailsAndStaysAsItWas) {
+  const fs::path target = folder_ / "ordner.zfd";
+  fs::create_directory(target);
+  WriteBytes(target / "inside", "x");
+  EXPECT_THROW(SaveDesignFile(target, SmallDesign()), FileWriteError);
+  EXPECT_THROW(ReplaceFileContents(target, "y"), FileWriteError);
+  EXPECT_TRUE(fs::is_directory(target));
+  EXPECT_EQ(ReadBytes(target / "inside"), "x");
+  EXPECT_EQ(Names(), std::set<std::string>{"ordner.zfd"});
+}
+
+TEST_F(DesignFileStoreTest, AReadOnlyFolderFailsAndLeavesTheOldFile) {
+  const fs::path file = folder_ / "a.zfd";
+  WriteBytes(file, "[Design]\r\nName=alt\r\n");
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+  if (CanCreateIn(folder_)) {
+    GTEST_SKIP() << "permission bits do not stop this process from writing";
+  }
+  EXPECT_THROW(SaveDesignFile(file, SmallDesign()), FileWriteError);
+  fs::permissions(folder_, fs::perms::owner_all);
+  EXPECT_EQ(ReadBytes(file), "[Design]\r\nName=alt\r\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"a.zfd"});
+}
+
+TEST_F(DesignFileStoreTest, AReadOnlyFileFailsAndStaysAsItWas) {
+  const fs::path file = folder_ / "a.zfd";
+  WriteBytes(file, "[Design]\r\nName=alt\r\n");
+  fs::permissions(file, fs::perms::owner_read);
+  {
+    std::ofstream probe(file, std::ios::app);
+    if (probe) {
+      GTEST_SKIP() << "permission bits do not stop this process from writing";
+    }
+  }
+  EXPECT_THROW(SaveDesignFile(file, SmallDesign()), FileWriteError);
+  EXPECT_EQ(ReadBytes(file), "[Design]\r\nName=alt\r\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"a.zfd"});
+}
+
+TEST_F(DesignFileStoreTest, SavingOverAFileKeepsWhatThisSaveDoesNotWrite) {
+  const fs::path file = folder_ / "a.zfd";
+  WriteBytes(file,
+             "[Design]\nName=alt\nKommentar=bleibt\n[Arme]\nAnzahl=5\nBez4=Arm 4\nRatio5=5\n"
+             "[Eigenes]\nx=1\n");
+  SaveDesignFile(file, SmallDesign());
+  const IniDocument saved = IniDocument::Parse(ReadBytes(file));
+  EXPECT_EQ(saved.Get("Design", "Name"), "Studie");
+  EXPECT_EQ(saved.Get("Design", "Kommentar"), "bleibt");
+  EXPECT_EQ(saved.Get("Arme", "Anzahl"), "2");
+  EXPECT_EQ(saved.Get("Arme", "Ratio2"), "2");
+  EXPECT_EQ(saved.Get("Arme", "Bez4"), "Arm 4");
+  EXPECT_EQ(saved.Get("Arme", "Ratio5"), "5");
+  EXPECT_EQ(saved.Get("Eigenes", "x"), "1");
+  EXPECT_EQ(saved.Get("Zufall", "Seed"), "4711");
+  EXPECT_EQ(Names(), std::set<std::string>{"a.zfd"});
+}
+
+TEST_F(DesignFileStoreTest, LoadingASavedFileGivesTheDesignBack) {
+  const fs::path file = folder_ / "a.zfd";
+  const StudyDesign saved = SmallDesign();
+  SaveDesignFile(file, saved);
+  StudyDesign loaded;
+  const DesignFileLoad result = LoadDesignFile(file, kHeadings, loaded);
+  EXPECT_EQ(result.status, FileReadStatus::Read);
+  EXPECT_FALSE(result.refusal.has_value());
+  EXPECT_EQ(loaded.study_name, "Studie");
+  EXPECT_EQ(loaded.arms.RowCount(), 3);
+  EXPECT_EQ(loaded.arms.Cell(2, 2), "2");
+  EXPECT_EQ(loaded.centres.RowCount(), 3);
+  EXPECT_EQ(loaded.seed, "4711");
+}
+
+TEST_F(DesignFileStoreTest, LoadingAMissingFileGivesTheDefaults) {
+  StudyDesign design = SmallDesign();
+  design.block_mode = BlockSizeMode::Fixed;
+  const DesignFileLoad result = LoadDesignFile(folder_ / "fehlt.zfd", kHeadings, design);
+  EXPECT_EQ(result.status, FileReadStatus::Missing);
+  EXPECT_EQ(design.study_name, "");
+  EXPECT_EQ(design.arm_count, "3");
+  EXPECT_EQ(design.arms.RowCount(), 1);
+  EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
+  EXPECT_EQ(design.seed, "");
+}
+
+TEST_F(DesignFileStoreTest, LoadingWhatCannotBeReadOrIsRefusedChangesNothing) {
+  StudyDesign design = SmallDesign();
+  const DesignFileLoad folder = LoadDesignFile(folder_, kHeadings, design);
+  EXPECT_EQ(folder.status, FileReadStatus::Unreadable);
+  EXPECT_FALSE(folder.reason.empty());
+  EXPECT_EQ(design.study_name, "Studie");
+
+  const fs::path file = folder_ / "gross.zfd";
+  WriteBytes(file, "[Design]\nName=neu\n[Arme]\nAnzahl=2000000000\n");
+  const DesignFileLoad refused = LoadDesignFile(file, kHeadings, design);
+  EXPECT_EQ(refused.status, FileReadStatus::Read);
+  ASSERT_TRUE(refused.refusal.has_value());
+  EXPECT_EQ(design.study_name, "Studie");
+  EXPECT_EQ(design.arms.RowCount(), 3);
+}
+
+}  // namespace
+}  // namespace zufora

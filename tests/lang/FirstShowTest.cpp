@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "lang/Language.h"
+#include "lang/ProgramTexts.h"
+#include "support/RecordingMessageSink.h"
+#include "text/Cp1252.h"
+
+namespace zufora {
+namespace {
+
+using testing::RecordingMessageSink;
+
+const std::filesystem::path kDataDir = std::filesystem::path(ZUFORA_TEST_DATA_DIR) / "lang";
+
+constexpr char kMissingMessage[] = "Missing language file. Please reinstall the software.";
+
+TEST(FirstShow, WithoutALanguageFileOneMessageAndTheBuiltInTexts) {
+  ProgramTexts texts;
+  RecordingMessageSink sink;
+  EXPECT_EQ(RunFirstShow(texts, kDataDir / "no such folder" / std::string(kLanguageFileName), sink),
+            LanguageFileStatus::kMissing);
+  ASSERT_EQ(sink.Events().size(), 1u);
+  EXPECT_EQ(sink.Events()[0],
+            (RecordingMessageSink::Event{RecordingMessageSink::Kind::Plain, kMissingMessage}));
+
+  EXPECT_EQ(texts.derived.block_separator, "------- Block ------");
+  EXPECT_EQ(texts.derived.center_caption, "Zentrum");
+  EXPECT_EQ(texts.main_window.CaptionOf("LabelMinMaxSeed"), "1 ... 2147483647");
+  EXPECT_EQ(texts.derived.save_dialog_design.title, "Studiendesign speichern");
+  EXPECT_EQ(texts.derived.open_dialog_design.title, Cp1252Literal("Studiendesign öffnen"));
+  EXPECT_EQ(texts.derived.save_dialog_export.title, "Liste exportieren");
+  EXPECT_EQ(texts.catalogue.Text(Message::MessageArmCount),
+            Cp1252Literal("Gültige Anzahl für Studienarme eingeben!"));
+  EXPECT_EQ(texts.main_window.CaptionOf("BitBtnNext"), "&weiter");
+}
+
+TEST(FirstShow, NoPathCountsAsMissing) {
+  ProgramTexts texts;
+  const FirstShowResult result = RunFirstShow(texts, std::nullopt);
+  EXPECT_EQ(result.language_file, LanguageFileStatus::kMissing);
+  EXPECT_EQ(result.message, kMissingMessage);
+  EXPECT_EQ(texts.derived.block_separator, "------- Block ------");
+}
+
+TEST(FirstShow, BeforeTheFirstShowDerivedTextsAreUnset) {
+  const ProgramTexts texts;
+  EXPECT_EQ(texts.derived.block_separator, "");
+  EXPECT_EQ(texts.derived.center_caption, "");
+  EXPECT_EQ(texts.derived.save_dialog_design.title, "Design speichern");
+  EXPECT_EQ(texts.derived.open_dialog_design.title, "Design laden");
+}
+
+TEST(FirstShow, DerivedTextsFollowTheLanguageFile) {
+  ProgramTexts texts;
+  RecordingMessageSink sink;
+  EXPECT_EQ(RunFirstShow(texts, kDataDir / "translated" / std::string(kLanguageFileName), sink),
+            LanguageFileStatus::kRead);
+  EXPECT_TRUE(sink.Events().empty());
+
+  EXPECT_EQ(texts.main_window.Caption(), "Zufora (Test)");
+  EXPECT_EQ(texts.derived.block_separator, "------- Abschnitt ------");
+  EXPECT_EQ(texts.derived.center_caption, "Klinik");
+  EXPECT_EQ(texts.derived.save_dialog_design.title, "Design sichern");
+  EXPECT_EQ(texts.derived.open_dialog_design.title, "Design holen");
+  // The file's own caption for the seed range is overridden.
+  EXPECT_EQ(texts.main_window.CaptionOf("LabelMinMaxSeed"), "1 ... 2147483647");
+  EXPECT_EQ(texts.catalogue.Text(Message::MessageArmCount),
+            "Anzahl der Arme pr\xFC"
+            "fen!");
+  // An empty value keeps the German text.
+  EXPECT_EQ(texts.catalogue.Text(Message::MessagePatientCount),
+            Cp1252Literal("Gültige Patientenzahl eingeben!"));
+  EXPECT_EQ(texts.catalogue.ValidNumberMessage(),
+            Cp1252Literal("Eingabewert: gültige Zahl im Bereich von 1 bis 2147483647"));
+}
+
+TEST(FirstShow, ByteOrderMarkHidesTheMainWindowSectionOnly) {
+  ProgramTexts texts;
+  const FirstShowResult result =
+      RunFirstShow(texts, kDataDir / "bom" / std::string(kLanguageFileName));
+  EXPECT_EQ(result.language_file, LanguageFileStatus::kRead);
+  EXPECT_EQ(result.message, std::nullopt);
+  EXPECT_EQ(texts.derived.save_dialog_design.title, "Studiendesign speichern");
+  EXPECT_EQ(texts.derived.block_separator, "------- Teil ------");
+}
+
+TEST(FirstShow, AnEmptyFileIsAFileAndChangesNothing) {
+  ProgramTexts texts;
+  const FirstShowResult result =
+      RunFirstShow(texts, kDataDir / "empty" / std::string(kLanguageFileName));
+  EXPECT_EQ(result.language_file, LanguageFileStatus::kRead);
+  EXPECT_EQ(result.message, std::nullopt);
+  EXPECT_EQ(texts.derived.block_separator, "------- Block ------");
+  EXPECT_EQ(texts.derived.center_caption, "Zentrum");
+}
+
+TEST(FirstShow, TheSeedRangeAndDialogTitlesAreSetWhateverTheFileSays) {
+  ProgramTexts texts;
+  const LanguageFile file = LanguageFile::Parse(
+      "[FormZufora]\nFormZufora.LabelMinMaxSeed.Caption=anything\n"
+      "FormZufora.SaveDialogDesign.Caption=x\nFormZufora.BitBtnLoad.Caption=Laden\n"
+      "[FormLang]\nFormLang.LabelBlock.Caption=  B l o c k  \n");
+  EXPECT_EQ(ApplyFirstShowTexts(texts, &file), std::nullopt);
+  EXPECT_EQ(texts.main_window.CaptionOf("LabelMinMaxSeed"), "1 ... 2147483647");
+  EXPECT_EQ(texts.derived.open_dialog_design.title, "Laden");
+  EXPECT_EQ(texts.derived.save_dialog_design.title, "Studiendesign speichern");
+  EXPECT_EQ(texts.derived.block_separator, "------- B l o c k ------");
+}
+
+TEST(FirstShow, TheCentreWordComesFromTheMainWindowNotTheCatalogue) {
+  ProgramTexts texts;
+  const LanguageFile file =
+      LanguageFile::Parse("[FormLang]\nFormLang.LabelCenter.Caption=wrong window\n");
+  ApplyFirstShowTexts(texts, &file);
+  EXPECT_EQ(texts.derived.center_caption, "Zentrum");
+}
+
+// Reading the file itself
+
+TEST(LanguageFileReading, OpenLanguageFileLooksInTheGivenFolder) {
+  const auto file = OpenLanguageFile(kDataDir / "translated", kLanguageFileName);
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ(file->ReadString("FormLang", "FormLang.LabelBlock.Caption"), "Abschnitt");
+  EXPECT_FALSE(OpenLanguageFile(kDataDir, kLanguageFileName).has_value());
+}
+
+TEST(LanguageFileReading, LoadLanguageTranslatesEveryWindowOrNone) {
+  ProgramTexts texts;
+  EXPECT_FALSE(LoadLanguage(texts.Windows(), kDataDir / "no such folder", kLanguageFileName));
+  EXPECT_EQ(texts.catalogue.Text(Message::LabelBlock), "Block");
+  EXPECT_TRUE(LoadLanguage(texts.Windows(), kDataDir / "translated", kLanguageFileName));
+  EXPECT_EQ(texts.catalogue.Text(Message::LabelBlock), "Abschnitt");
+  EXPECT_EQ(texts.main_window.CaptionOf("LabelCenter"), "Klinik");
+}
+
+TEST(LanguageFileReading, AFolderOfThatNameIsNoFile) {
+  EXPECT_EQ(ReadLanguageFile(kDataDir / "translated").status, LanguageFileStatus::kMissing);
+}
+
+TEST(LanguageFileReading, ReadsEveryByteOfALargeFile) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("zufora_lang_test_" + std::to_string(std::random_device{}()) + ".ini");
+  std::string bytes = "[FormLang]\r\nFormLang.LabelBlock.Caption=";
+  bytes.append(300000, 'b');
+  bytes += "\r\n";
+  {
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
+  }
+  ProgramTexts texts;
+  const FirstShowResult result = RunFirstShow(texts, path);
+  std::filesystem::remove(path);
+  EXPECT_EQ(result.language_file, LanguageFileStatus::kRead);
+  EXPECT_EQ(texts.derived.block_separator, "------- " + std::string(300000, 'b') + " ------");
+}
+
+}  // namespace
+}  // namespace zufora
