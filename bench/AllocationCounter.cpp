@@ -37,15 +37,33 @@ void Release(void* pointer) {
 
 }  // namespace
 
-std::size_t CurrentAllocatedBytes() { return current_bytes.load(); }
-std::size_t PeakAllocatedBytes() { return peak_bytes.load(); }
-void ResetPeakAllocatedBytes() { peak_bytes = current_bytes.load(); }
+std::size_t CurrentAllocatedBytes() {
+  return current_bytes.load();
+}
+std::size_t PeakAllocatedBytes() {
+  return peak_bytes.load();
+}
+void ResetPeakAllocatedBytes() {
+  peak_bytes = current_bytes.load();
+}
 
 }  // namespace zufora::bench
 
-void* operator new(std::size_t size) { return zufora::bench::Allocate(size); }
-void* operator new[](std::size_t size) { return zufora::bench::Allocate(size); }
-void operator delete(void* pointer) noexcept { zufora::bench::Release(pointer); }
-void operator delete[](void* pointer) noexcept { zufora::bench::Release(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { zufora::bench::Release(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { zufora::bench::Release(pointer); }
+void* operator new(std::size_t size) {
+  return zufora::bench::Allocate(size);
+}
+void* operator new[](std::size_t size) {
+  return zufora::bench::Allocate(size);
+}
+void operator delete(void* pointer) noexcept {
+  zufora::bench::Release(pointer);
+}
+void operator delete[](void* pointer) noexcept {
+  zufora::bench::Release(pointer);
+}
+void operator delete(void* pointer, std::size_t) noexcept {
+  zufora::bench::Release(pointer);
+}
+void operator delete[](void* pointer, std::size_t) noexcept {
+  zufora::bench::Release(pointer);
+}

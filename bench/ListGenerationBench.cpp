@@ -92,24 +92,39 @@ void GenerateAndRender(benchmark::State& state, StudyDesign (*make)(std::int32_t
   }
   state.SetItemsProcessed(state.iterations() * patients);
   // Patients scaled by 1e-9 and inverted: nanoseconds per patient.
-  state.counters["ns_per_patient"] =
-      benchmark::Counter(static_cast<double>(patients) * 1e-9,
-                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_patient"] = benchmark::Counter(
+      static_cast<double>(patients) * 1e-9,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["text_bytes_per_patient"] =
       static_cast<double>(text_bytes) / static_cast<double>(patients);
   state.counters["other_bytes_per_patient"] =
       static_cast<double>(peak_beyond_text) / static_cast<double>(patients);
 }
 
-void BM_TwoArmsVariableBlocks(benchmark::State& state) { GenerateAndRender(state, TwoArmsVariable); }
-void BM_FourArmsFixedBlocks(benchmark::State& state) { GenerateAndRender(state, FourArmsFixed); }
-void BM_ThousandPatientCentres(benchmark::State& state) { GenerateAndRender(state, Centres); }
+void BM_TwoArmsVariableBlocks(benchmark::State& state) {
+  GenerateAndRender(state, TwoArmsVariable);
+}
+void BM_FourArmsFixedBlocks(benchmark::State& state) {
+  GenerateAndRender(state, FourArmsFixed);
+}
+void BM_ThousandPatientCentres(benchmark::State& state) {
+  GenerateAndRender(state, Centres);
+}
 
-BENCHMARK(BM_TwoArmsVariableBlocks)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)
+BENCHMARK(BM_TwoArmsVariableBlocks)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourArmsFixedBlocks)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)
+BENCHMARK(BM_FourArmsFixedBlocks)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ThousandPatientCentres)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)
+BENCHMARK(BM_ThousandPatientCentres)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

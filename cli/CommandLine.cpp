@@ -25,7 +25,8 @@ constexpr char kGenerateUsage[] =
     "\"Generieren\" on the list page.\n"
     "\n"
     "  --seed TEXT        the seed field's text (default: the design file's seed)\n"
-    "  --no-blocks        do not mark the blocks (\"Bl\xC3\xB6" "cke markieren\" off)\n"
+    "  --no-blocks        do not mark the blocks (\"Bl\xC3\xB6"
+    "cke markieren\" off)\n"
     "  --no-seed          do not show the seed (\"Seed ausgeben\" off)\n"
     "  --accept-misfits   answer No to every question that offers to abandon (default:\n"
     "                     Yes, the generation is abandoned)\n"
@@ -49,7 +50,9 @@ UsageError Wrong(const std::string& what, const char* usage) {
   return UsageError{"zufora-cli: " + what + "\n\n" + usage};
 }
 
-bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+bool IsHelp(const std::string& argument) {
+  return argument == "--help" || argument == "-h";
+}
 
 Command ParseGenerate(const std::vector<std::string>& arguments) {
   GenerateOptions options;
@@ -66,11 +69,14 @@ Command ParseGenerate(const std::vector<std::string>& arguments) {
     if (IsHelp(argument)) {
       return HelpRequest{kGenerateUsage};
     } else if (argument == "--seed") {
-      if (!value(options.seed)) return Wrong("--seed needs a value", kGenerateUsage);
+      if (!value(options.seed))
+        return Wrong("--seed needs a value", kGenerateUsage);
     } else if (argument == "--output") {
-      if (!value(options.output_file)) return Wrong("--output needs a file", kGenerateUsage);
+      if (!value(options.output_file))
+        return Wrong("--output needs a file", kGenerateUsage);
     } else if (argument == "--lang") {
-      if (!value(options.language_file)) return Wrong("--lang needs a file", kGenerateUsage);
+      if (!value(options.language_file))
+        return Wrong("--lang needs a file", kGenerateUsage);
     } else if (argument == "--no-blocks") {
       options.mark_blocks = false;
     } else if (argument == "--no-seed") {

@@ -468,7 +468,8 @@ void DesignPages::ButtonZZClick() {
 
 bool DesignPages::BitBtnStartClick() {
   list_text_.clear();
-  const GenerationResult result = GenerateLists(design_, texts_.catalogue, generator_sink_, generator_);
+  const GenerationResult result =
+      GenerateLists(design_, texts_.catalogue, generator_sink_, generator_);
   if (!result.leaves_list_empty) {
     const ListTextOptions options{.mark_blocks = mark_blocks_,
                                   .show_seed = show_seed_,

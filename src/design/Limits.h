@@ -6,8 +6,8 @@ namespace zufora {
 
 // What one design may ask for. Beyond these the program refuses with a message
 // instead of exhausting memory; the README documents them.
-inline constexpr std::int32_t kMaxArms = 65536;             // size of the quota table
-inline constexpr std::int64_t kMaxPatients = 10'000'000;    // all lists of one generation
+inline constexpr std::int32_t kMaxArms = 65536;           // size of the quota table
+inline constexpr std::int64_t kMaxPatients = 10'000'000;  // all lists of one generation
 inline constexpr std::int32_t kMaxCentres = 100'000;
 
 }  // namespace zufora

@@ -32,18 +32,18 @@ struct CheckedNumbers {
 // Everything the user states about one trial, as the design pages hold it. Every
 // field is the text as typed or loaded (cp1252); numbers are parsed only by checks.
 struct StudyDesign {
-  std::string study_name;                 // EditStudName
-  std::string arm_count = "3";            // EditArme
-  std::string sample_size = "120";        // EditAnz
-  bool per_centre_lists = false;          // CheckBoxZentren
-  std::string centre_count;               // EditZentren
-  TextGrid arms{kArmColumns, 3};          // StringGridArme: heading row + one row per arm
-  TextGrid centres{kCentreColumns, 3};    // StringGridZentren: heading row + one per centre
+  std::string study_name;               // EditStudName
+  std::string arm_count = "3";          // EditArme
+  std::string sample_size = "120";      // EditAnz
+  bool per_centre_lists = false;        // CheckBoxZentren
+  std::string centre_count;             // EditZentren
+  TextGrid arms{kArmColumns, 3};        // StringGridArme: heading row + one row per arm
+  TextGrid centres{kCentreColumns, 3};  // StringGridZentren: heading row + one per centre
   BlockSizeMode block_mode = BlockSizeMode::Fixed;  // RadioButton1 "fest" / RadioButton2
-  std::string fixed_block_size = "12";    // EditFix
-  std::string min_block_size;             // EditVon
-  std::string max_block_size;             // EditBis
-  std::string seed;                       // EditZZ
+  std::string fixed_block_size = "12";              // EditFix
+  std::string min_block_size;                       // EditVon
+  std::string max_block_size;                       // EditBis
+  std::string seed;                                 // EditZZ
   CheckedNumbers checked;
 };
 

@@ -14,7 +14,9 @@ TextGrid::TextGrid(int columns, std::int32_t rows) : columns_(columns), row_coun
   SetRowCount(rows);
 }
 
-void TextGrid::SetRowCount(std::int32_t rows) { row_count_ = rows < 1 ? 1 : rows; }
+void TextGrid::SetRowCount(std::int32_t rows) {
+  row_count_ = rows < 1 ? 1 : rows;
+}
 
 const std::string& TextGrid::Cell(int column, std::int32_t row) const {
   if (column < 0 || column >= columns_ || row < 0 ||

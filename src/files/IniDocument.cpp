@@ -1,8 +1,9 @@
 #include "files/IniDocument.h"
 
-#include <array>
 #include <cstring>
 #include <stdexcept>
+
+#include "text/TextFolding.h"
 
 namespace zufora {
 namespace {
@@ -16,40 +17,12 @@ bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
 }
 
-// Lower case for the letters of cp1252, so that names compare as the platform's
-// case-insensitive comparison does in a Western European setting.
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
-  std::array<unsigned char, 256> table{};
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    table[i] = static_cast<unsigned char>(i);
-  }
-  for (std::size_t c = 'A'; c <= 'Z'; ++c) {
-    table[c] = static_cast<unsigned char>(c + 0x20);
-  }
-  for (std::size_t c = 0xC0; c <= 0xDE; ++c) {
-    if (c != 0xD7) {  // the multiplication sign has no lower case
-      table[c] = static_cast<unsigned char>(c + 0x20);
-    }
-  }
-  table[0x8A] = 0x9A;  // S caron
-  table[0x8C] = 0x9C;  // OE
-  table[0x8E] = 0x9E;  // Z caron
-  table[0x9F] = 0xFF;  // Y diaeresis
-  return table;
-}
-
-constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
-
 unsigned char FoldByte(char c) {
-  return kFold[static_cast<unsigned char>(c)];
+  return static_cast<unsigned char>(FoldCase(c));
 }
 
 std::string Fold(std::string_view name) {
-  std::string folded(name.size(), '\0');
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    folded[i] = static_cast<char>(FoldByte(name[i]));
-  }
-  return folded;
+  return FoldCase(name);
 }
 
 bool FoldedEqual(std::string_view a, std::string_view b) {
@@ -78,15 +51,7 @@ std::uint64_t KeyHash(std::size_t section, std::string_view key) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsBlank(text[end - 1])) {
-    --end;
-  }
-  return text.substr(begin, end - begin);
+  return TrimWhere(text, IsBlank);
 }
 
 // Finds line ends from left to right in time linear in the whole text: the next CR and

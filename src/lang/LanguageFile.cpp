@@ -2,47 +2,18 @@
 
 #include <algorithm>
 
+#include "text/TextFolding.h"
+
 namespace zufora {
 namespace {
 
+// Blanks and control characters, DEL included.
 bool IsStripped(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte <= 0x20 || byte == 0x7F;
+  return IsBlankOrControl(c) || c == '\x7F';
 }
 
 std::string_view Strip(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsStripped(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsStripped(text[end - 1])) {
-    --end;
-  }
-  return text.substr(begin, end - begin);
-}
-
-// Lower case of the cp1252 letters, so that names written with capitals match.
-char FoldCase(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
-    return static_cast<char>(byte + 0x20);
-  }
-  if (byte == 0x8A || byte == 0x8C || byte == 0x8E) {  // S, OE, Z with caron or ligature
-    return static_cast<char>(byte + 0x10);
-  }
-  if (byte == 0x9F) {  // Y with diaeresis
-    return static_cast<char>(0xFF);
-  }
-  return c;
-}
-
-std::string Folded(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) {
-    c = FoldCase(c);
-  }
-  return folded;
+  return TrimWhere(text, IsStripped);
 }
 
 }  // namespace
@@ -74,7 +45,7 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
       continue;
     }
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      section = &file.sections_[Folded(Strip(line.substr(1, line.size() - 2)))];
+      section = &file.sections_[FoldCase(Strip(line.substr(1, line.size() - 2)))];
       continue;
     }
     if (section == nullptr) {
@@ -86,18 +57,18 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
     }
     const std::string_view value = Strip(line.substr(equals + 1));
     const auto offset = static_cast<std::size_t>(value.data() - all.data());
-    section->try_emplace(Folded(Strip(line.substr(0, equals))), Span{offset, value.size()});
+    section->try_emplace(FoldCase(Strip(line.substr(0, equals))), Span{offset, value.size()});
   }
   return file;
 }
 
 std::optional<std::string_view> LanguageFile::Find(std::string_view section,
                                                    std::string_view key) const {
-  const auto found_section = sections_.find(Folded(section));
+  const auto found_section = sections_.find(FoldCase(section));
   if (found_section == sections_.end()) {
     return std::nullopt;
   }
-  const auto found_key = found_section->second.find(Folded(key));
+  const auto found_key = found_section->second.find(FoldCase(key));
   if (found_key == found_section->second.end()) {
     return std::nullopt;
   }

@@ -3,25 +3,14 @@
 #include <stdexcept>
 
 #include "print/PrintArithmetic.h"
+#include "text/TextFolding.h"
 
 namespace zufora {
 namespace {
 
 // Blanks and control characters, as the trimming of the centre texts counts them.
-bool IsTrimmed(char c) {
-  return static_cast<unsigned char>(c) <= 0x20;
-}
-
 std::string_view Trim(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsTrimmed(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsTrimmed(text[end - 1])) {
-    --end;
-  }
-  return text.substr(begin, end - begin);
+  return TrimWhere(text, IsBlankOrControl);
 }
 
 // The text before the first `stop`, or the whole text.

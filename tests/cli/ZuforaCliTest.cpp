@@ -30,9 +30,10 @@ std::string ReadBytes(const fs::path& file) {
 class ZuforaCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("zufora-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        fs::temp_directory_path() /
+        ("zufora-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -57,7 +58,8 @@ class ZuforaCli : public ::testing::Test {
     std::ofstream(file, std::ios::binary)
         << "[Design]\r\nName=Studie\r\nArme=2\r\nFallzahl=" << patients
         << "\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\nBeschr1=A\r\nRatio1=1\r\nBeschr2=B\r\n"
-        << "Ratio2=1\r\n[Bloecke]\r\n" << blocks << "[Zufall]\r\nSeed=" << seed << "\r\n";
+        << "Ratio2=1\r\n[Bloecke]\r\n"
+        << blocks << "[Zufall]\r\nSeed=" << seed << "\r\n";
     return file.string();
   }
 
@@ -98,18 +100,22 @@ TEST_F(ZuforaCli, CentreListsInUtf8OnStdoutAndCp1252InTheExport) {
             "Zentrum 101\tKlinik Nord - Seed: (773724032)\n"
             "1\t2\tNeue Therapie\n2\t1\tStandardtherapie\n------- Block ------\n"
             "3\t2\tNeue Therapie\n4\t1\tStandardtherapie\n------- Block ------\n"
-            "Zentrum 102\tKlinik S\xC3\xBC" "d-West - Seed: (1659940736)\n"
+            "Zentrum 102\tKlinik S\xC3\xBC"
+            "d-West - Seed: (1659940736)\n"
             "1\t2\tNeue Therapie\n2\t1\tStandardtherapie\n------- Block ------\n"
             "3\t1\tStandardtherapie\n4\t2\tNeue Therapie\n------- Block ------\n"
             "5\t2\tNeue Therapie\n6\t1\tStandardtherapie\n------- Block ------\n");
 
   const fs::path exported = folder_ / "liste.txt";
-  const CliRun to_file = Cli({"generate", Example("per-centre.zfd"), "--output", exported.string()});
+  const CliRun to_file =
+      Cli({"generate", Example("per-centre.zfd"), "--output", exported.string()});
   EXPECT_EQ(to_file.status, kExitComplete);
   EXPECT_EQ(to_file.out, "");
   const std::string bytes = ReadBytes(exported);
   EXPECT_EQ(bytes.substr(0, 24), "Multizentrische Studie\r\n");
-  EXPECT_NE(bytes.find("Klinik S\xFC" "d-West - Seed: (1659940736)\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("Klinik S\xFC"
+                       "d-West - Seed: (1659940736)\r\n"),
+            std::string::npos);
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 18);
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 18);
 }
@@ -137,7 +143,9 @@ TEST_F(ZuforaCli, UndrawableBlocksStillWriteWhatThereIs) {
   EXPECT_EQ(run.status, kExitIncomplete);
   EXPECT_EQ(run.out, "Studie\nSeed: (3)\n");
   EXPECT_EQ(run.err,
-            "Bl\xC3\xB6" "cke konnten nicht generiert werden, Blockgr\xC3\xB6\xC3\x9F" "e zu stark "
+            "Bl\xC3\xB6"
+            "cke konnten nicht generiert werden, Blockgr\xC3\xB6\xC3\x9F"
+            "e zu stark "
             "eingeschr\xC3\xA4nkt?\n");
 }
 
@@ -170,8 +178,8 @@ TEST_F(ZuforaCli, LanguageFileAppliesBeforeEverythingElse) {
             "Multizentrische Studie\nCentro 101\tKlinik Nord\n");
   EXPECT_NE(run.out.find("\n------- Bloque ------\n"), std::string::npos);
 
-  const CliRun missing = Cli({"generate", Example("per-centre.zfd"), "--lang",
-                           (folder_ / "none.ini").string()});
+  const CliRun missing =
+      Cli({"generate", Example("per-centre.zfd"), "--lang", (folder_ / "none.ini").string()});
   EXPECT_EQ(missing.status, kExitFailure);
   EXPECT_EQ(missing.out, "");
 }
@@ -183,7 +191,7 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   EXPECT_EQ(missing.out, "");
 
   const CliRun unwritable = Cli({"generate", Example("worked-example.zfd"), "--output",
-                              (folder_ / "no-such-folder" / "out.txt").string()});
+                                 (folder_ / "no-such-folder" / "out.txt").string()});
   EXPECT_EQ(unwritable.status, kExitFailure);
   EXPECT_NE(unwritable.err.find("Unable to write to"), std::string::npos);
 
@@ -213,8 +221,7 @@ TEST_F(ZuforaCli, HelpVersionAndSeedProposal) {
   EXPECT_EQ(Cli({"--version"}).out.rfind("zufora-cli ", 0), 0u);
   EXPECT_EQ(Cli({"propose-seed", "--time", "1000000000"}).out, "992538752\n");
   ParkMillerShuffleGenerator generator;
-  EXPECT_EQ(Cli({"propose-seed"}).out,
-            ProposeSeed(generator, [] { return kClockReading; }) + "\n");
+  EXPECT_EQ(Cli({"propose-seed"}).out, ProposeSeed(generator, [] { return kClockReading; }) + "\n");
 }
 
 }  // namespace

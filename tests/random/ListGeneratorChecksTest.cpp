@@ -4,11 +4,11 @@
 
 #include "DesignBuilder.h"
 #include "ListTextReading.h"
-#include "support/RecordingMessageSink.h"
 #include "lang/FixedMessages.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
+#include "support/RecordingMessageSink.h"
 
 namespace zufora {
 namespace {
@@ -56,10 +56,10 @@ TEST_F(GenerationChecks, ParseFailuresLeaveTheTitleOnly) {
        Message::MessageValidRatio},
       {"fixed block size", [](StudyDesign& d) { d.fixed_block_size = "12a"; },
        Message::MessageValidBlockSize},
-      {"minimum block size",
-       [](StudyDesign& d) { testing::SetVariable(d, "", "6"); }, Message::MessageValidBlockSize},
-      {"maximum block size",
-       [](StudyDesign& d) { testing::SetVariable(d, "2", " "); }, Message::MessageValidBlockSize},
+      {"minimum block size", [](StudyDesign& d) { testing::SetVariable(d, "", "6"); },
+       Message::MessageValidBlockSize},
+      {"maximum block size", [](StudyDesign& d) { testing::SetVariable(d, "2", " "); },
+       Message::MessageValidBlockSize},
   };
   for (const Case& c : cases) {
     StudyDesign design = Valid();
@@ -75,8 +75,9 @@ TEST_F(GenerationChecks, SeedMustBeAnInteger) {
   StudyDesign design = Valid();
   design.seed = "12 ";
   EXPECT_EQ(Generate(design), "Studie\n");
-  EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(
-                                "Eingabewert: g\xFCltige Zahl im Bereich von 1 bis 2147483647")});
+  EXPECT_EQ(
+      sink_.Events(),
+      std::vector<Event>{Plain("Eingabewert: g\xFCltige Zahl im Bereich von 1 bis 2147483647")});
 }
 
 TEST_F(GenerationChecks, SeedIsReadBeforeEverythingElse) {
@@ -209,10 +210,10 @@ TEST_F(GenerationChecks, UndrawableCentreKeepsItsHeadingAndTheOthersAreComplete)
   sink_.Clear();
   sink_.SetDefaultAnswer(false);
   const auto mixed = testing::SplitLines(Generate(design));
-  EXPECT_EQ(sink_.Texts(), (std::vector<std::string>{FixedMessages::ArmsDoNotFitSampleSize(),
-                                                     FixedMessages::ArmsDoNotFitSampleSize(),
-                                                     FixedMessages::MinimumDoesNotFitArms(),
-                                                     Text(Message::MessageBlockRestictions)}));
+  EXPECT_EQ(sink_.Texts(),
+            (std::vector<std::string>{
+                FixedMessages::ArmsDoNotFitSampleSize(), FixedMessages::ArmsDoNotFitSampleSize(),
+                FixedMessages::MinimumDoesNotFitArms(), Text(Message::MessageBlockRestictions)}));
   ASSERT_EQ(mixed.size(), 7u);
   EXPECT_EQ(mixed[1].rfind("Zentrum 1\tA - Seed: (", 0), 0u);
   EXPECT_EQ(mixed[2].rfind("Zentrum 2\tB - Seed: (", 0), 0u);
@@ -342,7 +343,10 @@ TEST_F(GenerationChecks, UndrawableDesignsAreRefused) {
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessageCenterCount))};
        }},
-      {"negative centre size", [](StudyDesign& d) { testing::SetCentres(d, {{"1", "A", "-4"}}); },
+      {"negative centre size",
+       [](StudyDesign& d) {
+         testing::SetCentres(d, {{"1", "A", "-4"}});
+       },
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessageCenterPatientCount))};
        }},

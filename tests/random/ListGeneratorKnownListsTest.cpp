@@ -3,11 +3,11 @@
 
 #include "DesignBuilder.h"
 #include "ListTextReading.h"
-#include "support/RecordingMessageSink.h"
 #include "lang/FixedMessages.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
+#include "support/RecordingMessageSink.h"
 
 namespace zufora {
 namespace {
@@ -85,8 +85,7 @@ TEST_F(KnownLists, MisfitAcceptedWithNoGivesOddPatientToLastArm) {
   testing::SetVariable(design, "2", "4");
   sink_.ScriptAnswers({false});
   const std::string text = Generate(design);
-  EXPECT_EQ(sink_.Texts(),
-            std::vector<std::string>{FixedMessages::ArmsDoNotFitSampleSize()});
+  EXPECT_EQ(sink_.Texts(), std::vector<std::string>{FixedMessages::ArmsDoNotFitSampleSize()});
   EXPECT_EQ(ArmPattern(text, kSeparator), "2,1,2,1|2,1,2|");
   EXPECT_EQ(result_.lists[0].block_sizes, (std::vector<std::int32_t>{4, 3}));
 }

@@ -5,10 +5,10 @@
 #include <map>
 
 #include "DesignBuilder.h"
-#include "support/RecordingMessageSink.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
+#include "support/RecordingMessageSink.h"
 
 namespace zufora {
 namespace {

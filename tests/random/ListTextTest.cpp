@@ -106,8 +106,12 @@ TEST(ListExport, AnyLineBreakOfAnEditedTextBecomesOne) {
 }
 
 TEST(ListExport, BytesPassUnchanged) {
-  const std::string cp1252 = "Gr\xF6\xDF" "e\t\x80\n";
-  EXPECT_EQ(ExportBytes(cp1252), "Gr\xF6\xDF" "e\t\x80\r\n");
+  const std::string cp1252 =
+      "Gr\xF6\xDF"
+      "e\t\x80\n";
+  EXPECT_EQ(ExportBytes(cp1252),
+            "Gr\xF6\xDF"
+            "e\t\x80\r\n");
   EXPECT_NE(ExportBytes(cp1252).substr(0, 3), "\xEF\xBB\xBF");
 }
 

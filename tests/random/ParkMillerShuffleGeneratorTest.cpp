@@ -107,9 +107,9 @@ TEST(IndexBelow, MatchesExactIntegerProduct) {
 TEST(IndexBelow, StaysBelowNAtTheExtremes) {
   const float largest = 1.0f - 0x1p-23f;
   const float smallest = 0x1p-31f;
-  for (const std::int64_t n : {std::int64_t{1}, std::int64_t{2}, std::int64_t{3}, std::int64_t{12},
-                               std::int64_t{1} << 29, (std::int64_t{1} << 31) - 1,
-                               (std::int64_t{1} << 32) - 1}) {
+  for (const std::int64_t n :
+       {std::int64_t{1}, std::int64_t{2}, std::int64_t{3}, std::int64_t{12}, std::int64_t{1} << 29,
+        (std::int64_t{1} << 31) - 1, (std::int64_t{1} << 32) - 1}) {
     EXPECT_LT(IndexBelow(largest, n), n) << n;
     EXPECT_GE(IndexBelow(largest, n), 0) << n;
     EXPECT_EQ(IndexBelow(smallest, n), n >= (std::int64_t{1} << 31) ? n >> 31 : 0) << n;

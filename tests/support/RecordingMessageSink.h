@@ -15,7 +15,7 @@ class RecordingMessageSink : public MessageSink {
   enum class Kind { Plain, Notice, Question, Page };
   struct Event {
     Kind kind;
-    std::string text;  // the message, or the page's name
+    std::string text;     // the message, or the page's name
     bool answer = false;  // for questions: the answer given
     bool operator==(const Event&) const = default;
   };

@@ -9,7 +9,11 @@ TEST(Cp1252, GermanTextRoundTrips) {
   const std::string utf8 = "Blöcke Größe Übersicht äÄöÖüÜß €";
   const auto cp1252 = Utf8ToCp1252(utf8);
   ASSERT_TRUE(cp1252);
-  EXPECT_EQ(*cp1252, "Bl\xF6" "cke Gr\xF6\xDF" "e \xDC" "bersicht \xE4\xC4\xF6\xD6\xFC\xDC\xDF \x80");
+  EXPECT_EQ(*cp1252,
+            "Bl\xF6"
+            "cke Gr\xF6\xDF"
+            "e \xDC"
+            "bersicht \xE4\xC4\xF6\xD6\xFC\xDC\xDF \x80");
   EXPECT_EQ(Cp1252ToUtf8(*cp1252), utf8);
 }
 
@@ -24,10 +28,10 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Cp1252, UnrepresentableOrBrokenTextIsRefused) {
-  EXPECT_FALSE(Utf8ToCp1252("Ω"));         // Greek capital omega
+  EXPECT_FALSE(Utf8ToCp1252("Ω"));                 // Greek capital omega
   EXPECT_FALSE(Utf8ToCp1252("\xF0\x9F\x98\x80"));  // an emoji
-  EXPECT_FALSE(Utf8ToCp1252("\xC3"));      // truncated sequence
-  EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF"));  // overlong form
+  EXPECT_FALSE(Utf8ToCp1252("\xC3"));              // truncated sequence
+  EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF"));          // overlong form
   EXPECT_FALSE(Utf8ToCp1252("\xFF"));
   EXPECT_THROW(Cp1252Literal("Ω"), std::logic_error);
 }

@@ -22,9 +22,11 @@ TEST(IntegerText, AcceptedForms) {
 }
 
 TEST(IntegerText, RefusedForms) {
-  for (const char* text : {"", " ", "-", "+", "$", "0x", "12 ", "12a", "1.5", "1e3", "--1",
-                           "- 1", "\t1", "2147483648", "-2147483649", "99999999999999999999",
-                           "$80000000", "0xG", "abc", "1,000"}) {
+  for (const char* text : {"",          " ",          "-",           "+",
+                           "$",         "0x",         "12 ",         "12a",
+                           "1.5",       "1e3",        "--1",         "- 1",
+                           "\t1",       "2147483648", "-2147483649", "99999999999999999999",
+                           "$80000000", "0xG",        "abc",         "1,000"}) {
     EXPECT_FALSE(ParseIntegerText(text)) << '"' << text << '"';
   }
   EXPECT_FALSE(ParseIntegerText(std::string_view("1\0", 2)));
