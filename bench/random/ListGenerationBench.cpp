@@ -1,7 +1,7 @@
 // Generation plus rendering of whole lists: time and memory per patient.
 #include <benchmark/benchmark.h>
 
-#include "AllocationCounter.h"
+#include "support/AllocationCounter.h"
 #include "design/StudyDesign.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
