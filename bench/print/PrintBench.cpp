@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
 #include "print/RecordingSurface.h"
 #include "print/TFormDruck.h"
@@ -56,9 +57,9 @@ std::int64_t LineCount(const std::string& text) {
 }
 
 void RunPrint(benchmark::State& state, const std::string& text) {
-  PrintJobTexts job;
-  job.list_text = text;
-  job.date = "24.05.2024";
+  ProgramTexts texts;
+  ApplyFirstShowTexts(texts, nullptr);
+  const PrintJobTexts job = PrintJobTexts::From(texts, text, "24.05.2024");
   const std::int64_t lines = LineCount(text);
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);

@@ -7,13 +7,8 @@
 namespace zufora {
 namespace {
 
-// Blanks and control characters, DEL included.
-bool IsStripped(char c) {
-  return IsBlankOrControl(c) || c == '\x7F';
-}
-
 std::string_view Strip(std::string_view text) {
-  return TrimWhere(text, IsStripped);
+  return TrimWhere(text, IsBlankOrControl);
 }
 
 }  // namespace

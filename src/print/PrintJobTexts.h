@@ -4,16 +4,22 @@
 
 namespace zufora {
 
+struct ProgramTexts;
+
 // What a print run takes from the main window, all cp1252.
 struct PrintJobTexts {
+  // The texts of the program after its first show, so that the separator, the centre
+  // word and the document name follow the language file.
+  static PrintJobTexts From(const ProgramTexts& texts, std::string list_text, std::string date);
+
   // The list field's text; lines are separated by LF, CR LF or CR, and a break after
   // the last line opens no further line.
   std::string list_text;
   // `BlockSeparator` and `CenterCaption` of the main window.
-  std::string block_separator = "------- Block ------";
-  std::string center_caption = "Zentrum";
+  std::string block_separator;
+  std::string center_caption;
   // The main window's caption: the document name of the print job.
-  std::string document_name = "Quandel Zufora Version 1.2";
+  std::string document_name;
   // The header date in the system's short date format, read once for the job.
   std::string date;
 };

@@ -23,6 +23,8 @@ struct PrintOperation {
   PrintColor color{};  // kFillRect
   std::string text;    // kTextOut; the document name for kBeginDocument
   PrintFont font;      // the current font when the operation was made
+
+  friend bool operator==(const PrintOperation&, const PrintOperation&) = default;
 };
 
 }  // namespace zufora

@@ -16,8 +16,10 @@ constexpr char kTab = '\t';
 
 TMyPrinter::TMyPrinter(PrintSurface& printer, std::string header_date)
     : printer_(printer), header_date_(std::move(header_date)) {
-  PrintFont body = printer_.Font();
-  body.face = "Arial";  // size and style stay the surface's defaults
+  // Every job starts from the platform's default font, whatever an earlier job left on
+  // the surface: Arial, 8 points, regular.
+  PrintFont body;
+  body.face = "Arial";
   printer_.SetFont(body);
 
   line_spacing_ = 1.5F;

@@ -25,9 +25,9 @@ std::string_view TrimWhere(std::string_view text, Predicate drop) {
   return text.substr(begin, end - begin);
 }
 
-// Blanks and control characters: every byte up to 0x20.
+// Blanks and control characters: every byte up to 0x20, and DEL.
 inline bool IsBlankOrControl(char c) {
-  return static_cast<unsigned char>(c) <= 0x20;
+  return static_cast<unsigned char>(c) <= 0x20 || c == '\x7F';
 }
 
 }  // namespace zufora

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/ProgramTexts.h"
 #include "print/PrintLogQueries.h"
 #include "print/RecordingSurface.h"
 #include "text/Cp1252.h"
@@ -32,11 +33,18 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+// A job with the built-in texts of a first show without language file.
+PrintJobTexts BuiltInJob() {
+  ProgramTexts texts;
+  ApplyFirstShowTexts(texts, nullptr);
+  return PrintJobTexts::From(texts, "", "24.05.2024");
+}
+
 // The page of the print run: 4800 × 6800 at 600 dpi. Texts measure 4 units per point and
 // character: 48 at 12 points, 56 at 14, 40 at 10.
 class PrintRunTest : public ::testing::Test {
  protected:
-  PrintRunTest() : surface_(4800, 6800, 600) { job_.date = "24.05.2024"; }
+  PrintRunTest() : surface_(4800, 6800, 600) {}
 
   void Print(const std::vector<std::string>& lines) {
     job_.list_text = JoinLines(lines);
@@ -52,7 +60,7 @@ class PrintRunTest : public ::testing::Test {
 
   RecordingSurface surface_;
   TFormDruck form_;
-  PrintJobTexts job_;
+  PrintJobTexts job_ = BuiltInJob();
 };
 
 std::vector<std::string> SingleList(int patients) {
@@ -178,6 +186,16 @@ TEST_F(PrintRunTest, TheResultingPage) {
 
   EXPECT_EQ(form_.LayoutPrinter(), nullptr);
   EXPECT_FALSE(surface_.Printing());
+}
+
+TEST_F(PrintRunTest, ASecondJobOnTheSameSurfaceLaysOutAlike) {
+  // The first run leaves the surface's font at 12 points; the next job must not start
+  // from it.
+  Print(SingleList(5));
+  const std::vector<PrintOperation> first = surface_.Log();
+  surface_.ClearLog();
+  Print(SingleList(5));
+  EXPECT_EQ(surface_.Log(), first);
 }
 
 TEST_F(PrintRunTest, AnEmptyListFieldPrintsOneBarePage) {
@@ -420,7 +438,7 @@ class FailingSurface : public RecordingSurface {
 TEST(PrintRunFailure, APrinterErrorStopsTheRunAndEndsTheJob) {
   FailingSurface surface;
   TFormDruck form;
-  PrintJobTexts job;
+  PrintJobTexts job = BuiltInJob();
   job.list_text = "S\nZentrum 1\tA\n1\t1\tX\nZentrum 2\tB\n2\t1\tY\n";
   EXPECT_THROW(form.Print(surface, job), std::runtime_error);
   EXPECT_EQ(form.LayoutPrinter(), nullptr);

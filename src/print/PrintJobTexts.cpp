@@ -1,0 +1,16 @@
+#include "print/PrintJobTexts.h"
+
+#include "lang/ProgramTexts.h"
+
+namespace zufora {
+
+PrintJobTexts PrintJobTexts::From(const ProgramTexts& texts, std::string list_text,
+                                  std::string date) {
+  return {.list_text = std::move(list_text),
+          .block_separator = texts.derived.block_separator,
+          .center_caption = texts.derived.center_caption,
+          .document_name = texts.main_window.Caption(),
+          .date = std::move(date)};
+}
+
+}  // namespace zufora
