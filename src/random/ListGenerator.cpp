@@ -1,5 +1,6 @@
 #include "random/ListGenerator.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "design/Limits.h"
@@ -77,6 +78,13 @@ void ListGenerator::DrawList(RandomizationList& list, bool& complete) {
 }
 
 std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
+  // Nothing changes the cells while a generation runs: rows read once for this arm
+  // count need not be read again for every centre.
+  if (arm_count == ratios_arm_count_) {
+    return ratio_sum_;
+  }
+  ratios_arm_count_ = -1;
+  quota_block_size_ = -1;
   ratios_.clear();
   std::int64_t sum = 0;
   for (std::int32_t row = 1; row <= arm_count; ++row) {
@@ -88,6 +96,18 @@ std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
     ratios_.push_back(*ratio);
     sum += *ratio;
   }
+  ratios_arm_count_ = arm_count;
+  ratio_sum_ = sum;
+  // The drawn arms (all but the last) with a ratio above 0, largest ratio first: the
+  // arms with a quota in a block of size B are those with B * ratio >= R, a prefix.
+  arms_by_ratio_.clear();
+  for (std::int32_t arm = 1; arm < arm_count; ++arm) {
+    if (ratios_[static_cast<std::size_t>(arm - 1)] > 0) {
+      arms_by_ratio_.push_back(arm);
+    }
+  }
+  std::stable_sort(arms_by_ratio_.begin(), arms_by_ratio_.end(),
+                   [this](std::int32_t a, std::int32_t b) { return Ratio(a) > Ratio(b); });
   return sum;
 }
 
@@ -127,7 +147,7 @@ bool ListGenerator::ReadAndCheckDesign() {
     return false;
   }
   if (!design_.per_centre_lists) {
-    return true;
+    return TextFitsTheLimit(design_.checked.sample_size);
   }
 
   const auto centres = ParseIntegerText(design_.centre_count);
@@ -153,6 +173,22 @@ bool ListGenerator::ReadAndCheckDesign() {
     if (!CheckListDesign(*n)) {
       return false;
     }
+  }
+  return TextFitsTheLimit(patients);
+}
+
+bool ListGenerator::TextFitsTheLimit(std::int64_t patients) {
+  // An allocation line: patient number (at most 10 digits), TAB, arm number (at most 5),
+  // TAB, the arm's description, LF.
+  std::size_t longest_description = 0;
+  for (std::int32_t arm = 1; arm <= static_cast<std::int32_t>(ratios_.size()); ++arm) {
+    longest_description =
+        std::max(longest_description, design_.arms.Cell(kArmDescriptionColumn, arm).size());
+  }
+  const auto line = static_cast<std::int64_t>(18 + longest_description);
+  if (patients > kMaxListTextBytes / line) {
+    sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
+    return false;
   }
   return true;
 }
@@ -180,8 +216,10 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
   const std::int32_t a = *arms;
   design_.checked.arm_count = a;
 
+  // With per-centre lists the study's own number is never drawn: only the centres'
+  // sizes count against the limit.
   const auto patients = ParseIntegerText(design_.sample_size);
-  if (!patients || *patients < 0 || *patients > kMaxPatients) {
+  if (!patients || *patients < 0 || (!design_.per_centre_lists && *patients > kMaxPatients)) {
     sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
     sink_.ActivatePage(Page::TabSheetDesign);
     return false;
@@ -202,7 +240,6 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
     return false;
   }
   const std::int64_t r = *ratio_sum;
-  ratio_sum_ = r;
   const bool fixed = design_.block_mode == BlockSizeMode::Fixed;
   const std::int64_t f = fixed_block_size_;
   const std::int64_t v_min = min_block_size_;
@@ -313,12 +350,20 @@ const std::vector<ListGenerator::ArmQuota>& ListGenerator::QuotasFor(std::int32_
   if (block_size != quota_block_size_) {
     quota_block_size_ = block_size;
     quotas_.clear();
-    // The last arm is never drawn: it takes the positions the others leave.
-    for (std::size_t i = 0; i + 1 < ratios_.size(); ++i) {
-      const std::int64_t quota = std::int64_t{block_size} * ratios_[i] / ratio_sum_;
-      if (quota > 0) {
-        quotas_.push_back({static_cast<std::int32_t>(i + 1), quota});
-      }
+    const std::int64_t size = block_size;
+    const auto with_quota =
+        std::partition_point(arms_by_ratio_.begin(), arms_by_ratio_.end(),
+                             [&](std::int32_t arm) { return size * Ratio(arm) >= ratio_sum_; });
+    for (auto arm = arms_by_ratio_.begin(); arm != with_quota; ++arm) {
+      quotas_.push_back({*arm, size * Ratio(*arm) / ratio_sum_});
+    }
+    // Each of these arms has a quota of at least 1 within the block, so there are at most
+    // block_size of them; they are drawn in arm order.
+    std::sort(quotas_.begin(), quotas_.end(),
+              [](const ArmQuota& a, const ArmQuota& b) { return a.arm < b.arm; });
+    quota_total_ = 0;
+    for (const ArmQuota& arm_quota : quotas_) {
+      quota_total_ += arm_quota.quota;
     }
   }
   return quotas_;
@@ -328,7 +373,6 @@ bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std
                                std::vector<Allocation>& allocations) {
   const auto last_arm = static_cast<std::int32_t>(ratios_.size());
   allocations.assign(static_cast<std::size_t>(n > 0 ? n : 0), Allocation{0, 0, false});
-  quota_block_size_ = -1;
   std::int64_t pos = 0;
   for (const std::int32_t block : block_sizes) {
     if (block <= 0) {
@@ -339,8 +383,16 @@ bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std
       allocations.resize(static_cast<std::size_t>(pos));
       return false;
     }
+    const std::vector<ArmQuota>& quotas = QuotasFor(block);
+    // floor(u * B) never reaches the positions beyond floor(kLargestOutput * B): in a
+    // block of more than 2^23 patients the drawn arms could then never be placed.
+    if (quota_total_ > IndexBelow(kLargestOutput, block) + 1) {
+      sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
+      allocations.resize(static_cast<std::size_t>(pos));
+      return false;
+    }
     Allocation* const first = allocations.data() + pos;
-    for (const ArmQuota& arm_quota : QuotasFor(block)) {
+    for (const ArmQuota& arm_quota : quotas) {
       for (std::int64_t left = arm_quota.quota; left > 0;) {
         const std::int64_t k = IndexBelow(generator_.Next(working_seed_), block);
         if (first[k].arm == 0) {

@@ -22,7 +22,11 @@ namespace zufora {
 // below 1 or above kMaxArms, negative ratios or a ratio sum of 0, a fixed block size
 // below 1, a minimum block size below the ratio sum (also when its question was
 // answered No), negative sample or centre sizes, more patients than kMaxPatients in
-// all lists together, a centre count below 0 or above kMaxCentres.
+// all lists together, a centre count below 0 or above kMaxCentres, and a list text that
+// could grow beyond kMaxListTextBytes (patients times the longest allocation line).
+// A block whose drawn arms need positions that no draw can reach (possible only in
+// blocks beyond 2^23 patients whose last arm has ratio 0) ends the filling with
+// MessageInvalidParameter instead of drawing forever.
 class ListGenerator {
  public:
   ListGenerator(StudyDesign& design, const MessageCatalogue& messages, MessageSink& sink,
@@ -52,7 +56,11 @@ class ListGenerator {
   bool AskAbandon(const std::string& text, Page page);
   void Notice(const std::string& text, Page page);
   void DrawList(RandomizationList& list, bool& complete);
+  // Whether the allocation lines of that many patients stay within kMaxListTextBytes
+  // with the longest arm description; MessagePatientCount otherwise.
+  bool TextFitsTheLimit(std::int64_t patients);
   const std::vector<ArmQuota>& QuotasFor(std::int32_t block_size);
+  std::int64_t Ratio(std::int32_t arm) const { return ratios_[static_cast<std::size_t>(arm - 1)]; }
 
   StudyDesign& design_;
   const MessageCatalogue& messages_;
@@ -64,6 +72,8 @@ class ListGenerator {
   std::int32_t shown_seed_ = 0;
   std::vector<std::int32_t> ratios_;
   std::int64_t ratio_sum_ = 0;
+  std::int32_t ratios_arm_count_ = -1;       // the arm count ratios_ was read for
+  std::vector<std::int32_t> arms_by_ratio_;  // drawn arms with ratio > 0, largest first
   std::int32_t fixed_block_size_ = 0;
   std::int32_t min_block_size_ = 0;
   std::int32_t max_block_size_ = 0;
@@ -72,6 +82,7 @@ class ListGenerator {
   // Quotas of the last block size filled: equal blocks need them only once.
   std::int32_t quota_block_size_ = -1;
   std::vector<ArmQuota> quotas_;
+  std::int64_t quota_total_ = 0;
 };
 
 // Convenience for callers that need only the result.

@@ -14,7 +14,6 @@ constexpr int kWarmUpSteps = 8;
 constexpr std::int32_t kTableDivisor = 67108864;  // 1 + (kModulus - 1) div 32 = 2^26
 // Values from here on exceed the clamp threshold 0.99999988 when divided by kModulus.
 constexpr std::int32_t kFirstClampedValue = 2147483390;
-constexpr float kClampValue = 1.0f - 0x1p-23f;
 
 // Schrage's overflow-free step s = 16807 * s mod (2^31 - 1); for every s >= 0 all
 // intermediate values stay within 32 bits.
@@ -60,7 +59,7 @@ float ParkMillerShuffleGenerator::Next(std::int32_t& state) {
   last_value_ = table_[j];
   table_[j] = state;
   if (last_value_ >= kFirstClampedValue) {
-    return kClampValue;
+    return kLargestOutput;
   }
   return ToUnitInterval(last_value_);
 }

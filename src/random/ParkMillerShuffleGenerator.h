@@ -29,6 +29,9 @@ class ParkMillerShuffleGenerator {
   std::int32_t last_value_ = 0;  // 0: the table has not been filled yet
 };
 
+// The largest output of Next: 1 - 2^-23.
+inline constexpr float kLargestOutput = 1.0f - 0x1p-23f;
+
 // The output scaling of a shuffle table value: value / (2^31 - 1) rounded to the nearest
 // single-precision number, for 0 <= value <= 2147483389 (larger values are clamped).
 float ToUnitInterval(std::int32_t value);

@@ -384,6 +384,39 @@ TEST_F(GenerationChecks, MinimumBelowRatioSumIsRefusedEvenWhenAccepted) {
   EXPECT_EQ(sink_.Texts().back(), Text(Message::MessageValidBlockSize));
 }
 
+TEST_F(GenerationChecks, ListTextBeyondTheLimitIsRefused) {
+  StudyDesign design = MakeDesign({"1", "1"}, "600000", "7");
+  testing::SetFixed(design, "2");
+  design.arms.SetCell(kArmDescriptionColumn, 2, std::string(2047, 'x'));
+  EXPECT_EQ(Generate(design), "Studie\n");
+  EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(Text(Message::MessagePatientCount))});
+
+  design.arms.SetCell(kArmDescriptionColumn, 2, std::string(100, 'x'));
+  sink_.Clear();
+  Generate(design);
+  EXPECT_TRUE(sink_.Events().empty());
+  EXPECT_TRUE(result_.complete);
+}
+
+TEST_F(GenerationChecks, StudySizeBeyondTheLimitDoesNotMatterWithCentreLists) {
+  StudyDesign design = Valid();
+  design.sample_size = "20000000";
+  testing::SetCentres(design, {{"1", "A", "8"}});
+  Generate(design);
+  EXPECT_TRUE(result_.complete);
+  EXPECT_EQ(result_.lists.size(), 1u);
+}
+
+TEST_F(GenerationChecks, ABlockThatNoDrawCanFillEndsWithAMessage) {
+  // 9,000,000 > 2^23: floor(u * B) never reaches the last position, which arm 1 would
+  // have to take because the last arm's ratio is 0.
+  StudyDesign design = MakeDesign({"1", "0"}, "9000000", "3");
+  testing::SetFixed(design, "9000000");
+  EXPECT_EQ(Generate(design), "Studie\nSeed: (3)\n");
+  EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(Text(Message::MessageInvalidParameter))});
+  EXPECT_FALSE(result_.complete);
+}
+
 TEST_F(GenerationChecks, TranslatedMessagesAreReadWhenShown) {
   StudyDesign design = Valid();
   design.arms.SetCell(kArmRatioColumn, 1, "x");

@@ -162,5 +162,27 @@ TEST(ListGeneratorProperties, ManyArmsWithTinyBlocksStayFast) {
   }
 }
 
+TEST(ListGeneratorProperties, ManyArmsWithVariableTinyBlocksAndCentres) {
+  // 65536 arms of which only arm 1 has a ratio: every block holds arm 1 only. The arms
+  // without ratio cost nothing per block or per centre.
+  std::vector<std::string> ratios(65536, "0");
+  ratios[0] = "1";
+  StudyDesign design = MakeDesign(ratios, "100000", "9");
+  testing::SetVariable(design, "1", "3");
+  std::vector<testing::CentreSpec> centres;
+  for (int c = 1; c <= 2000; ++c) {
+    centres.push_back({std::to_string(c), "", "50"});
+  }
+  testing::SetCentres(design, centres);
+  const Drawn drawn = Draw(design);
+  ASSERT_EQ(drawn.result.lists.size(), 2000u);
+  for (const RandomizationList& list : drawn.result.lists) {
+    ASSERT_EQ(list.allocations.size(), 50u);
+    for (const Allocation& allocation : list.allocations) {
+      ASSERT_EQ(allocation.arm, 1);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zufora
