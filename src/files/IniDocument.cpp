@@ -21,10 +21,6 @@ unsigned char FoldByte(char c) {
   return static_cast<unsigned char>(FoldCase(c));
 }
 
-std::string Fold(std::string_view name) {
-  return FoldCase(name);
-}
-
 bool FoldedEqual(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
@@ -135,7 +131,7 @@ std::string_view IniDocument::KeyOf(const Line& line) const {
 }
 
 std::optional<std::size_t> IniDocument::FindSection(std::string_view name) const {
-  const auto s = section_index_.find(Fold(TrimBlanks(name)));
+  const auto s = section_index_.find(FoldCase(TrimBlanks(name)));
   if (s == section_index_.end()) {
     return std::nullopt;
   }
@@ -220,7 +216,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
       while (close < end && t[close] != ']') {
         ++close;
       }
-      std::string folded = Fold(TrimBlanks(std::string_view(t.data() + i + 1, close - i - 1)));
+      std::string folded = FoldCase(TrimBlanks(std::string_view(t.data() + i + 1, close - i - 1)));
       flush_other();
       const std::size_t line = doc.AddLine(pos, end - pos, LineKind::Section);
       const auto [it, inserted] =
@@ -300,7 +296,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     created.anchor = created.header;
     section_number = sections_.size();
     sections_.push_back(std::move(created));
-    section_index_.emplace(Fold(TrimBlanks(section)), section_number);
+    section_index_.emplace(FoldCase(TrimBlanks(section)), section_number);
     new_sections_.push_back(section_number);
   }
 
