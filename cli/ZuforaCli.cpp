@@ -5,9 +5,10 @@
 
 #include "CommandLine.h"
 #include "StreamMessageSink.h"
-#include "design/DesignPages.h"
+#include "files/DiskDesignFiles.h"
 #include "files/FileAccess.h"
 #include "lang/ProgramTexts.h"
+#include "pages/DesignPages.h"
 #include "random/ListExport.h"
 #include "text/Cp1252.h"
 
@@ -41,7 +42,8 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
 
   StreamMessageSink sink(err, !options.accept_misfits);
   ParkMillerShuffleGenerator generator;
-  DesignPages pages(texts, sink, generator, clock);
+  DiskDesignFiles files;
+  DesignPages pages(texts, sink, generator, clock, files);
 
   switch (pages.BitBtnLoadClick(options.design_file)) {
     case DesignPages::LoadOutcome::Loaded:
@@ -58,7 +60,7 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     pages.SetEditZZ(*seed);
   }
   pages.MovePage(Page::TabSheetListe);
-  if (pages.ActivePage() != Page::TabSheetListe) {
+  if (pages.State().active_page != Page::TabSheetListe) {
     return kExitIncomplete;  // a check of the design page kept it in front
   }
   pages.SetCheckBoxBlocks(options.mark_blocks);

@@ -4,14 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "design/DesignFiles.h"
 #include "design/StudyDesign.h"
 #include "files/IniDocument.h"
 
 namespace zufora {
-
-// The captions written into the centre table's heading row when a design is read:
-// LabelCenter, LabelCenterId, LabelCenterDescr, LabelSampleSize.
-using CentreHeadings = std::array<std::string, kCentreColumns>;
 
 // Writes every key of a design into `file`, in the order of the sections Design, Arme,
 // Zentren, Bloecke, Zufall; keys this does not write stay as they are. Texts are written

@@ -15,11 +15,22 @@ constexpr int kMaxRejectedDraws = 1000;
 
 }  // namespace
 
-ListGenerator::ListGenerator(StudyDesign& design, const MessageCatalogue& messages,
+ListGenerator::ListGenerator(const StudyDesign& design, const MessageCatalogue& messages,
                              MessageSink& sink, ParkMillerShuffleGenerator& generator)
-    : design_(design), messages_(messages), sink_(sink), generator_(generator) {}
+    : design_(design),
+      messages_(messages),
+      sink_(sink),
+      generator_(generator),
+      checked_(design.checked) {}
 
 GenerationResult ListGenerator::Generate() {
+  GenerationResult result = Draw();
+  result.checked = checked_;
+  result.page_switches = page_switches_;
+  return result;
+}
+
+GenerationResult ListGenerator::Draw() {
   GenerationResult result;
   result.study_name = design_.study_name;
   if (!ReadAndCheckDesign()) {
@@ -29,7 +40,7 @@ GenerationResult ListGenerator::Generate() {
   if (!design_.per_centre_lists) {
     RandomizationList& list = result.lists.emplace_back();
     list.seed = shown_seed_;
-    list.planned_patients = design_.checked.sample_size;
+    list.planned_patients = checked_.sample_size;
     DrawList(list, complete);
     result.complete = complete;
     return result;
@@ -121,7 +132,7 @@ bool ListGenerator::ReadAndCheckDesign() {
   shown_seed_ = *seed == INT32_MIN ? INT32_MIN : std::abs(*seed);
   working_seed_ = *seed == INT32_MIN ? INT32_MIN : -shown_seed_;
 
-  if (!ReadRatios(design_.checked.arm_count)) {
+  if (!ReadRatios(checked_.arm_count)) {
     return false;
   }
 
@@ -143,11 +154,11 @@ bool ListGenerator::ReadAndCheckDesign() {
     max_block_size_ = *maximum;
   }
 
-  if (!CheckListDesign(design_.checked.sample_size)) {
+  if (!CheckListDesign(checked_.sample_size)) {
     return false;
   }
   if (!design_.per_centre_lists) {
-    return TextFitsTheLimit(design_.checked.sample_size);
+    return TextFitsTheLimit(checked_.sample_size);
   }
 
   const auto centres = ParseIntegerText(design_.centre_count);
@@ -156,7 +167,7 @@ bool ListGenerator::ReadAndCheckDesign() {
     return false;
   }
   centre_count_ = *centres;
-  design_.checked.centre_count = centre_count_;
+  checked_.centre_count = centre_count_;
 
   std::int64_t patients = 0;
   for (std::int32_t c = 1; c <= centre_count_; ++c) {
@@ -197,38 +208,38 @@ bool ListGenerator::AskAbandon(const std::string& text, Page page) {
   if (!sink_.AskQuestion(text)) {
     return false;
   }
-  sink_.ActivatePage(page);
+  SwitchPage(page);
   return true;
 }
 
 void ListGenerator::Notice(const std::string& text, Page page) {
   sink_.ShowNotice(text);
-  sink_.ActivatePage(page);
+  SwitchPage(page);
 }
 
 bool ListGenerator::CheckListDesign(std::int32_t n) {
   const auto arms = ParseIntegerText(design_.arm_count);
   if (!arms || *arms < 1 || *arms > kMaxArms) {
     sink_.ShowPlain(messages_.Text(Message::MessageArmCount));
-    sink_.ActivatePage(Page::TabSheetDesign);
+    SwitchPage(Page::TabSheetDesign);
     return false;
   }
   const std::int32_t a = *arms;
-  design_.checked.arm_count = a;
+  checked_.arm_count = a;
 
   // With per-centre lists the study's own number is never drawn: only the centres'
   // sizes count against the limit.
   const auto patients = ParseIntegerText(design_.sample_size);
   if (!patients || *patients < 0 || (!design_.per_centre_lists && *patients > kMaxPatients)) {
     sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
-    sink_.ActivatePage(Page::TabSheetDesign);
+    SwitchPage(Page::TabSheetDesign);
     return false;
   }
-  design_.checked.sample_size = *patients;
+  checked_.sample_size = *patients;
 
   if (a > *patients) {
     sink_.ShowPlain(messages_.Text(Message::MessageArmPatientCount));
-    sink_.ActivatePage(Page::TabSheetDesign);
+    SwitchPage(Page::TabSheetDesign);
   }
 
   const auto ratio_sum = ReadRatios(a);
@@ -296,7 +307,7 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
   // and those would never fill the list.
   if (!fixed && v_min < r) {
     sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
-    sink_.ActivatePage(Page::TabSheetBlock);
+    SwitchPage(Page::TabSheetBlock);
     return false;
   }
   return true;
@@ -416,7 +427,7 @@ bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std
   return true;
 }
 
-GenerationResult GenerateLists(StudyDesign& design, const MessageCatalogue& messages,
+GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,
                                MessageSink& sink, ParkMillerShuffleGenerator& generator) {
   return ListGenerator(design, messages, sink, generator).Generate();
 }

@@ -29,7 +29,7 @@ namespace zufora {
 // MessageInvalidParameter instead of drawing forever.
 class ListGenerator {
  public:
-  ListGenerator(StudyDesign& design, const MessageCatalogue& messages, MessageSink& sink,
+  ListGenerator(const StudyDesign& design, const MessageCatalogue& messages, MessageSink& sink,
                 ParkMillerShuffleGenerator& generator);
 
   GenerationResult Generate();
@@ -45,6 +45,9 @@ class ListGenerator {
 
   // The working seed, the state word of the generator for this generation.
   std::int32_t& WorkingSeed() { return working_seed_; }
+  // The checked numbers and page switches so far.
+  const CheckedNumbers& Checked() const { return checked_; }
+  const std::vector<Page>& PageSwitches() const { return page_switches_; }
 
  private:
   struct ArmQuota {
@@ -52,6 +55,7 @@ class ListGenerator {
     std::int64_t quota;
   };
 
+  GenerationResult Draw();
   std::optional<std::int64_t> ReadRatios(std::int32_t arm_count);
   bool AskAbandon(const std::string& text, Page page);
   void Notice(const std::string& text, Page page);
@@ -62,12 +66,16 @@ class ListGenerator {
   const std::vector<ArmQuota>& QuotasFor(std::int32_t block_size);
   std::int64_t Ratio(std::int32_t arm) const { return ratios_[static_cast<std::size_t>(arm - 1)]; }
 
-  StudyDesign& design_;
+  void SwitchPage(Page page) { page_switches_.push_back(page); }
+
+  const StudyDesign& design_;
   const MessageCatalogue& messages_;
   MessageSink& sink_;
   ParkMillerShuffleGenerator& generator_;
 
   // Working values of the generation.
+  CheckedNumbers checked_;
+  std::vector<Page> page_switches_;
   std::int32_t working_seed_ = 0;
   std::int32_t shown_seed_ = 0;
   std::vector<std::int32_t> ratios_;
@@ -86,7 +94,7 @@ class ListGenerator {
 };
 
 // Convenience for callers that need only the result.
-GenerationResult GenerateLists(StudyDesign& design, const MessageCatalogue& messages,
+GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,
                                MessageSink& sink, ParkMillerShuffleGenerator& generator);
 
 }  // namespace zufora

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "design/Page.h"
+#include "design/StudyDesign.h"
+
 namespace zufora {
 
 // One row of a list.
@@ -33,6 +36,13 @@ struct GenerationResult {
   // Every list was drawn in full: no check stopped the generation, nothing was
   // abandoned, and every list got its block sizes.
   bool complete = false;
+  // The numbers the generation's checks accepted, to be kept as the pages' checked
+  // numbers (they start from the design's, and change even when a check stops it).
+  CheckedNumbers checked;
+  // The pages that the generation's checks bring to the front, in order (the design
+  // page after a failed arm or patient check, the arm or block page after a misfit
+  // question was answered Yes, ...). The caller makes them active.
+  std::vector<Page> page_switches;
 };
 
 }  // namespace zufora

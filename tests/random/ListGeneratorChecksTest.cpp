@@ -22,6 +22,9 @@ class GenerationChecks : public ::testing::Test {
  protected:
   std::string Generate(StudyDesign& design) {
     result_ = GenerateLists(design, catalogue_, sink_, generator_);
+    for (const Page page : result_.page_switches) {
+      sink_.ActivatePage(page);  // recorded after the generation's messages
+    }
     return RenderListText(result_, design, ListTextOptions{});
   }
   std::string Text(Message message) const { return catalogue_.Text(message); }
@@ -262,9 +265,9 @@ TEST_F(GenerationChecks, CheckedNumbersFollowTheFields) {
   testing::SetCentres(design, {{"1", "A", "4"}, {"2", "B", "8"}});
   design.checked.centre_count = 0;
   Generate(design);
-  EXPECT_EQ(design.checked.arm_count, 2);
-  EXPECT_EQ(design.checked.sample_size, 12);
-  EXPECT_EQ(design.checked.centre_count, 2);
+  EXPECT_EQ(result_.checked.arm_count, 2);
+  EXPECT_EQ(result_.checked.sample_size, 12);
+  EXPECT_EQ(result_.checked.centre_count, 2);
 }
 
 TEST_F(GenerationChecks, SingleArmDrawsNothingInFixedMode) {

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "design/DesignPagesFixture.h"
 #include "files/FileAccess.h"
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
+#include "pages/DesignPagesFixture.h"
 
 namespace zufora::testing {
 namespace {
@@ -51,8 +51,8 @@ class DesignFileButtons : public DesignPagesTest {
   void ExpectClosingSteps() const {
     ASSERT_FALSE(Events().empty());
     EXPECT_EQ(Events().back(), PageEvent(Page::TabSheetDesign));
-    EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
-    EXPECT_EQ(pages_.FocusedControl(), "EditAnz");
+    EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+    EXPECT_EQ(pages_.State().focus, Control::EditAnz);
   }
 
   fs::path folder_;
@@ -89,7 +89,7 @@ TEST_F(DesignFileButtons, SavingAFreshDesignAfterLeavingTheDesignPage) {
   EXPECT_EQ(Key(ini, "Bloecke", "Bis"), "");
   EXPECT_EQ(Key(ini, "Zufall", "Seed"), kProposedSeed);
   // Saving changes nothing on the pages.
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
 }
 
@@ -105,8 +105,8 @@ TEST_F(DesignFileButtons, CancelledDialogsStillRunTheClosingStepsOfLoading) {
   EXPECT_EQ(pages_.BitBtnLoadClick(std::nullopt), Outcome::Cancelled);
   EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
   ExpectClosingSteps();
-  EXPECT_TRUE(pages_.CentreTabVisible());
-  EXPECT_EQ(pages_.Checked().centre_count, 2);
+  EXPECT_TRUE(pages_.State().centre_tab_visible);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 2);
 }
 
 TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
@@ -120,13 +120,13 @@ TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
   pages_.SetEditBis("6");
   pages_.SetEditZZ("-17 ");
   pages_.MovePage(Page::TabSheetArme);
-  pages_.SetEditCRatio("abc");
-  pages_.SetEditCBeschr("Verum");
+  pages_.TypeArmField(kArmRatioColumn, "abc");
+  pages_.TypeArmField(kArmDescriptionColumn, "Verum");
   const std::string path = PathOf("rund.zfd");
   ASSERT_TRUE(pages_.BitBtnSaveClick(path));
 
   RecordingMessageSink other_sink;
-  DesignPages other(texts_, other_sink, generator_, clock_);
+  DesignPages other(texts_, other_sink, generator_, clock_, files_);
   EXPECT_EQ(other.BitBtnLoadClick(path), Outcome::Loaded);
 
   const StudyDesign& loaded = other.Design();
@@ -144,12 +144,12 @@ TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
   EXPECT_EQ(loaded.arms.Cell(kArmDescriptionColumn, 1), "Verum");
   EXPECT_EQ(loaded.centres.Cell(kCentreLabelColumn, 2), "Zentrum 2");
   // The pages follow the loaded state; no check ran and no checked number changed.
-  EXPECT_TRUE(other.CentreTabVisible());
-  EXPECT_TRUE(other.EditZentrenEnabled());
-  EXPECT_FALSE(other.EditFixEnabled());
-  EXPECT_TRUE(other.EditVonEnabled());
-  EXPECT_EQ(other.Checked().arm_count, 0);
-  EXPECT_EQ(other.Checked().sample_size, 0);
+  EXPECT_TRUE(other.State().centre_tab_visible);
+  EXPECT_TRUE(other.State().edit_zentren_enabled);
+  EXPECT_FALSE(other.State().edit_fix_enabled);
+  EXPECT_TRUE(other.State().edit_von_enabled);
+  EXPECT_EQ(other.Design().checked.arm_count, 0);
+  EXPECT_EQ(other.Design().checked.sample_size, 0);
   EXPECT_EQ(other_sink.Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
 }
 
@@ -188,9 +188,9 @@ TEST_F(DesignFileButtons, FileWithoutBlockSectionLoadsInVariableMode) {
   EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
   EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Variable);
   EXPECT_EQ(pages_.Design().fixed_block_size, "12");
-  EXPECT_FALSE(pages_.EditFixEnabled());
-  EXPECT_TRUE(pages_.EditVonEnabled());
-  EXPECT_TRUE(pages_.EditBisEnabled());
+  EXPECT_FALSE(pages_.State().edit_fix_enabled);
+  EXPECT_TRUE(pages_.State().edit_von_enabled);
+  EXPECT_TRUE(pages_.State().edit_bis_enabled);
 }
 
 TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
@@ -212,13 +212,13 @@ TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
   EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
   EXPECT_EQ(design.seed, "");
   // Both tables lost their fixed heading rows; the selection is on the heading row.
-  EXPECT_FALSE(pages_.ArmSelection().HeadingFixed());
-  EXPECT_EQ(pages_.ArmSelection().Row(), 0);
-  EXPECT_EQ(pages_.CentreSelection().Row(), 0);
+  EXPECT_FALSE(pages_.State().arm_rows.HeadingFixed());
+  EXPECT_EQ(pages_.State().arm_rows.Row(), 0);
+  EXPECT_EQ(pages_.State().centre_rows.Row(), 0);
   // Closing steps: per-centre off gives the checked centre count 1; the others stay.
-  EXPECT_EQ(pages_.Checked().centre_count, 1);
-  EXPECT_EQ(pages_.Checked().arm_count, 3);
-  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 1);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 3);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
   ExpectClosingSteps();
 }
 
@@ -237,7 +237,7 @@ TEST_F(DesignFileButtons, RefusedFileLeavesThePagesUnchanged) {
   EXPECT_EQ(pages_.Design().study_name, "bleibt");
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
   EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Fixed);
-  EXPECT_TRUE(pages_.EditFixEnabled());
+  EXPECT_TRUE(pages_.State().edit_fix_enabled);
 }
 
 TEST_F(DesignFileButtons, UnreadableFileShowsErrorFileOpen) {
@@ -313,7 +313,7 @@ TEST_F(DesignFileButtons, LoadSeedAndGenerateCentreLists) {
   ASSERT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
   pages_.SetEditZZ("4711");
   pages_.MovePage(Page::TabSheetListe);
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetListe);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetListe);
 
   EXPECT_TRUE(pages_.BitBtnStartClick());
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "design/DesignPagesFixture.h"
 #include "lang/FixedMessages.h"
+#include "pages/DesignPagesFixture.h"
 
 namespace zufora::testing {
 namespace {
@@ -23,7 +23,7 @@ class WorkedExample : public DesignPagesTest {
     const char* descriptions[] = {"Placebo", "Niedrig", "Hoch"};
     for (int row = 1; row <= 3; ++row) {
       ASSERT_TRUE(pages_.ClickArmRow(row));
-      pages_.SetEditCBeschr(descriptions[row - 1]);
+      pages_.TypeArmField(kArmDescriptionColumn, descriptions[row - 1]);
     }
     pages_.MovePage(Page::TabSheetListe);
     ASSERT_TRUE(Events().empty());
@@ -32,7 +32,7 @@ class WorkedExample : public DesignPagesTest {
 
 TEST_F(WorkedExample, ListTextOfTheWorkedExample) {
   EXPECT_TRUE(pages_.BitBtnStartClick());
-  EXPECT_TRUE(pages_.GenerationCompleted());
+  EXPECT_TRUE(pages_.State().generation_completed);
   EXPECT_TRUE(Events().empty());
   EXPECT_EQ(pages_.RichEditList(),
             "Studie A\n"
@@ -71,11 +71,11 @@ TEST_F(WorkedExample, GeneratorPageSwitchBecomesTheActivePage) {
 
   EXPECT_EQ(Events(), (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitBlockSize(), true),
                                           PageEvent(Page::TabSheetArme)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
   EXPECT_EQ(pages_.RichEditList(), "Studie A\n");
   // Back from the page the generator chose goes on from there.
   pages_.BitBtnBackClick();
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
 }
 
 TEST_F(Generation, SeedButtonWritesTheClocksProposal) {

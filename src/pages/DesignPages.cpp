@@ -1,11 +1,10 @@
-#include "design/DesignPages.h"
+#include "pages/DesignPages.h"
 
 #include <array>
 #include <limits>
 #include <utility>
 
 #include "design/Limits.h"
-#include "files/DesignFileStore.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
 #include "text/IntegerText.h"
@@ -62,12 +61,9 @@ std::int64_t ReadSumLeniently(std::string_view text) {
 }  // namespace
 
 DesignPages::DesignPages(const ProgramTexts& texts, MessageSink& sink,
-                         ParkMillerShuffleGenerator& generator, const CalendarClock& clock)
-    : texts_(texts),
-      sink_(sink),
-      generator_sink_(sink, [this](Page page) { SwitchPage(page); }),
-      generator_(generator),
-      clock_(clock) {
+                         ParkMillerShuffleGenerator& generator, const CalendarClock& clock,
+                         DesignFiles& files)
+    : texts_(texts), sink_(sink), generator_(generator), clock_(clock), files_(files) {
   FormShow();
 }
 
@@ -79,7 +75,7 @@ const std::string& DesignPages::Text(Message message) const {
   return texts_.catalogue.Text(message);
 }
 
-// ---- Setters --------------------------------------------------------------------
+// ---- What the user types and clicks ------------------------------------------------
 
 void DesignPages::SetCheckBoxZentren(bool on) {
   if (design_.per_centre_lists == on) {
@@ -89,57 +85,74 @@ void DesignPages::SetCheckBoxZentren(bool on) {
   CheckBoxZentrenClick();
 }
 
+void DesignPages::CheckBoxZentrenKeyDown() {
+  SetCentreSwitchEnabling(design_.per_centre_lists);
+}
+
 void DesignPages::SelectBlockSizeMode(BlockSizeMode mode) {
   design_.block_mode = mode;
-  RadioButton1MouseUp();
+  ApplyBlockSizeEnabling();
 }
 
-void DesignPages::SetEditCBeschr(std::string text) {
-  edit_c_beschr_ = std::move(text);
-  EditCBeschrChange();
+void DesignPages::TypeArmField(int column, std::string text) {
+  if (column != kArmLabelColumn) {
+    state_.arm_rows.Type(column, std::move(text), design_.arms);
+  }
 }
 
-void DesignPages::SetEditCRatio(std::string text) {
-  edit_c_ratio_ = std::move(text);
-  EditCRatioChange();
-}
-
-void DesignPages::SetEditANummer(std::string text) {
-  edit_a_nummer_ = std::move(text);
-  EditANummerChange();
-}
-
-void DesignPages::SetEditABeschr(std::string text) {
-  edit_a_beschr_ = std::move(text);
-  EditABeschrChange();
-}
-
-void DesignPages::SetEditAFallzahl(std::string text) {
-  edit_a_fallzahl_ = std::move(text);
-  EditAFallzahlChange();
+void DesignPages::TypeCentreField(int column, std::string text) {
+  if (column != kCentreLabelColumn &&
+      state_.centre_rows.Type(column, std::move(text), design_.centres) &&
+      state_.active_page == Page::TabSheetZentren) {
+    StringGridZentrenDrawCell();  // the changed cell is repainted
+  }
 }
 
 bool DesignPages::ClickArmRow(std::int32_t row) {
-  if (!arm_selection_.Select(row, design_.arms)) {
+  if (!state_.arm_rows.Select(row, design_.arms)) {
     return false;
   }
-  StringGridArmeClick();
+  state_.arm_rows.Fill(design_.arms);  // StringGridArmeClick
+  state_.focus = Control::EditCBeschr;
   return true;
 }
 
 bool DesignPages::ClickCentreRow(std::int32_t row) {
-  if (!centre_selection_.Select(row, design_.centres)) {
+  if (!state_.centre_rows.Select(row, design_.centres)) {
     return false;
   }
-  StringGridZentrenClick();
+  state_.centre_rows.Fill(design_.centres);  // StringGridZentrenClick
+  state_.focus = Control::EditABeschr;
   return true;
 }
 
-// ---- Page moves -----------------------------------------------------------------
+// ---- Focus and page moves ------------------------------------------------------------
+
+void DesignPages::FocusControl(Control control) {
+  const Control from = state_.focus;
+  if (control == from) {
+    return;
+  }
+  state_.focus = control;
+  if (from == Control::StringGridArme) {
+    state_.arm_rows.Fill(design_.arms);  // StringGridArmeExit
+  } else if (from == Control::StringGridZentren) {
+    state_.centre_rows.Fill(design_.centres);  // StringGridZentrenExit
+  }
+  const std::optional<Page> left = PageOf(from);
+  const std::optional<Page> entered = PageOf(control);
+  if (left && left != entered) {
+    LeavePage(*left);
+  }
+  if (entered == Page::TabSheetZentren && left != entered) {
+    TabSheetZentrenEnter();
+  }
+}
 
 void DesignPages::SwitchPage(Page page) {
-  const bool shows_design = page == Page::TabSheetDesign && active_page_ != Page::TabSheetDesign;
-  active_page_ = page;
+  const bool shows_design =
+      page == Page::TabSheetDesign && state_.active_page != Page::TabSheetDesign;
+  state_.active_page = page;
   if (page == Page::TabSheetDesign) {
     design_brought_to_front_ = true;
   }
@@ -150,11 +163,11 @@ void DesignPages::SwitchPage(Page page) {
 }
 
 bool DesignPages::TabVisible(Page page) const {
-  return page != Page::TabSheetZentren || centre_tab_visible_;
+  return page != Page::TabSheetZentren || state_.centre_tab_visible;
 }
 
 Page DesignPages::NeighbourPage(int step) const {
-  int index = static_cast<int>(active_page_);
+  int index = static_cast<int>(state_.active_page);
   for (int tries = 0; tries < kPageCount; ++tries) {
     index = (index + step + kPageCount) % kPageCount;
     const auto page = static_cast<Page>(index);
@@ -162,7 +175,7 @@ Page DesignPages::NeighbourPage(int step) const {
       return page;
     }
   }
-  return active_page_;
+  return state_.active_page;
 }
 
 void DesignPages::LeavePage(Page page) {
@@ -181,84 +194,87 @@ void DesignPages::EnterPage(Page page) {
   }
 }
 
-void DesignPages::MoveTo(Page target, bool report) {
-  if (target == active_page_) {
-    return;
+bool DesignPages::MoveTo(Page target, Control via, bool report) {
+  if (target == state_.active_page) {
+    return false;
   }
   design_brought_to_front_ = false;
-  LeavePage(active_page_);
+  FocusControl(via);
   if (design_brought_to_front_) {
-    return;  // a check put the user back on the design page: the move is given up
+    return false;  // a check put the user back on the design page: the move is given up
   }
-  active_page_ = target;
+  state_.active_page = target;
   if (report) {
     sink_.ActivatePage(target);
   }
   EnterPage(target);
   PageControl1Change();
-  if (active_page_ == Page::TabSheetZentren) {
+  if (state_.active_page == Page::TabSheetZentren) {
     StringGridZentrenDrawCell();  // the table is painted as the page appears
   }
+  return state_.active_page == target;
 }
 
-void DesignPages::MovePage(Page target) {
-  MoveTo(target, false);
+bool DesignPages::MovePage(Page target) {
+  return MoveTo(target, Control::PageControl1, false);
 }
 
 void DesignPages::BitBtnBackClick() {
-  MoveTo(NeighbourPage(-1), true);
+  MoveTo(NeighbourPage(-1), Control::BitBtnBack, true);
 }
 
 void DesignPages::BitBtnNextClick() {
-  MoveTo(NeighbourPage(+1), true);
-}
-
-void DesignPages::FocusLeavesPageControl() {
-  LeavePage(active_page_);
+  MoveTo(NeighbourPage(+1), Control::BitBtnNext, true);
 }
 
 // ---- Handlers -------------------------------------------------------------------
 
 void DesignPages::FormShow() {
   // The start page is set without the change handler, and the view shows it itself.
-  active_page_ = Page::TabSheetDesign;
-  centre_tab_visible_ = false;
-  centre_page_enabled_ = false;
+  state_.active_page = Page::TabSheetDesign;
+  state_.centre_tab_visible = false;
+  state_.centre_page_enabled = false;
+  TabSheetDesignShow();
 }
 
 void DesignPages::TabSheetDesignShow() {
-  focused_control_ = "EditAnz";
+  state_.focus = Control::EditAnz;
+}
+
+void DesignPages::ShowAndReturnToDesign(Message message) {
+  sink_.ShowPlain(Text(message));
+  SwitchPage(Page::TabSheetDesign);
 }
 
 void DesignPages::TabSheetDesignExit() {
   if (design_.seed.empty()) {
     design_.seed = ProposeSeed(generator_, clock_);
   }
+  state_.last_design_check = DesignCheck::Stopped;
 
   const std::optional<std::int32_t> arm_count = ParseIntegerText(design_.arm_count);
   if (!arm_count || *arm_count > kMaxArms) {
-    sink_.ShowPlain(Text(Message::MessageArmCount));
-    SwitchPage(Page::TabSheetDesign);
+    ShowAndReturnToDesign(Message::MessageArmCount);
     return;
   }
   design_.checked.arm_count = *arm_count;
 
   const std::optional<std::int32_t> sample_size = ParseIntegerText(design_.sample_size);
   if (!sample_size) {
-    sink_.ShowPlain(Text(Message::MessagePatientCount));
-    SwitchPage(Page::TabSheetDesign);
+    ShowAndReturnToDesign(Message::MessagePatientCount);
     return;
   }
   design_.checked.sample_size = *sample_size;
 
+  state_.last_design_check = DesignCheck::Passed;
   if (design_.checked.arm_count > design_.checked.sample_size) {
-    sink_.ShowPlain(Text(Message::MessageArmPatientCount));
-    SwitchPage(Page::TabSheetDesign);
+    state_.last_design_check = DesignCheck::Warned;
+    ShowAndReturnToDesign(Message::MessageArmPatientCount);  // and on all the same
   }
 
   TextGrid& arms = design_.arms;
   arms.SetRowCount(RowCountFor(design_.checked.arm_count));
-  arm_selection_.FollowRowCount(arms);
+  state_.arm_rows.FollowRowCount(arms);
   for (int column = 0; column < kArmColumns; ++column) {
     arms.SetCell(column, 0, Caption(kArmHeadingLabels[static_cast<std::size_t>(column)]));
   }
@@ -273,20 +289,20 @@ void DesignPages::TabSheetDesignExit() {
   if (!design_.per_centre_lists) {
     return;
   }
-  centre_tab_visible_ = true;
-  centre_page_enabled_ = true;
+  state_.centre_tab_visible = true;
+  state_.centre_page_enabled = true;
 
   const std::optional<std::int32_t> centre_count = ParseIntegerText(design_.centre_count);
   if (!centre_count || *centre_count > kMaxCentres) {
-    sink_.ShowPlain(Text(Message::MessageCenterCount));
-    SwitchPage(Page::TabSheetDesign);
+    state_.last_design_check = DesignCheck::Stopped;
+    ShowAndReturnToDesign(Message::MessageCenterCount);
     return;
   }
   design_.checked.centre_count = *centre_count;
 
   TextGrid& centres = design_.centres;
   centres.SetRowCount(RowCountFor(design_.checked.centre_count));
-  centre_selection_.FollowRowCount(centres);
+  state_.centre_rows.FollowRowCount(centres);
   for (int column = 0; column < kCentreColumns; ++column) {
     centres.SetCell(column, 0, Caption(kCentreHeadingLabels[static_cast<std::size_t>(column)]));
   }
@@ -302,95 +318,20 @@ void DesignPages::TabSheetDesignExit() {
 }
 
 void DesignPages::SetCentreSwitchEnabling(bool on) {
-  centre_page_enabled_ = on;
-  edit_zentren_enabled_ = on;
+  state_.centre_page_enabled = on;
+  state_.edit_zentren_enabled = on;
 }
 
 void DesignPages::CheckBoxZentrenClick() {
   SetCentreSwitchEnabling(design_.per_centre_lists);
-  centre_tab_visible_ = design_.per_centre_lists;
+  state_.centre_tab_visible = design_.per_centre_lists;
   if (!design_.per_centre_lists) {
     design_.checked.centre_count = 1;
   }
 }
 
-void DesignPages::CheckBoxZentrenKeyDown() {
-  SetCentreSwitchEnabling(design_.per_centre_lists);
-}
-
-void DesignPages::FillArmFields() {
-  const TextGrid& arms = design_.arms;
-  const std::int32_t row = arm_selection_.Row();
-  edit_c_arm_ = arms.Cell(kArmLabelColumn, row);
-  edit_c_beschr_ = arms.Cell(kArmDescriptionColumn, row);
-  edit_c_ratio_ = arms.Cell(kArmRatioColumn, row);
-}
-
-void DesignPages::FillCentreFields() {
-  const TextGrid& centres = design_.centres;
-  const std::int32_t row = centre_selection_.Row();
-  edit_a_zentrum_ = centres.Cell(kCentreLabelColumn, row);
-  edit_a_nummer_ = centres.Cell(kCentreNumberColumn, row);
-  edit_a_beschr_ = centres.Cell(kCentreDescriptionColumn, row);
-  edit_a_fallzahl_ = centres.Cell(kCentreSampleSizeColumn, row);
-}
-
-void DesignPages::WriteArmCell(int column, const std::string& text) {
-  if (arm_selection_.OnDataRow(design_.arms)) {
-    design_.arms.SetCell(column, arm_selection_.Row(), text);
-  }
-}
-
-void DesignPages::WriteCentreCell(int column, const std::string& text) {
-  if (!centre_selection_.OnDataRow(design_.centres)) {
-    return;
-  }
-  design_.centres.SetCell(column, centre_selection_.Row(), text);
-  if (active_page_ == Page::TabSheetZentren) {
-    StringGridZentrenDrawCell();  // the changed cell is repainted
-  }
-}
-
-void DesignPages::StringGridArmeClick() {
-  FillArmFields();
-  focused_control_ = "EditCBeschr";
-}
-
-void DesignPages::StringGridArmeExit() {
-  FillArmFields();
-}
-
-void DesignPages::EditCBeschrChange() {
-  WriteArmCell(kArmDescriptionColumn, edit_c_beschr_);
-}
-
-void DesignPages::EditCRatioChange() {
-  WriteArmCell(kArmRatioColumn, edit_c_ratio_);
-}
-
 void DesignPages::TabSheetZentrenEnter() {
-  FillCentreFields();
-}
-
-void DesignPages::StringGridZentrenClick() {
-  FillCentreFields();
-  focused_control_ = "EditABeschr";
-}
-
-void DesignPages::StringGridZentrenExit() {
-  FillCentreFields();
-}
-
-void DesignPages::EditANummerChange() {
-  WriteCentreCell(kCentreNumberColumn, edit_a_nummer_);
-}
-
-void DesignPages::EditABeschrChange() {
-  WriteCentreCell(kCentreDescriptionColumn, edit_a_beschr_);
-}
-
-void DesignPages::EditAFallzahlChange() {
-  WriteCentreCell(kCentreSampleSizeColumn, edit_a_fallzahl_);
+  state_.centre_rows.Fill(design_.centres);
 }
 
 void DesignPages::StringGridZentrenDrawCell() {
@@ -399,18 +340,14 @@ void DesignPages::StringGridZentrenDrawCell() {
   for (std::int32_t row = 1; row < centres.RowCount(); ++row) {
     sum += ParseIntegerOrZero(centres.Cell(kCentreSampleSizeColumn, row));
   }
-  edit_summe_ = std::to_string(sum);
-}
-
-void DesignPages::StringGridZentrenSetEditText() {
-  StringGridZentrenDrawCell();
+  state_.edit_summe = std::to_string(sum);
 }
 
 void DesignPages::TabSheetZentrenExit() {
   if (!design_.per_centre_lists) {
     return;
   }
-  const std::int64_t sum = ReadSumLeniently(edit_summe_);
+  const std::int64_t sum = ReadSumLeniently(state_.edit_summe);
   if (sum == 0) {
     sink_.ShowPlain(Text(Message::MessageExpectedSampleSize));
     return;
@@ -432,33 +369,25 @@ void DesignPages::TabSheetZentrenExit() {
 
 void DesignPages::ApplyBlockSizeEnabling() {
   const bool variable = design_.block_mode == BlockSizeMode::Variable;
-  edit_fix_enabled_ = !variable;
-  edit_von_enabled_ = variable;
-  edit_bis_enabled_ = variable;
-}
-
-void DesignPages::RadioButton1MouseUp() {
-  ApplyBlockSizeEnabling();
-}
-
-void DesignPages::RadioButton1KeyUp() {
-  ApplyBlockSizeEnabling();
+  state_.edit_fix_enabled = !variable;
+  state_.edit_von_enabled = variable;
+  state_.edit_bis_enabled = variable;
 }
 
 void DesignPages::PageControl1Change() {
   if (!design_.per_centre_lists) {
-    centre_tab_visible_ = false;
-    centre_page_enabled_ = false;
+    state_.centre_tab_visible = false;
+    state_.centre_page_enabled = false;
   }
-  if (active_page_ == Page::TabSheetZentren && !design_.per_centre_lists) {
+  if (state_.active_page == Page::TabSheetZentren && !design_.per_centre_lists) {
     sink_.ShowPlain(Text(Message::MessageCheckListEachCenter));
     SwitchPage(Page::TabSheetDesign);
   }
-  if (active_page_ == Page::TabSheetArme) {
-    FillArmFields();
+  if (state_.active_page == Page::TabSheetArme) {
+    state_.arm_rows.Fill(design_.arms);
   }
-  if (active_page_ == Page::TabSheetZentren) {
-    FillCentreFields();
+  if (state_.active_page == Page::TabSheetZentren) {
+    state_.centre_rows.Fill(design_.centres);
   }
 }
 
@@ -468,17 +397,20 @@ void DesignPages::ButtonZZClick() {
 
 bool DesignPages::BitBtnStartClick() {
   list_text_.clear();
-  const GenerationResult result =
-      GenerateLists(design_, texts_.catalogue, generator_sink_, generator_);
+  const GenerationResult result = GenerateLists(design_, texts_.catalogue, sink_, generator_);
+  design_.checked = result.checked;
+  for (const Page page : result.page_switches) {
+    SwitchPage(page);
+  }
   if (!result.leaves_list_empty) {
-    const ListTextOptions options{.mark_blocks = mark_blocks_,
-                                  .show_seed = show_seed_,
+    const ListTextOptions options{.mark_blocks = state_.check_box_blocks,
+                                  .show_seed = state_.check_box_seed,
                                   .block_separator = BlockSeparator(),
                                   .center_caption = CenterCaption()};
     list_text_ = RenderListText(result, design_, options);
   }
-  generation_completed_ = result.complete;
-  return generation_completed_;
+  state_.generation_completed = result.complete;
+  return state_.generation_completed;
 }
 
 DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::string>& file_name) {
@@ -487,28 +419,33 @@ DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::s
     const CentreHeadings headings = {Caption("LabelCenter"), Caption("LabelCenterId"),
                                      Caption("LabelCenterDescr"), Caption("LabelSampleSize")};
     const bool was_per_centre = design_.per_centre_lists;
-    const DesignFileLoad load = LoadDesignFile(*file_name, headings, design_);
-    if (load.status == FileReadStatus::Unreadable) {
-      sink_.ShowPlain(texts_.catalogue.ErrorFileOpenMessage(*file_name));
-      outcome = LoadOutcome::Unreadable;
-    } else if (load.refusal) {
-      sink_.ShowPlain(load.refusal->text);
-      outcome = LoadOutcome::Refused;
-    } else {
-      outcome =
-          load.status == FileReadStatus::Missing ? LoadOutcome::MissingFile : LoadOutcome::Loaded;
-      if (design_.per_centre_lists != was_per_centre) {
-        CheckBoxZentrenClick();  // the check box changed state
-      }
-      arm_selection_.FollowRowCount(design_.arms);
-      centre_selection_.FollowRowCount(design_.centres);
-      ApplyBlockSizeEnabling();
+    const DesignLoad load = files_.Load(*file_name, headings, design_);
+    switch (load.status) {
+      case DesignLoadStatus::Unreadable:
+        sink_.ShowPlain(texts_.catalogue.ErrorFileOpenMessage(*file_name));
+        outcome = LoadOutcome::Unreadable;
+        break;
+      case DesignLoadStatus::Refused:
+        sink_.ShowPlain(load.text);
+        outcome = LoadOutcome::Refused;
+        break;
+      case DesignLoadStatus::Loaded:
+      case DesignLoadStatus::Missing:
+        outcome = load.status == DesignLoadStatus::Missing ? LoadOutcome::MissingFile
+                                                           : LoadOutcome::Loaded;
+        if (design_.per_centre_lists != was_per_centre) {
+          CheckBoxZentrenClick();  // the check box changed state
+        }
+        state_.arm_rows.FollowRowCount(design_.arms);
+        state_.centre_rows.FollowRowCount(design_.centres);
+        ApplyBlockSizeEnabling();
+        break;
     }
   }
   // Closing steps, also after a cancel or a file that was not taken.
   CheckBoxZentrenClick();
   SwitchPage(Page::TabSheetDesign);
-  focused_control_ = "EditAnz";
+  state_.focus = Control::EditAnz;
   return outcome;
 }
 
@@ -516,7 +453,7 @@ bool DesignPages::BitBtnSaveClick(const std::optional<std::string>& file_name) {
   if (!file_name) {
     return false;
   }
-  SaveDesignFile(*file_name, design_);
+  files_.Save(*file_name, design_);
   return true;
 }
 

@@ -3,8 +3,8 @@
 #include <limits>
 #include <string>
 
-#include "design/DesignPagesFixture.h"
 #include "design/Limits.h"
+#include "pages/DesignPagesFixture.h"
 #include "text/Cp1252.h"
 
 namespace zufora::testing {
@@ -16,11 +16,11 @@ TEST_F(DesignPageCheck, FreshDesignSizesArmTableAndProposesSeed) {
   pages_.MovePage(Page::TabSheetArme);
 
   EXPECT_TRUE(Events().empty());
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
   const StudyDesign& design = pages_.Design();
   EXPECT_EQ(design.seed, kProposedSeed);
-  EXPECT_EQ(pages_.Checked().arm_count, 3);
-  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 3);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
   ASSERT_EQ(design.arms.RowCount(), 4);
   EXPECT_EQ(design.arms.Cell(0, 0), "Arm");
   EXPECT_EQ(design.arms.Cell(1, 0), "Beschreibung");
@@ -34,16 +34,16 @@ TEST_F(DesignPageCheck, FreshDesignSizesArmTableAndProposesSeed) {
   EXPECT_EQ(design.centres.RowCount(), 3);
   EXPECT_EQ(design.centres.Cell(0, 0), "");
   // The arm page shows its selected row at once.
-  EXPECT_EQ(pages_.EditCArm(), "Arm 1");
-  EXPECT_EQ(pages_.EditCRatio(), "1");
+  EXPECT_EQ(pages_.State().arm_rows.Field(kArmLabelColumn), "Arm 1");
+  EXPECT_EQ(pages_.State().arm_rows.Field(kArmRatioColumn), "1");
 }
 
 TEST_F(DesignPageCheck, SeedFieldWithAnyTextIsKept) {
   pages_.SetEditZZ("abc");
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(pages_.Design().seed, "abc");
   pages_.SetEditZZ("");
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(pages_.Design().seed, kProposedSeed);
 }
 
@@ -58,14 +58,14 @@ TEST_F(DesignPageCheck, ArmCountNotAnIntegerChangesNothingAndGivesUpTheMove) {
                                           PageEvent(Page::TabSheetDesign)}));
   EXPECT_EQ(Msg(Message::MessageArmCount),
             Cp1252Literal("Gültige Anzahl für Studienarme eingeben!"));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
-  EXPECT_EQ(pages_.Checked().arm_count, 0);
-  EXPECT_EQ(pages_.Checked().sample_size, 0);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 0);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 0);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
   EXPECT_EQ(pages_.Design().arms.Cell(0, 1), "");
   EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
   EXPECT_EQ(pages_.Design().centres.Cell(0, 1), "");
-  EXPECT_TRUE(pages_.CentreTabVisible());
+  EXPECT_TRUE(pages_.State().centre_tab_visible);
 }
 
 TEST_F(DesignPageCheck, SampleSizeNotAnIntegerKeepsCheckedArmCountOnly) {
@@ -76,9 +76,9 @@ TEST_F(DesignPageCheck, SampleSizeNotAnIntegerKeepsCheckedArmCountOnly) {
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessagePatientCount)),
                                           PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
-  EXPECT_EQ(pages_.Checked().arm_count, 4);
-  EXPECT_EQ(pages_.Checked().sample_size, 0);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 4);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 0);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
   EXPECT_EQ(pages_.Design().arms.Cell(0, 1), "");
 }
@@ -91,15 +91,15 @@ TEST_F(DesignPageCheck, MoreArmsThanPatientsStillSizesTheTable) {
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmPatientCount)),
                                           PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
   const TextGrid& arms = pages_.Design().arms;
   ASSERT_EQ(arms.RowCount(), 6);
   for (int row = 1; row <= 5; ++row) {
     EXPECT_EQ(arms.Cell(kArmLabelColumn, row), "Arm " + std::to_string(row));
     EXPECT_EQ(arms.Cell(kArmRatioColumn, row), "1");
   }
-  EXPECT_EQ(pages_.Checked().arm_count, 5);
-  EXPECT_EQ(pages_.Checked().sample_size, 3);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 5);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 3);
 }
 
 TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
@@ -110,19 +110,19 @@ TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
                                           PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 5);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, 4), "Arm 4");
-  EXPECT_TRUE(pages_.CentreTabVisible());
-  EXPECT_TRUE(pages_.CentrePageEnabled());
+  EXPECT_TRUE(pages_.State().centre_tab_visible);
+  EXPECT_TRUE(pages_.State().centre_page_enabled);
   EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
   EXPECT_EQ(pages_.Design().centres.Cell(0, 0), "");
-  EXPECT_EQ(pages_.Checked().centre_count, 0);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 0);
 }
 
 TEST_F(DesignPageCheck, CentreTableFilledOnlyWhereEmpty) {
   OpenCentrePage("3");
-  pages_.SetEditANummer("Z-7");  // row 1's number typed by the user
+  pages_.TypeCentreField(kCentreNumberColumn, "Z-7");  // row 1's number typed by the user
   pages_.MovePage(Page::TabSheetDesign);
   sink_.Clear();
   pages_.SetEditZentren("4");
@@ -140,17 +140,17 @@ TEST_F(DesignPageCheck, CentreTableFilledOnlyWhereEmpty) {
   }
   EXPECT_EQ(centres.Cell(kCentreNumberColumn, 4), "4");
   EXPECT_EQ(centres.Cell(kCentreSampleSizeColumn, 4), "");
-  EXPECT_EQ(pages_.Checked().centre_count, 4);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 4);
 }
 
 TEST_F(DesignPageCheck, RowsCutOffComeBackWithTheirCells) {
   pages_.SetEditArme("5");
   pages_.MovePage(Page::TabSheetArme);
   ASSERT_TRUE(pages_.ClickArmRow(4));
-  pages_.SetEditCBeschr("Verum hoch");
-  pages_.SetEditCRatio("2");
+  pages_.TypeArmField(kArmDescriptionColumn, "Verum hoch");
+  pages_.TypeArmField(kArmRatioColumn, "2");
   ASSERT_TRUE(pages_.ClickArmRow(2));
-  pages_.SetEditCBeschr("Placebo");
+  pages_.TypeArmField(kArmDescriptionColumn, "Placebo");
   pages_.MovePage(Page::TabSheetDesign);
 
   pages_.SetEditArme("3");
@@ -198,9 +198,9 @@ TEST_F(DesignPageCheck, ArmCountZeroLeavesHeadingRowOnly) {
   pages_.MovePage(Page::TabSheetDesign);
   pages_.SetEditArme("-5");
   pages_.MovePage(Page::TabSheetArme);
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 1);
-  EXPECT_EQ(pages_.Checked().arm_count, -5);
+  EXPECT_EQ(pages_.Design().checked.arm_count, -5);
   // The hidden rows were never cleared.
   EXPECT_EQ(pages_.Design().arms.Cell(kArmRatioColumn, 3), "1");
 }
@@ -210,21 +210,21 @@ TEST_F(DesignPageCheck, ArmCountZeroLeavesHeadingRowOnly) {
 TEST_F(DesignPageCheck, CountsBeyondTheLimitsAreRefused) {
   pages_.SetEditAnz("2147483647");
   pages_.SetEditArme(std::to_string(kMaxArms + 1));
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
-  EXPECT_EQ(pages_.Checked().arm_count, 0);
+  EXPECT_EQ(pages_.Design().checked.arm_count, 0);
 
   sink_.Clear();
   pages_.SetEditArme("2147483647");
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
 
   sink_.Clear();
   pages_.SetEditArme(std::to_string(kMaxArms));
   pages_.SetCheckBoxZentren(true);
   pages_.SetEditZentren("2147483647");
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(pages_.Design().arms.RowCount(), kMaxArms + 1);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, kMaxArms), "Arm 65536");
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
@@ -233,12 +233,12 @@ TEST_F(DesignPageCheck, CountsBeyondTheLimitsAreRefused) {
 
   sink_.Clear();
   pages_.SetEditZentren(std::to_string(kMaxCentres + 1));
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageCenterCount)));
 
   sink_.Clear();
   pages_.SetEditZentren(std::to_string(kMaxCentres));
-  pages_.TabSheetDesignExit();
+  LeaveDesignPage();
   EXPECT_TRUE(Events().empty());
   EXPECT_EQ(pages_.Design().centres.RowCount(), kMaxCentres + 1);
   EXPECT_EQ(pages_.Design().centres.Cell(kCentreNumberColumn, kMaxCentres), "100000");

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "design/DesignPagesFixture.h"
+#include "pages/DesignPagesFixture.h"
 
 namespace zufora::testing {
 namespace {
@@ -10,72 +10,70 @@ namespace {
 using CentrePage = DesignPagesTest;
 
 TEST_F(CentrePage, SwitchShowsAndHidesThePageAndKeepsTheTable) {
-  EXPECT_FALSE(pages_.CentreTabVisible());
-  EXPECT_FALSE(pages_.EditZentrenEnabled());
+  EXPECT_FALSE(pages_.State().centre_tab_visible);
+  EXPECT_FALSE(pages_.State().edit_zentren_enabled);
 
   OpenCentrePage("2");
   TypeCentreSize(2, "30");
   pages_.MovePage(Page::TabSheetDesign);
   pages_.SetCheckBoxZentren(false);
 
-  EXPECT_FALSE(pages_.CentreTabVisible());
-  EXPECT_FALSE(pages_.CentrePageEnabled());
-  EXPECT_FALSE(pages_.EditZentrenEnabled());
-  EXPECT_EQ(pages_.Checked().centre_count, 1);
+  EXPECT_FALSE(pages_.State().centre_tab_visible);
+  EXPECT_FALSE(pages_.State().centre_page_enabled);
+  EXPECT_FALSE(pages_.State().edit_zentren_enabled);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 1);
   EXPECT_EQ(pages_.Design().centre_count, "2");
 
   pages_.SetCheckBoxZentren(true);
-  EXPECT_TRUE(pages_.CentreTabVisible());
-  EXPECT_TRUE(pages_.CentrePageEnabled());
-  EXPECT_TRUE(pages_.EditZentrenEnabled());
+  EXPECT_TRUE(pages_.State().centre_tab_visible);
+  EXPECT_TRUE(pages_.State().centre_page_enabled);
+  EXPECT_TRUE(pages_.State().edit_zentren_enabled);
   EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
   EXPECT_EQ(pages_.Design().centres.Cell(kCentreSampleSizeColumn, 2), "30");
 }
 
 TEST_F(CentrePage, KeyDownEnablesForTheCurrentStateOnly) {
   pages_.CheckBoxZentrenKeyDown();  // off: no checked centre count of 1, unlike a click
-  EXPECT_FALSE(pages_.EditZentrenEnabled());
-  EXPECT_EQ(pages_.Checked().centre_count, 0);
+  EXPECT_FALSE(pages_.State().edit_zentren_enabled);
+  EXPECT_EQ(pages_.Design().checked.centre_count, 0);
 
   pages_.SetCheckBoxZentren(true);
-  pages_.FormShow();  // hides the centre page again while the box stays on
   pages_.CheckBoxZentrenKeyDown();
-  EXPECT_TRUE(pages_.CentrePageEnabled());
-  EXPECT_TRUE(pages_.EditZentrenEnabled());
-  EXPECT_FALSE(pages_.CentreTabVisible());
+  EXPECT_TRUE(pages_.State().centre_page_enabled);
+  EXPECT_TRUE(pages_.State().edit_zentren_enabled);
 }
 
 TEST_F(CentrePage, CentrePageWhileSwitchedOffSendsUserBack) {
   pages_.MovePage(Page::TabSheetZentren);
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCheckListEachCenter)),
                                           PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetDesign);
-  EXPECT_FALSE(pages_.CentreTabVisible());
-  EXPECT_EQ(pages_.FocusedControl(), "EditAnz");
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  EXPECT_FALSE(pages_.State().centre_tab_visible);
+  EXPECT_EQ(pages_.State().focus, Control::EditAnz);
 }
 
 TEST_F(CentrePage, EnteringFillsFieldsAndTypingWritesTheSelectedRow) {
   OpenCentrePage("3");
-  EXPECT_EQ(pages_.EditAZentrum(), "Zentrum 1");
-  EXPECT_EQ(pages_.EditANummer(), "1");
-  EXPECT_EQ(pages_.EditSumme(), "0");
+  EXPECT_EQ(pages_.State().centre_rows.Field(kCentreLabelColumn), "Zentrum 1");
+  EXPECT_EQ(pages_.State().centre_rows.Field(kCentreNumberColumn), "1");
+  EXPECT_EQ(pages_.State().edit_summe, "0");
 
   ASSERT_TRUE(pages_.ClickCentreRow(3));
-  EXPECT_EQ(pages_.FocusedControl(), "EditABeschr");
-  EXPECT_EQ(pages_.EditAZentrum(), "Zentrum 3");
-  pages_.SetEditABeschr("Klinikum Nord");
-  pages_.SetEditANummer("103");
-  pages_.SetEditAFallzahl("40");
+  EXPECT_EQ(pages_.State().focus, Control::EditABeschr);
+  EXPECT_EQ(pages_.State().centre_rows.Field(kCentreLabelColumn), "Zentrum 3");
+  pages_.TypeCentreField(kCentreDescriptionColumn, "Klinikum Nord");
+  pages_.TypeCentreField(kCentreNumberColumn, "103");
+  pages_.TypeCentreField(kCentreSampleSizeColumn, "40");
 
   const TextGrid& centres = pages_.Design().centres;
   EXPECT_EQ(centres.Cell(kCentreDescriptionColumn, 3), "Klinikum Nord");
   EXPECT_EQ(centres.Cell(kCentreNumberColumn, 3), "103");
   EXPECT_EQ(centres.Cell(kCentreSampleSizeColumn, 3), "40");
   EXPECT_EQ(centres.Cell(kCentreDescriptionColumn, 2), "");
-  EXPECT_EQ(pages_.EditSumme(), "40");
+  EXPECT_EQ(pages_.State().edit_summe, "40");
   EXPECT_FALSE(pages_.ClickCentreRow(0));  // the heading row is fixed
   EXPECT_FALSE(pages_.ClickCentreRow(4));
-  EXPECT_EQ(pages_.CentreSelection().Row(), 3);
+  EXPECT_EQ(pages_.State().centre_rows.Row(), 3);
 }
 
 TEST_F(CentrePage, SumReadsCellsLeniently) {
@@ -83,7 +81,7 @@ TEST_F(CentrePage, SumReadsCellsLeniently) {
   TypeCentreSize(1, "50");
   TypeCentreSize(2, "40");
   TypeCentreSize(3, "abc");
-  EXPECT_EQ(pages_.EditSumme(), "90");
+  EXPECT_EQ(pages_.State().edit_summe, "90");
 }
 
 TEST_F(CentrePage, SumIsFormedInSixtyFourBits) {
@@ -91,7 +89,7 @@ TEST_F(CentrePage, SumIsFormedInSixtyFourBits) {
   TypeCentreSize(1, "2147483647");
   TypeCentreSize(2, "2147483647");
   TypeCentreSize(3, "2");
-  EXPECT_EQ(pages_.EditSumme(), "4294967296");
+  EXPECT_EQ(pages_.State().edit_summe, "4294967296");
 
   // The check reads that sum too and offers it as the planned sample size, which the
   // checked number cannot take.
@@ -99,7 +97,7 @@ TEST_F(CentrePage, SumIsFormedInSixtyFourBits) {
   pages_.MovePage(Page::TabSheetBlock);
   EXPECT_EQ(Events(), (std::vector<Event>{Question(Msg(Message::MessageSampleSizeError), true)}));
   EXPECT_EQ(pages_.Design().sample_size, "4294967296");
-  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
 }
 
 TEST_F(CentrePage, SumAboveSampleSizeAnsweredYesRaisesIt) {
@@ -111,9 +109,9 @@ TEST_F(CentrePage, SumAboveSampleSizeAnsweredYesRaisesIt) {
   pages_.MovePage(Page::TabSheetBlock);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Question(Msg(Message::MessageSampleSizeError), true)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetBlock);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetBlock);
   EXPECT_EQ(pages_.Design().sample_size, "150");
-  EXPECT_EQ(pages_.Checked().sample_size, 150);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 150);
 }
 
 TEST_F(CentrePage, SumAboveSampleSizeAnsweredNoChangesNothing) {
@@ -125,9 +123,9 @@ TEST_F(CentrePage, SumAboveSampleSizeAnsweredNoChangesNothing) {
   pages_.MovePage(Page::TabSheetBlock);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Question(Msg(Message::MessageSampleSizeError), false)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetBlock);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetBlock);
   EXPECT_EQ(pages_.Design().sample_size, "120");
-  EXPECT_EQ(pages_.Checked().sample_size, 120);
+  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
 }
 
 TEST_F(CentrePage, SumBelowSampleSizeOnlyTellsTheUser) {
@@ -139,16 +137,17 @@ TEST_F(CentrePage, SumBelowSampleSizeOnlyTellsTheUser) {
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageSampleSizeError2)),
                                           PageEvent(Page::TabSheetBlock)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetBlock);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetBlock);
   EXPECT_EQ(pages_.Design().sample_size, "120");
 }
 
 TEST_F(CentrePage, AllSizesEmptyAsksForThemWithoutHoldingTheUser) {
   OpenCentrePage("2");
+  pages_.FocusControl(Control::EditAFallzahl);
   pages_.BitBtnBackClick();
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageExpectedSampleSize)),
                                           PageEvent(Page::TabSheetArme)}));
-  EXPECT_EQ(pages_.ActivePage(), Page::TabSheetArme);
+  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
 }
 
 TEST_F(CentrePage, TypedSumStandsUntilTheTableIsDrawn) {
@@ -162,13 +161,14 @@ TEST_F(CentrePage, TypedSumStandsUntilTheTableIsDrawn) {
   EXPECT_EQ(pages_.Design().sample_size, "500");
 
   pages_.SetEditSumme("junk");
-  pages_.StringGridZentrenDrawCell();
-  EXPECT_EQ(pages_.EditSumme(), "120");
+  pages_.MovePage(Page::TabSheetZentren);  // the table is drawn as the page appears
+  EXPECT_EQ(pages_.State().edit_summe, "120");
 }
 
 TEST_F(CentrePage, CheckDoesNothingWithPerCentreListsOff) {
   pages_.SetEditSumme("0");
-  pages_.TabSheetZentrenExit();
+  pages_.FocusControl(Control::EditSumme);
+  pages_.FocusControl(Control::BitBtnSave);
   EXPECT_TRUE(Events().empty());
 }
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "design/DesignPages.h"
+#include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
+#include "pages/DesignPages.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
 #include "support/RecordingMessageSink.h"
@@ -38,6 +39,13 @@ class DesignPagesTest : public ::testing::Test {
   static Event PageEvent(Page page) { return {Kind::Page, std::string(PageName(page))}; }
   const std::vector<Event>& Events() const { return sink_.Events(); }
 
+  // The focus leaves the design page for a button below the pages: the design page
+  // check runs.
+  void LeaveDesignPage() {
+    pages_.FocusControl(Control::EditAnz);
+    pages_.FocusControl(Control::BitBtnSave);
+  }
+
   // Moves off the design page once (running its check) and back, forgetting what the
   // sink recorded, so that a test starts from sized tables.
   void CheckDesignPage() {
@@ -51,21 +59,22 @@ class DesignPagesTest : public ::testing::Test {
     pages_.SetCheckBoxZentren(true);
     pages_.SetEditZentren(count);
     pages_.MovePage(Page::TabSheetZentren);
-    ASSERT_EQ(pages_.ActivePage(), Page::TabSheetZentren);
+    ASSERT_EQ(pages_.State().active_page, Page::TabSheetZentren);
     sink_.Clear();
   }
 
   // Types a centre's planned sample size through the field under the table.
   void TypeCentreSize(std::int32_t row, const std::string& size) {
     ASSERT_TRUE(pages_.ClickCentreRow(row));
-    pages_.SetEditAFallzahl(size);
+    pages_.TypeCentreField(kCentreSampleSizeColumn, size);
   }
 
   ProgramTexts texts_ = ShownTexts();
   RecordingMessageSink sink_;
+  DiskDesignFiles files_;
   ParkMillerShuffleGenerator generator_;
   CalendarClock clock_ = [] { return std::int64_t{1000000000}; };
-  DesignPages pages_{texts_, sink_, generator_, clock_};
+  DesignPages pages_{texts_, sink_, generator_, clock_, files_};
 };
 
 }  // namespace zufora::testing

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "design/DesignFiles.h"
+#include "design/MessageSink.h"
+#include "design/Page.h"
+#include "design/StudyDesign.h"
+#include "lang/ProgramTexts.h"
+#include "pages/Control.h"
+#include "pages/PagesState.h"
+#include "random/ParkMillerShuffleGenerator.h"
+#include "random/SeedProposal.h"
+
+namespace zufora {
+
+// The main window's pages without widgets: the study design as the pages hold it
+// (Design()), the state of the pages (State()), the list field (RichEditList()), and
+// one operation for each thing the user does. The window is a view: it forwards each
+// event to its operation and then shows Design(), State() and RichEditList(), which is
+// all there is to show.
+//
+// Messages and questions go to the MessageSink, and so does every page switch that an
+// operation makes by code (a check, Back/Next, loading, a generation); a page move that
+// the user makes with a tab (MovePage) is not reported back, the view already shows it.
+//
+// The focus is the window's to tell (FocusControl): the checks run when the focus
+// leaves a page, so the model must know where it is. A page move by tab or button
+// first moves the focus to the tabs or the button, which runs the exit handlers of the
+// page left only when the focus was inside it.
+//
+// Captions (LabelArm, LabelCenter, ...) are read from the main window's texts at the
+// moment an operation needs them, messages from the catalogue likewise, so that a
+// language file applied after construction takes effect.
+//
+// Values that cannot be held are refused by the design page check like a parse failure:
+// an arm count above kMaxArms with MessageArmCount, a centre count above kMaxCentres
+// with MessageCenterCount.
+class DesignPages {
+ public:
+  // What became of a press of "Studiendesign öffnen".
+  enum class LoadOutcome {
+    Cancelled,    // no file chosen
+    Loaded,       // the file's design is on the pages
+    MissingFile,  // no file of that name: it loaded as an empty file, every key's default
+    Refused,      // the file asks for more than the program can hold; pages unchanged
+    Unreadable,   // the file exists but could not be read; pages unchanged
+  };
+
+  // All five are owned by the program and must outlive the model; `clock` is read by
+  // every seed proposal. The texts are read when an operation needs them: captions of
+  // the main window, catalogue messages, and the block separator and centre word that
+  // the first show derived. Runs FormShow: the design page in front, the centre page
+  // hidden, the focus on EditAnz.
+  DesignPages(const ProgramTexts& texts, MessageSink& sink, ParkMillerShuffleGenerator& generator,
+              const CalendarClock& clock, DesignFiles& files);
+  // The clock is kept by reference: a temporary would not outlive the model.
+  DesignPages(const ProgramTexts&, MessageSink&, ParkMillerShuffleGenerator&, CalendarClock&&,
+              DesignFiles&) = delete;
+  DesignPages(const DesignPages&) = delete;
+  DesignPages& operator=(const DesignPages&) = delete;
+
+  // ---- What a view shows --------------------------------------------------------
+
+  const StudyDesign& Design() const { return design_; }
+  const PagesState& State() const { return state_; }
+  // The list field RichEditList: cp1252 lines, each ended by LF, as the last generation
+  // rendered them or as the user edited them.
+  const std::string& RichEditList() const { return list_text_; }
+
+  // BlockSeparator and CenterCaption, as the list text and the print run use them.
+  const std::string& BlockSeparator() const { return texts_.derived.block_separator; }
+  const std::string& CenterCaption() const { return texts_.derived.center_caption; }
+
+  // ---- What the user types and clicks -----------------------------------------
+  // Each setter does what the user's input does in the window, change handlers
+  // included; none runs a check (checks run when a page is left) and none moves the
+  // focus (the window tells it).
+
+  void SetEditStudName(std::string text) { design_.study_name = std::move(text); }
+  void SetEditAnz(std::string text) { design_.sample_size = std::move(text); }
+  void SetEditArme(std::string text) { design_.arm_count = std::move(text); }
+  void SetEditZentren(std::string text) { design_.centre_count = std::move(text); }
+  void SetEditFix(std::string text) { design_.fixed_block_size = std::move(text); }
+  void SetEditVon(std::string text) { design_.min_block_size = std::move(text); }
+  void SetEditBis(std::string text) { design_.max_block_size = std::move(text); }
+  void SetEditZZ(std::string text) { design_.seed = std::move(text); }
+  // Text typed into EditSumme stands until a centre cell changes or the centre page
+  // is shown again; the centre sum check reads whatever it holds.
+  void SetEditSumme(std::string text) { state_.edit_summe = std::move(text); }
+  void SetRichEditList(std::string text) { list_text_ = std::move(text); }
+  void SetCheckBoxBlocks(bool on) { state_.check_box_blocks = on; }
+  void SetCheckBoxSeed(bool on) { state_.check_box_seed = on; }
+
+  // Sets CheckBoxZentren; a change of state runs the per-centre switch.
+  void SetCheckBoxZentren(bool on);
+  // A key pressed while CheckBoxZentren has the focus (before the key changes its
+  // state): enables the centre page and EditZentren for the state it has.
+  void CheckBoxZentrenKeyDown();
+  // Selects "fest" or "variabel" (RadioButton1, RadioButton2) by mouse or key: the mode
+  // changes, then the block size fields are enabled for it.
+  void SelectBlockSizeMode(BlockSizeMode mode);
+
+  // Typing into a field under a table: the field's text, which is written into that
+  // column of the table's selected row when that row is a data row. Arm columns are
+  // kArmDescriptionColumn (EditCBeschr) and kArmRatioColumn (EditCRatio); centre columns
+  // kCentreNumberColumn (EditANummer), kCentreDescriptionColumn (EditABeschr) and
+  // kCentreSampleSizeColumn (EditAFallzahl). The label columns are never typed.
+  void TypeArmField(int column, std::string text);
+  void TypeCentreField(int column, std::string text);
+
+  // Clicking a row of a table: selects it, fills the fields under the table from it and
+  // gives the focus to EditCBeschr or EditABeschr. False, and nothing happens, for a
+  // row that the table does not show or that is fixed.
+  bool ClickArmRow(std::int32_t row);
+  bool ClickCentreRow(std::int32_t row);
+
+  // ---- Focus and page moves ------------------------------------------------------
+
+  // The input focus has gone to `control`. Leaving StringGridArme or StringGridZentren
+  // refills the fields under it; leaving a page for a control elsewhere (another page,
+  // the tabs, a button below the pages) runs its exit handler: the design page check
+  // or the centre sum check. Entering the centre page fills its fields. Nothing happens
+  // when `control` already has the focus.
+  void FocusControl(Control control);
+
+  // The user moves to `target` by its tab (click, keys or wheel on the tabs): the focus
+  // goes to the tabs (so the exit handler of the page left runs if the focus was in it),
+  // then the enter handler of the page entered, then the page change handler. When a
+  // check brings TabSheetDesign to the front, the move is given up and false returned;
+  // the focus stays on the tabs, so a second move runs no check. Nothing happens when
+  // `target` is the active page. (The window offers only visible tabs; the model takes
+  // any page, so that the change handler's refusal can be reached.)
+  bool MovePage(Page target);
+  // The previous or next page with a visible tab, wrapping around; the move runs as
+  // MovePage does, with the focus going to the button, and the page found is reported
+  // to the sink. Nothing happens when the search comes back to the active page.
+  void BitBtnBackClick();
+  void BitBtnNextClick();
+
+  // ---- Buttons -------------------------------------------------------------------
+
+  // "erzeugen" on the seed page: a new seed proposal into EditZZ.
+  void ButtonZZClick();
+  // "Generieren": draws the lists from the design as the pages hold it and puts their
+  // text into the list field; the generation's checked numbers become the pages' and
+  // the pages its checks bring to the front are made active. Returns
+  // State().generation_completed.
+  bool BitBtnStartClick();
+
+  // "Studiendesign öffnen" with the open dialog's outcome (nothing for a cancel). Reads
+  // the file into the pages without any check; a refused file (a count beyond the
+  // limits) shows its message, an unreadable one MessageErrorFileOpen with the file
+  // name, and both leave the pages unchanged. The closing steps (per-centre state as
+  // its click sets it, design page to the front, focus to EditAnz) run in every case.
+  LoadOutcome BitBtnLoadClick(const std::optional<std::string>& file_name);
+  // "Studiendesign speichern" with the save dialog's outcome; false for a cancel. Writes
+  // the design as the pages hold it, keeping the file's other sections and keys, and
+  // changes nothing on the pages. A file that cannot be written is a platform failure:
+  // the exception of DesignFiles::Save leaves this operation for the general error box,
+  // and an existing file stays exactly as it was.
+  bool BitBtnSaveClick(const std::optional<std::string>& file_name);
+
+ private:
+  const std::string& Caption(std::string_view component_name) const;
+  const std::string& Text(Message message) const;
+  // A switch of the active page made by code (a check, Back/Next, loading): the model's
+  // state, the sink, and the design page's show handler.
+  void SwitchPage(Page page);
+  bool MoveTo(Page target, Control via, bool report);
+  void LeavePage(Page page);
+  void EnterPage(Page page);
+  Page NeighbourPage(int step) const;
+  bool TabVisible(Page page) const;
+  void ShowAndReturnToDesign(Message message);
+
+  // The window's handlers, run by the operations above.
+  void FormShow();
+  void TabSheetDesignShow();
+  void TabSheetDesignExit();  // the design page check
+  void CheckBoxZentrenClick();
+  void TabSheetZentrenEnter();
+  void StringGridZentrenDrawCell();  // the centre sum into EditSumme
+  void TabSheetZentrenExit();        // the centre sum check
+  void ApplyBlockSizeEnabling();
+  void PageControl1Change();
+  void SetCentreSwitchEnabling(bool on);
+
+  const ProgramTexts& texts_;
+  MessageSink& sink_;
+  ParkMillerShuffleGenerator& generator_;
+  const CalendarClock& clock_;
+  DesignFiles& files_;
+
+  StudyDesign design_;
+  PagesState state_;
+  std::string list_text_;
+  // Set whenever code brings TabSheetDesign to the front; a page move watches it.
+  bool design_brought_to_front_ = false;
+};
+
+}  // namespace zufora
