@@ -11,6 +11,8 @@ constexpr char kGeneralUsage[] =
     "Commands:\n"
     "  generate DESIGN.zfd   draw the randomisation lists of a design file\n"
     "  propose-seed          propose a seed from the clock\n"
+    "  write-language-file FILE\n"
+    "                        write the program's texts as a language file\n"
     "\n"
     "Options:\n"
     "  --help      show help (also after a command)\n"
@@ -45,6 +47,16 @@ constexpr char kProposeSeedUsage[] =
     "Prints a seed proposal made from the clock, as the button \"erzeugen\" does.\n"
     "\n"
     "  --time SECONDS   take SECONDS since 1970-01-01 UTC as both clock readings\n";
+
+constexpr char kWriteLanguageFileUsage[] =
+    "Usage: zufora-cli write-language-file FILE [--lang FILE]\n"
+    "\n"
+    "Writes every text of the program's windows and messages to FILE as a language\n"
+    "file (cp1252, CR LF): the built-in German texts, or those of the language file\n"
+    "given with --lang. Installed as ZuforaLang.ini it changes nothing; it is also the\n"
+    "starting point of a translation.\n"
+    "\n"
+    "  --lang FILE   apply this language file first and write its texts\n";
 
 UsageError Wrong(const std::string& what, const char* usage) {
   return UsageError{"zufora-cli: " + what + "\n\n" + usage};
@@ -122,6 +134,33 @@ Command ParseProposeSeed(const std::vector<std::string>& arguments) {
   return options;
 }
 
+Command ParseWriteLanguageFile(const std::vector<std::string>& arguments) {
+  WriteLanguageFileOptions options;
+  bool have_output = false;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (IsHelp(argument)) {
+      return HelpRequest{kWriteLanguageFileUsage};
+    } else if (argument == "--lang") {
+      if (i + 1 >= arguments.size()) {
+        return Wrong("--lang needs a file", kWriteLanguageFileUsage);
+      }
+      options.language_file = arguments[++i];
+    } else if (argument.size() > 1 && argument[0] == '-') {
+      return Wrong("unknown option " + argument, kWriteLanguageFileUsage);
+    } else if (have_output) {
+      return Wrong("only one output file, please", kWriteLanguageFileUsage);
+    } else {
+      options.output_file = argument;
+      have_output = true;
+    }
+  }
+  if (!have_output) {
+    return Wrong("write-language-file needs a file to write", kWriteLanguageFileUsage);
+  }
+  return options;
+}
+
 }  // namespace
 
 Command ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -140,6 +179,9 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "propose-seed") {
     return ParseProposeSeed(arguments);
+  }
+  if (command == "write-language-file") {
+    return ParseWriteLanguageFile(arguments);
   }
   return Wrong("unknown command " + command, kGeneralUsage);
 }

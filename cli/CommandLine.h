@@ -24,6 +24,12 @@ struct ProposeSeedOptions {
   std::optional<std::int64_t> time;
 };
 
+// zufora-cli write-language-file FILE [--lang FILE]
+struct WriteLanguageFileOptions {
+  std::string output_file;
+  std::optional<std::string> language_file;  // applied first: its texts are written
+};
+
 struct HelpRequest {
   std::string text;
 };
@@ -34,8 +40,8 @@ struct UsageError {
   std::string text;  // what was wrong, followed by the usage of the command
 };
 
-using Command =
-    std::variant<GenerateOptions, ProposeSeedOptions, HelpRequest, VersionRequest, UsageError>;
+using Command = std::variant<GenerateOptions, ProposeSeedOptions, WriteLanguageFileOptions,
+                             HelpRequest, VersionRequest, UsageError>;
 
 // The command that the arguments (without the program name) ask for.
 Command ParseCommandLine(const std::vector<std::string>& arguments);

@@ -2,11 +2,13 @@
 
 #include <exception>
 #include <type_traits>
+#include <utility>
 
 #include "CommandLine.h"
 #include "StreamMessageSink.h"
 #include "files/DiskDesignFiles.h"
 #include "files/FileAccess.h"
+#include "lang/LanguageFileWriter.h"
 #include "lang/ProgramTexts.h"
 #include "pages/DesignPages.h"
 #include "random/ListExport.h"
@@ -83,6 +85,26 @@ int ProposeSeedCommand(const ProposeSeedOptions& options, std::ostream& out,
   return kExitComplete;
 }
 
+int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostream& err) {
+  ProgramTexts texts;  // the built-in texts, before any first show
+  std::string heading =
+      "Zufora " ZUFORA_VERSION
+      " language file, written by zufora-cli write-language-file.\n"
+      "Stored beside the program as ZuforaLang.ini it replaces the texts of the windows.\n"
+      "Values lose blanks at either end; an absent key or an empty value keeps the text.";
+  if (options.language_file) {
+    const LanguageFileReading reading = ReadLanguageFile(*options.language_file);
+    if (reading.status != LanguageFileStatus::kRead) {
+      err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
+      return kExitFailure;
+    }
+    TranslateWindows(texts.Windows(), reading.file);
+  }
+  const auto windows = std::as_const(texts).Windows();
+  ReplaceFileContents(options.output_file, WriteLanguageFileText(windows, heading));
+  return kExitComplete;
+}
+
 }  // namespace
 
 int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -96,6 +118,8 @@ int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, s
             return Generate(request, out, err, clock);
           } else if constexpr (std::is_same_v<Request, ProposeSeedOptions>) {
             return ProposeSeedCommand(request, out, clock);
+          } else if constexpr (std::is_same_v<Request, WriteLanguageFileOptions>) {
+            return WriteLanguageFileCommand(request, err);
           } else if constexpr (std::is_same_v<Request, HelpRequest>) {
             out << request.text;
             return kExitComplete;

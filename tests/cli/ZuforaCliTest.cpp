@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "lang/Language.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
 
@@ -211,9 +212,50 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   }
 }
 
+// The German file that the build installs: every catalogue text in cp1252 with CR LF,
+// and applied it changes nothing.
+TEST_F(ZuforaCli, TheWrittenLanguageFileChangesNothing) {
+  const std::string file = (folder_ / "ZuforaLang.ini").string();
+  const CliRun run = Cli({"write-language-file", file});
+  ASSERT_EQ(run.status, kExitComplete) << run.err;
+  EXPECT_EQ(run.out + run.err, "");
+  EXPECT_NE(ReadBytes(file).find("\r\nFormLang.MessageArmCount.Caption=G\xFCltige Anzahl f\xFCr "
+                                 "Studienarme eingeben!\r\n"),
+            std::string::npos);
+  for (const char* design : {"worked-example.zfd", "per-centre.zfd"}) {
+    const CliRun plain = Cli({"generate", Example(design)});
+    const CliRun with_file = Cli({"generate", Example(design), "--lang", file});
+    EXPECT_EQ(with_file.status, plain.status);
+    EXPECT_EQ(with_file.out, plain.out);
+    EXPECT_EQ(with_file.err, plain.err);
+  }
+}
+
+TEST_F(ZuforaCli, WritesTheTextsOfAGivenLanguageFile) {
+  const std::string english = (fs::path(ZUFORA_LANG_DIR) / "ZuforaLang.en.ini").string();
+  const std::string file = (folder_ / "template.ini").string();
+  ASSERT_EQ(Cli({"write-language-file", "--lang", english, file}).status, kExitComplete);
+  const LanguageFileReading written = ReadLanguageFile(file);
+  const LanguageFileReading original = ReadLanguageFile(english);
+  for (const char* key : {"FormZufora.BitBtnNext.Caption", "FormZufora.Memo2.Lines[3]"}) {
+    EXPECT_EQ(written.file.Find("FormZufora", key), original.file.Find("FormZufora", key)) << key;
+    EXPECT_TRUE(written.file.HasKey("FormZufora", key)) << key;
+  }
+
+  EXPECT_EQ(Cli({"write-language-file"}).status, kExitFailure);
+  EXPECT_EQ(Cli({"write-language-file", file, "--lang", (folder_ / "none.ini").string()}).status,
+            kExitFailure);
+  const CliRun unwritable = Cli({"write-language-file", (folder_ / "no" / "x.ini").string()});
+  EXPECT_EQ(unwritable.status, kExitFailure);
+  EXPECT_NE(unwritable.err.find("zufora-cli: "), std::string::npos);
+}
+
 TEST_F(ZuforaCli, HelpVersionAndSeedProposal) {
-  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-           {"--help"}, {"generate", "--help"}, {"propose-seed", "--help"}}) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"--help"},
+                                             {"generate", "--help"},
+                                             {"propose-seed", "--help"},
+                                             {"write-language-file", "--help"}}) {
     const CliRun run = Cli(arguments);
     EXPECT_EQ(run.status, kExitComplete);
     EXPECT_EQ(run.out.rfind("Usage: zufora-cli", 0), 0u);
