@@ -61,9 +61,14 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   if (seed) {
     pages.SetEditZZ(*seed);
   }
-  pages.MovePage(Page::TabSheetListe);
-  if (pages.State().active_page != Page::TabSheetListe) {
-    return kExitIncomplete;  // a check of the design page kept it in front
+  if (!pages.MovePage(Page::TabSheetListe)) {
+    // A check of the design page kept it in front. Only the warning that there are more
+    // arms than patients lets the user go on: the focus is on the tabs now, so the next
+    // move runs no check.
+    if (pages.State().last_design_check != DesignCheck::Warned ||
+        !pages.MovePage(Page::TabSheetListe)) {
+      return kExitIncomplete;
+    }
   }
   pages.SetCheckBoxBlocks(options.mark_blocks);
   pages.SetCheckBoxSeed(options.show_seed);

@@ -159,6 +159,19 @@ TEST_F(ZuforaCli, DesignPageCheckThatKeepsThePageStopsBeforeGenerating) {
   EXPECT_EQ(run.err, "G\xC3\xBCltige Anzahl f\xC3\xBCr Studienarme eingeben!\n");
 }
 
+// More arms than patients is a warning: the command line goes on to "Generieren", and
+// the generation decides the exit status.
+TEST_F(ZuforaCli, ArmPatientCountWarningGoesOnToGenerate) {
+  const fs::path file = folder_ / "one-arm.zfd";
+  std::ofstream(file, std::ios::binary)
+      << "[Design]\r\nName=Leer\r\nArme=1\r\nFallzahl=0\r\n[Bloecke]\r\nFix=1\r\nGroesse=1\r\n"
+      << "[Zufall]\r\nSeed=5\r\n";
+  const CliRun run = Cli({"generate", file.string()});
+  EXPECT_EQ(run.status, kExitComplete);
+  EXPECT_EQ(run.out, "Leer\nSeed: (5)\n");
+  EXPECT_NE(run.err, "");
+}
+
 TEST_F(ZuforaCli, EmptySeedIsProposedFromTheClock) {
   const CliRun run = Cli({"generate", TwoArmDesign("4", "Fix=1\r\nGroesse=2\r\n", "")});
   EXPECT_EQ(run.status, kExitComplete);
