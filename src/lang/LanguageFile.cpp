@@ -7,8 +7,14 @@
 namespace zufora {
 namespace {
 
-std::string_view Strip(std::string_view text) {
+// Whole lines lose blanks and control characters at their ends; names, keys and values
+// lose blanks only, so a tab that begins a value stays part of it.
+std::string_view StripLine(std::string_view text) {
   return TrimWhere(text, IsBlankOrControl);
+}
+
+std::string_view StripBlanks(std::string_view text) {
+  return TrimWhere(text, [](char c) { return c == ' '; });
 }
 
 }  // namespace
@@ -30,7 +36,7 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
       next_lf = std::min(all.find('\n', position), all.size());
     }
     const std::size_t end = std::min(next_cr, next_lf);
-    const std::string_view line = Strip(all.substr(position, end - position));
+    const std::string_view line = StripLine(all.substr(position, end - position));
     position = end + 1;
     if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') {
       ++position;
@@ -40,7 +46,7 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
       continue;
     }
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      section = &file.sections_[FoldCase(Strip(line.substr(1, line.size() - 2)))];
+      section = &file.sections_[FoldCase(StripBlanks(line.substr(1, line.size() - 2)))];
       continue;
     }
     if (section == nullptr) {
@@ -50,9 +56,9 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
     if (equals == std::string_view::npos) {
       continue;
     }
-    const std::string_view value = Strip(line.substr(equals + 1));
+    const std::string_view value = StripBlanks(line.substr(equals + 1));
     const auto offset = static_cast<std::size_t>(value.data() - all.data());
-    section->try_emplace(FoldCase(Strip(line.substr(0, equals))), Span{offset, value.size()});
+    section->try_emplace(FoldCase(StripBlanks(line.substr(0, equals))), Span{offset, value.size()});
   }
   return file;
 }

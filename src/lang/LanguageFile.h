@@ -13,10 +13,12 @@ namespace zufora {
 // - every line loses its leading and trailing blanks and control characters (bytes up
 //   to 0x20, and 0x7F);
 // - empty lines and lines starting with ';' are ignored;
-// - "[name]" opens the section "name" (the name stripped the same way);
+// - "[name]" opens the section "name" (the name losing its leading and trailing blanks,
+//   and only those: a tab or another control character stays);
 // - lines before the first section are ignored;
 // - inside a section a line holding '=' is an entry: key before the first '=', value
-//   after it, both stripped; a line without '=' is no entry;
+//   after it, both losing only their blanks (a value that begins with a tab keeps it,
+//   a key followed by a tab is another key); a line without '=' is no entry;
 // - section names and keys compare without regard to letter case (cp1252 letters);
 // - a key is present whatever its value, the empty value included.
 // A section that appears twice continues the first one; of two entries with the same

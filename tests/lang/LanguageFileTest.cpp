@@ -25,11 +25,17 @@ TEST(LanguageFileLines, SplitAtCarriageReturnLineFeedOrBoth) {
   EXPECT_EQ(file.EntryCount(), 4u);
 }
 
-TEST(LanguageFileLines, StripBlanksAndControlCharactersAtBothEnds) {
-  const LanguageFile file =
-      LanguageFile::Parse("\t [ S ] \x01\n  key one \t=\x7F  a value  \x1F \n k2=\t\n"s);
-  EXPECT_EQ(Value(file, "S", "key one"), "a value");
-  EXPECT_EQ(Value(file, "S", "k2"), "");
+// A line loses blanks and control characters at its ends; a name, key or value inside it
+// loses only blanks.
+TEST(LanguageFileLines, LinesLoseControlCharactersNamesKeysAndValuesOnlyBlanks) {
+  const LanguageFile file = LanguageFile::Parse(
+      "\t [ S ] \x01\n  key one \t=\x7F  a value  \x1F \n k2=\t\n k3 = \tv\n[ T\t]\nk=1\n"s);
+  EXPECT_EQ(Value(file, "S", "key one \t"), "\x7F  a value");
+  EXPECT_FALSE(file.HasKey("S", "key one"));
+  EXPECT_EQ(Value(file, "S", "k2"), "");  // the tab ended the line
+  EXPECT_EQ(Value(file, "S", "k3"), "\tv");
+  EXPECT_EQ(Value(file, "T\t", "k"), "1");
+  EXPECT_FALSE(file.HasKey("T", "k"));
 }
 
 TEST(LanguageFileLines, InnerControlCharactersAndNulBytesStay) {
@@ -140,10 +146,10 @@ TEST(LanguageFileBadInput, BinaryBytesLoad) {
 }
 
 TEST(LanguageFileBadInput, NulBytesAreOrdinaryCharacters) {
-  // NUL is a control character: stripped at the ends of a line, key or value, kept inside.
+  // NUL is a control character: stripped at the ends of a line, kept inside it.
   const LanguageFile file = LanguageFile::Parse("\0\0[S]\0\n[S\0T]\nk\0=\0v\0w\0\n\0\0\0"s);
   EXPECT_EQ(file.SectionCount(), 2u);
-  EXPECT_EQ(Value(file, "S\0T"s, "k"), "v\0w"s);
+  EXPECT_EQ(Value(file, "S\0T"s, "k\0"s), "\0v\0w"s);
   EXPECT_FALSE(file.HasKey("S", "k"));
 }
 
