@@ -8,6 +8,7 @@
 #include "StreamMessageSink.h"
 #include "files/DiskDesignFiles.h"
 #include "files/FileAccess.h"
+#include "files/FirstShow.h"
 #include "lang/LanguageFileWriter.h"
 #include "lang/ProgramTexts.h"
 #include "pages/DesignPages.h"
@@ -26,7 +27,7 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   ProgramTexts texts;
   if (options.language_file) {
     const FirstShowResult first_show = RunFirstShow(texts, *options.language_file);
-    if (first_show.language_file != LanguageFileStatus::kRead) {
+    if (first_show.language_file != FileReadStatus::Read) {
       err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
       return kExitFailure;
     }
@@ -99,7 +100,7 @@ int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostre
       "Values lose blanks at either end; an absent key or an empty value keeps the text.";
   if (options.language_file) {
     const LanguageFileReading reading = ReadLanguageFile(*options.language_file);
-    if (reading.status != LanguageFileStatus::kRead) {
+    if (reading.status != FileReadStatus::Read) {
       err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
       return kExitFailure;
     }

@@ -1,8 +1,6 @@
 #include "lang/Language.h"
 
 #include <array>
-#include <fstream>
-#include <system_error>
 
 namespace zufora {
 namespace {
@@ -22,36 +20,6 @@ void ReplaceNonEmpty(std::vector<std::string>& texts, const LanguageFile& file,
 }
 
 }  // namespace
-
-LanguageFileReading ReadLanguageFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    return {};
-  }
-  std::ifstream stream(path, std::ios::binary);
-  if (!stream) {
-    return {.status = LanguageFileStatus::kUnreadable};
-  }
-  std::string bytes;
-  std::array<char, 1 << 16> chunk{};
-  while (stream) {
-    stream.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    bytes.append(chunk.data(), static_cast<std::size_t>(stream.gcount()));
-  }
-  if (stream.bad()) {
-    return {.status = LanguageFileStatus::kUnreadable};
-  }
-  return {.status = LanguageFileStatus::kRead, .file = LanguageFile::Parse(std::move(bytes))};
-}
-
-std::optional<LanguageFile> OpenLanguageFile(const std::filesystem::path& executable_folder,
-                                             std::string_view name) {
-  LanguageFileReading reading = ReadLanguageFile(executable_folder / name);
-  if (reading.status != LanguageFileStatus::kRead) {
-    return std::nullopt;
-  }
-  return std::move(reading.file);
-}
 
 void SetTextProperty(TextComponent& component, std::string_view property_name,
                      std::string_view value) {
@@ -122,16 +90,6 @@ void TranslateWindows(std::span<TextWindow* const> windows, const LanguageFile& 
   for (TextWindow* window : windows) {
     TranslateWindow(*window, file);
   }
-}
-
-bool LoadLanguage(std::span<TextWindow* const> windows,
-                  const std::filesystem::path& executable_folder, std::string_view name) {
-  const std::optional<LanguageFile> file = OpenLanguageFile(executable_folder, name);
-  if (!file) {
-    return false;
-  }
-  TranslateWindows(windows, *file);
-  return true;
 }
 
 }  // namespace zufora

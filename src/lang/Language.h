@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <span>
 #include <string_view>
 
@@ -22,26 +21,6 @@ namespace zufora {
 // The name the program looks for beside its executable.
 inline constexpr std::string_view kLanguageFileName = "ZuforaLang.ini";
 
-enum class LanguageFileStatus {
-  kRead,        // the file was read (whatever it holds)
-  kMissing,     // no regular file at the path
-  kUnreadable,  // a file is there but could not be read
-};
-
-struct LanguageFileReading {
-  LanguageFileStatus status = LanguageFileStatus::kMissing;
-  LanguageFile file{};  // empty unless status is kRead
-};
-
-// Reads the language file at path, whole.
-LanguageFileReading ReadLanguageFile(const std::filesystem::path& path);
-
-// The language file of that name in the executable's folder, or nothing when it does
-// not exist or cannot be read. The caller passes the folder: the core never asks the
-// platform where it runs.
-std::optional<LanguageFile> OpenLanguageFile(const std::filesystem::path& executable_folder,
-                                             std::string_view name);
-
 // Sets the text property "Caption", "Hint" or "Category" (names exact) when the value
 // is not empty and the component has that property; otherwise does nothing.
 void SetTextProperty(TextComponent& component, std::string_view property_name,
@@ -59,10 +38,5 @@ void TranslateWindow(TextWindow& window, const LanguageFile& file);
 // TranslateWindow for every window, in the order given (the program's creation order:
 // FormZufora, FormDruck, FormLang).
 void TranslateWindows(std::span<TextWindow* const> windows, const LanguageFile& file);
-
-// Opens the language file of that name in the executable's folder and translates all
-// windows with it. False when there is no such file: then nothing changes.
-bool LoadLanguage(std::span<TextWindow* const> windows,
-                  const std::filesystem::path& executable_folder, std::string_view name);
 
 }  // namespace zufora

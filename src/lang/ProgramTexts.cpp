@@ -24,25 +24,4 @@ std::optional<std::string> ApplyFirstShowTexts(ProgramTexts& texts, const Langua
   return message;
 }
 
-FirstShowResult RunFirstShow(ProgramTexts& texts,
-                             const std::optional<std::filesystem::path>& language_file_path) {
-  LanguageFileReading reading;
-  if (language_file_path) {
-    reading = ReadLanguageFile(*language_file_path);
-  }
-  const bool read = reading.status == LanguageFileStatus::kRead;
-  return {.language_file = reading.status,
-          .message = ApplyFirstShowTexts(texts, read ? &reading.file : nullptr)};
-}
-
-LanguageFileStatus RunFirstShow(ProgramTexts& texts,
-                                const std::optional<std::filesystem::path>& language_file_path,
-                                MessageSink& sink) {
-  const FirstShowResult result = RunFirstShow(texts, language_file_path);
-  if (result.message) {
-    sink.ShowPlain(*result.message);
-  }
-  return result.language_file;
-}
-
 }  // namespace zufora

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 
-#include "design/MessageSink.h"
 #include "lang/DerivedTexts.h"
 #include "lang/Language.h"
 #include "lang/LanguageFile.h"
@@ -46,26 +44,7 @@ struct ProgramTexts {
 //   5. the design dialogs' titles from the captions of BitBtnSave and BitBtnLoad.
 // Without a file (nullptr) returns the plain message to show once, "Missing language
 // file. Please reinstall the software."; steps 2 to 5 then use the built-in texts.
+// Reading the file from disk is RunFirstShow's (files/FirstShow.h).
 std::optional<std::string> ApplyFirstShowTexts(ProgramTexts& texts, const LanguageFile* file);
-
-struct FirstShowResult {
-  // kRead: the file was applied. kMissing (also when no path was given) or
-  // kUnreadable: the built-in texts stay.
-  LanguageFileStatus language_file = LanguageFileStatus::kMissing;
-  // The plain message to show once when no file was applied.
-  std::optional<std::string> message{};
-};
-
-// ApplyFirstShowTexts with the language file at language_file_path, read whole. The
-// window passes its executable's folder / kLanguageFileName. The command line passes
-// the file of "--lang FILE" (or nothing) and treats a status other than kRead for a
-// given FILE as its own error instead of showing the message.
-FirstShowResult RunFirstShow(ProgramTexts& texts,
-                             const std::optional<std::filesystem::path>& language_file_path);
-
-// RunFirstShow, showing the message (if any) through sink as a plain message.
-LanguageFileStatus RunFirstShow(ProgramTexts& texts,
-                                const std::optional<std::filesystem::path>& language_file_path,
-                                MessageSink& sink);
 
 }  // namespace zufora

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <set>
 #include <stdexcept>
 #include <string>
 
+#include "files/FirstShow.h"
 #include "lang/Language.h"
 #include "lang/ProgramTexts.h"
 
@@ -23,7 +25,7 @@ const std::set<std::string> kSameInEnglish = {
 
 LanguageFile ReadEnglish() {
   LanguageFileReading reading = ReadLanguageFile(kEnglishFile);
-  if (reading.status != LanguageFileStatus::kRead) {
+  if (reading.status != FileReadStatus::Read) {
     throw std::runtime_error("cannot read " + kEnglishFile.string());
   }
   return std::move(reading.file);
@@ -31,7 +33,7 @@ LanguageFile ReadEnglish() {
 
 TEST(EnglishLanguageFile, IsPlainAsciiWithCarriageReturnLineFeed) {
   LanguageFileReading reading = ReadLanguageFile(kEnglishFile);
-  ASSERT_EQ(reading.status, LanguageFileStatus::kRead);
+  ASSERT_EQ(reading.status, FileReadStatus::Read);
   std::FILE* in = std::fopen(kEnglishFile.string().c_str(), "rb");
   ASSERT_NE(in, nullptr);
   int previous = 0;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "files/FileAccess.h"
+#include "lang/LanguageFile.h"
+#include "lang/ProgramTexts.h"
+
+namespace zufora {
+
+struct LanguageFileReading {
+  FileReadStatus status = FileReadStatus::Missing;
+  std::string reason;   // Unreadable: the system's description of the failure
+  LanguageFile file{};  // empty unless status is Read
+};
+
+// Reads a language file whole, with the size limit of every file the program reads.
+LanguageFileReading ReadLanguageFile(const std::filesystem::path& path);
+
+struct FirstShowResult {
+  // Read: the file was applied. Missing (also when no path was given) or Unreadable:
+  // the built-in texts stay.
+  FileReadStatus language_file = FileReadStatus::Missing;
+  // Missing: the plain message to show once, "Missing language file. Please reinstall
+  // the software."
+  std::optional<std::string> message{};
+  // Unreadable: a platform failure, for the application's error box: the file's name
+  // and the system's reason ("Unable to read FILE: Permission denied").
+  std::optional<std::string> error{};
+};
+
+// ApplyFirstShowTexts with the language file at language_file_path, read whole. The
+// window passes its executable's folder / kLanguageFileName. The command line passes
+// the file of "--lang FILE" (or nothing) and treats a status other than Read for a
+// given FILE as its own error instead of showing the message.
+FirstShowResult RunFirstShow(ProgramTexts& texts,
+                             const std::optional<std::filesystem::path>& language_file_path);
+
+}  // namespace zufora
