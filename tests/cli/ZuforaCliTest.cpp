@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/FirstShow.h"
 #include "lang/Language.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"

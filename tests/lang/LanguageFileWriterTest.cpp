@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
+#include "files/FirstShow.h"
 #include "lang/Language.h"
 #include "lang/ProgramTexts.h"
 
@@ -97,7 +99,7 @@ TEST(WriteLanguageFile, TheBuiltInTextsReadBackUnchangedAndAreAllThere) {
 TEST(WriteLanguageFile, TranslatedTextsCarryOverOntoTheBuiltInOnes) {
   const LanguageFileReading english =
       ReadLanguageFile(std::filesystem::path(ZUFORA_LANG_DIR) / "ZuforaLang.en.ini");
-  ASSERT_EQ(english.status, LanguageFileStatus::kRead);
+  ASSERT_EQ(english.status, FileReadStatus::Read);
   ProgramTexts translated;
   TranslateWindows(translated.Windows(), english.file);
 
