@@ -8,12 +8,16 @@
 
 namespace zufora::cli {
 
+enum class PdfPageSize { kA4, kLetter };
+
 // zufora-cli generate DESIGN.zfd [options]
 struct GenerateOptions {
   std::string design_file;
   std::optional<std::string> seed;         // UTF-8, as given
   std::optional<std::string> output_file;  // export file instead of stdout
   std::optional<std::string> language_file;
+  std::optional<std::string> pdf_file;  // print the list to this PDF file
+  PdfPageSize page_size = PdfPageSize::kA4;
   bool mark_blocks = true;
   bool show_seed = true;
   bool accept_misfits = false;

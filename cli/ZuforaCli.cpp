@@ -4,6 +4,10 @@
 #include <type_traits>
 #include <utility>
 
+#include <QByteArray>
+#include <QFile>
+#include <QPageSize>
+
 #include "CommandLine.h"
 #include "StreamMessageSink.h"
 #include "files/DiskDesignFiles.h"
@@ -12,6 +16,10 @@
 #include "lang/LanguageFileWriter.h"
 #include "lang/ProgramTexts.h"
 #include "pages/DesignPages.h"
+#include "print/PrintJobTexts.h"
+#include "qtprint/GuiSession.h"
+#include "qtprint/HeaderDate.h"
+#include "qtprint/PdfListPrinter.h"
 #include "random/ListExport.h"
 #include "text/Cp1252.h"
 
@@ -21,6 +29,24 @@
 
 namespace zufora::cli {
 namespace {
+
+// The list text printed to the PDF file as "Drucken" prints it; throws when the file
+// cannot be written.
+void PrintPdf(const GenerateOptions& options, const ProgramTexts& texts,
+              const std::string& list_text, std::ostream& err) {
+  const GuiSession session;
+  const QPageSize::PageSizeId page_size =
+      options.page_size == PdfPageSize::kLetter ? QPageSize::Letter : QPageSize::A4;
+  const PdfPrintResult result =
+      PrintListToPdf(PrintJobTexts::From(texts, list_text, TodaysHeaderDate()),
+                     QFile::decodeName(QByteArray::fromStdString(*options.pdf_file)), page_size);
+  if (result.body_family != QStringLiteral("Arial") &&
+      result.body_family != QStringLiteral("Liberation Sans")) {
+    err << "zufora-cli: Arial and Liberation Sans are missing (package fonts-liberation); "
+           "the PDF is printed in "
+        << result.body_family.toStdString() << '\n';
+  }
+}
 
 int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& err,
              const CalendarClock& clock) {
@@ -77,8 +103,11 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
 
   if (options.output_file) {
     ReplaceFileContents(*options.output_file, ExportBytes(pages.RichEditList()));
-  } else {
+  } else if (!options.pdf_file) {
     out << Cp1252ToUtf8(pages.RichEditList());
+  }
+  if (options.pdf_file) {
+    PrintPdf(options, texts, pages.RichEditList(), err);
   }
   return complete ? kExitComplete : kExitIncomplete;
 }

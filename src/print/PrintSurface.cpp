@@ -33,4 +33,17 @@ void PrintSurface::EndDocument() {
   page_number_ = 0;
 }
 
+void PrintSurface::AbortDocument() noexcept {
+  if (!printing_) {
+    return;
+  }
+  printing_ = false;
+  page_number_ = 0;
+  // A printer that fails while giving up the job has nothing more to lose.
+  try {
+    DoAbortDocument();
+  } catch (...) {
+  }
+}
+
 }  // namespace zufora

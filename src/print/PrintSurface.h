@@ -53,6 +53,9 @@ class PrintSurface {
   void NewPage();
   // Ends the last page and the job: page number 0. std::logic_error outside a document.
   void EndDocument();
+  // Abandons the job after an error: what was drawn is not delivered as a complete job.
+  // Page number 0. Does nothing outside a document and never throws.
+  void AbortDocument() noexcept;
 
   std::int32_t PageNumber() const { return page_number_; }
   bool Printing() const { return printing_; }
@@ -63,6 +66,8 @@ class PrintSurface {
   virtual void DoBeginDocument(std::string_view name) = 0;
   virtual void DoNewPage() = 0;
   virtual void DoEndDocument() = 0;
+  // Device side of AbortDocument; a device that cannot withdraw a job ends it.
+  virtual void DoAbortDocument() { DoEndDocument(); }
 
  private:
   std::int32_t page_number_ = 0;

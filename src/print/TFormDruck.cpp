@@ -25,7 +25,8 @@ void TFormDruck::Print(PrintSurface& printer, const PrintJobTexts& job) {
   try {
     PrintList(job);
   } catch (...) {
-    layout_printer_.reset();  // ends the job begun
+    printer.AbortDocument();  // no half job delivered as if it were complete
+    layout_printer_.reset();
     throw;
   }
   layout_printer_.reset();

@@ -21,8 +21,8 @@ class TFormDruck {
 
   // The print action after the printer dialog was confirmed: creates LayoutPrinter on
   // the chosen printer, runs PrintList and destroys LayoutPrinter again, on every way
-  // out. An error of the printer propagates; the document begun is then ended with the
-  // pages drawn so far.
+  // out. An error of the printer propagates; the document begun is then abandoned
+  // (PrintSurface::AbortDocument).
   void Print(PrintSurface& printer, const PrintJobTexts& job);
 
   // The print run on LayoutPrinter (std::logic_error without one): title from the first

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <memory>
+
+namespace zufora {
+
+// Fonts and printers need a QGuiApplication. A program without one (the command line)
+// makes it with a GuiSession for as long as it prints. Unless a platform is asked for
+// (QT_QPA_PLATFORM), it runs offscreen, so that no display is needed. Does nothing
+// while an application exists already.
+class GuiSession {
+ public:
+  GuiSession();
+  ~GuiSession();
+  GuiSession(const GuiSession&) = delete;
+  GuiSession& operator=(const GuiSession&) = delete;
+
+ private:
+  int argc_ = 1;
+  char program_[11] = "zufora-cli";
+  char platform_option_[10] = "-platform";
+  char platform_[10] = "offscreen";
+  char* argv_[4] = {program_, nullptr, nullptr, nullptr};
+  std::unique_ptr<QGuiApplication> application_;
+};
+
+}  // namespace zufora

@@ -1,0 +1,23 @@
+#include "qtprint/PdfListPrinter.h"
+
+#include <QPrinter>
+
+#include "print/TFormDruck.h"
+#include "qtprint/PdfOutput.h"
+#include "qtprint/QtPrintSurface.h"
+
+namespace zufora {
+
+PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
+                              QPageSize::PageSizeId page_size) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdfFile(printer, file, page_size);
+  PdfPrintResult result;
+  QtPrintSurface surface(printer, [&result](std::int32_t pages) { result.pages = pages; });
+  TFormDruck form;
+  form.Print(surface, job);
+  result.body_family = surface.FamilyInUse();
+  return result;
+}
+
+}  // namespace zufora
