@@ -35,8 +35,8 @@ namespace {
 void PrintPdf(const GenerateOptions& options, const ProgramTexts& texts,
               const std::string& list_text, std::ostream& err) {
   const GuiSession session;
-  const QPageSize::PageSizeId page_size =
-      options.page_size == PdfPageSize::kLetter ? QPageSize::Letter : QPageSize::A4;
+  const QPageSize page_size(options.page_size == PdfPageSize::kLetter ? QPageSize::Letter
+                                                                      : QPageSize::A4);
   const PdfPrintResult result =
       PrintListToPdf(PrintJobTexts::From(texts, list_text, TodaysHeaderDate()),
                      QFile::decodeName(QByteArray::fromStdString(*options.pdf_file)), page_size);

@@ -3,6 +3,17 @@
 #include <QtGlobal>
 
 namespace zufora {
+namespace {
+
+// Qt's notes about its environment (no runtime folder, no session bus) mean nothing to a
+// user of the command line; critical messages still reach standard error.
+void CriticalOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    qt_message_output(type, context, message);  // NOLINT: Qt's default output
+  }
+}
+
+}  // namespace
 
 GuiSession::GuiSession() {
   if (QCoreApplication::instance() != nullptr) {
@@ -12,9 +23,15 @@ GuiSession::GuiSession() {
     argv_[argc_++] = platform_option_;
     argv_[argc_++] = platform_;
   }
+  previous_handler_ = qInstallMessageHandler(CriticalOnly);
   application_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-GuiSession::~GuiSession() = default;
+GuiSession::~GuiSession() {
+  if (application_) {
+    application_.reset();
+    qInstallMessageHandler(previous_handler_);
+  }
+}
 
 }  // namespace zufora

@@ -7,8 +7,9 @@ namespace zufora {
 
 // Fonts and printers need a QGuiApplication. A program without one (the command line)
 // makes it with a GuiSession for as long as it prints. Unless a platform is asked for
-// (QT_QPA_PLATFORM), it runs offscreen, so that no display is needed. Does nothing
-// while an application exists already.
+// (QT_QPA_PLATFORM), it runs offscreen, so that no display is needed, and Qt's messages
+// below the critical ones are kept from standard error meanwhile. Does nothing while an
+// application exists already.
 class GuiSession {
  public:
   GuiSession();
@@ -22,6 +23,7 @@ class GuiSession {
   char platform_option_[10] = "-platform";
   char platform_[10] = "offscreen";
   char* argv_[4] = {program_, nullptr, nullptr, nullptr};
+  QtMessageHandler previous_handler_ = nullptr;
   std::unique_ptr<QGuiApplication> application_;
 };
 

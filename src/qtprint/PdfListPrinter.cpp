@@ -9,7 +9,7 @@
 namespace zufora {
 
 PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
-                              QPageSize::PageSizeId page_size) {
+                              const QPageSize& page_size) {
   QPrinter printer(QPrinter::HighResolution);
   SetUpPdfFile(printer, file, page_size);
   PdfPrintResult result;

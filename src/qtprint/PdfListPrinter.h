@@ -19,6 +19,6 @@ struct PdfPrintResult {
 // is replaced only when the whole job has been written. std::runtime_error when the file
 // cannot be written.
 PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
-                              QPageSize::PageSizeId page_size);
+                              const QPageSize& page_size);
 
 }  // namespace zufora

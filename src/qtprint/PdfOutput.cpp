@@ -18,10 +18,10 @@ void PreparePdfPrinter(QPrinter& printer) {
       QPageLayout::Point);
 }
 
-void SetUpPdfFile(QPrinter& printer, const QString& file, QPageSize::PageSizeId page_size) {
+void SetUpPdfFile(QPrinter& printer, const QString& file, const QPageSize& page_size) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(file);
-  printer.setPageSize(QPageSize(page_size));
+  printer.setPageSize(page_size);
   printer.setPageOrientation(QPageLayout::Portrait);
   PreparePdfPrinter(printer);
 }

@@ -21,6 +21,6 @@ bool WritesPdf(const QPrinter& printer);
 void PreparePdfPrinter(QPrinter& printer);
 
 // A PDF printer for the file: the page size in portrait, then PreparePdfPrinter.
-void SetUpPdfFile(QPrinter& printer, const QString& file, QPageSize::PageSizeId page_size);
+void SetUpPdfFile(QPrinter& printer, const QString& file, const QPageSize& page_size);
 
 }  // namespace zufora
