@@ -32,7 +32,8 @@ struct FirstShowResult {
 };
 
 // ApplyFirstShowTexts with the language file at language_file_path, read whole. The
-// window passes its executable's folder / kLanguageFileName. The command line passes
+// window passes FindLanguageFile(its executable's folder) (lang/LanguageFileLocation.h:
+// beside the executable, then the installed data folder). The command line passes
 // the file of "--lang FILE" (or nothing) and treats a status other than Read for a
 // given FILE as its own error instead of showing the message.
 FirstShowResult RunFirstShow(ProgramTexts& texts,
