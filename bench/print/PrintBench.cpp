@@ -8,7 +8,7 @@
 
 #include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
-#include "print/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "print/TFormDruck.h"
 #include "print/TMyPrinter.h"
 
@@ -59,7 +59,7 @@ std::int64_t LineCount(const std::string& text) {
 void RunPrint(benchmark::State& state, const std::string& text) {
   ProgramTexts texts;
   ApplyFirstShowTexts(texts, nullptr);
-  const PrintJobTexts job = PrintJobTexts::From(texts, text, "24.05.2024");
+  const PrintJobTexts job = PrintJobTexts::From(texts, text, [] { return std::string("24.05.2024"); });
   const std::int64_t lines = LineCount(text);
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
@@ -99,7 +99,7 @@ void BM_PrintTable(benchmark::State& state) {
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
     surface.SetKeepLog(false);
-    TMyPrinter printer(surface, "24.05.2024");
+    TMyPrinter printer(surface, [] { return std::string("24.05.2024"); });
     printer.SetColumnUnit(800);
     printer.Lines() = rows;
     printer.BeginDocument();

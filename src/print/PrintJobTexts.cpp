@@ -5,7 +5,7 @@
 namespace zufora {
 
 PrintJobTexts PrintJobTexts::From(const ProgramTexts& texts, std::string list_text,
-                                  std::string date) {
+                                  HeaderDateClock date) {
   return {.list_text = std::move(list_text),
           .block_separator = texts.derived.block_separator,
           .center_caption = texts.derived.center_caption,

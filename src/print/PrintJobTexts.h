@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "print/HeaderDateClock.h"
+
 namespace zufora {
 
 struct ProgramTexts;
@@ -10,7 +12,8 @@ struct ProgramTexts;
 struct PrintJobTexts {
   // The texts of the program after its first show, so that the separator, the centre
   // word and the document name follow the language file.
-  static PrintJobTexts From(const ProgramTexts& texts, std::string list_text, std::string date);
+  static PrintJobTexts From(const ProgramTexts& texts, std::string list_text,
+                            HeaderDateClock date);
 
   // The list field's text; lines are separated by LF, CR LF or CR, and a break after
   // the last line opens no further line.
@@ -20,8 +23,9 @@ struct PrintJobTexts {
   std::string center_caption;
   // The main window's caption: the document name of the print job.
   std::string document_name;
-  // The header date in the system's short date format, read once for the job.
-  std::string date;
+  // The header date in the system's short date format, read once for each job when
+  // its first page is drawn.
+  HeaderDateClock date;
 };
 
 }  // namespace zufora

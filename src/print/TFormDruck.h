@@ -49,11 +49,6 @@ class TFormDruck {
   const std::vector<std::string>& Memo1() const { return memo1_; }
   TMyPrinter* LayoutPrinter() { return layout_printer_.get(); }
 
-  // Lets a caller (a test) give the run an engine of its own; Print does this itself.
-  void SetLayoutPrinter(std::unique_ptr<TMyPrinter> printer) {
-    layout_printer_ = std::move(printer);
-  }
-
  private:
   std::string center_heading_;
   std::string center_id_text_;

@@ -14,8 +14,8 @@ constexpr char kTab = '\t';
 
 }  // namespace
 
-TMyPrinter::TMyPrinter(PrintSurface& printer, std::string header_date)
-    : printer_(printer), header_date_(std::move(header_date)) {
+TMyPrinter::TMyPrinter(PrintSurface& printer, HeaderDateClock header_date)
+    : printer_(printer), header_date_clock_(std::move(header_date)) {
   // Every job starts from the platform's default font, whatever an earlier job left on
   // the surface: Arial, 8 points, regular.
   PrintFont body;
@@ -276,7 +276,10 @@ bool TMyPrinter::PrintTable(const std::vector<std::string>& titles,
 }
 
 void TMyPrinter::DrawHeader() {
-  header_.FillAutoTexts("", "", header_date_);
+  if (!header_date_) {
+    header_date_ = header_date_clock_ ? header_date_clock_() : std::string();
+  }
+  header_.FillAutoTexts("", "", *header_date_);
   header_.ClearAutoFlags();
   DrawSection(header_);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "print/PrintFont.h"
+#include "print/HeaderDateClock.h"
 #include "print/PrintSurface.h"
 #include "print/TPrintAbschnitt.h"
 
@@ -28,10 +30,9 @@ namespace zufora {
 // engine's canvas is always its surface.
 class TMyPrinter {
  public:
-  // Takes over the printer (no document open). header_date is the date the header shows
-  // on every page of the job, in the system's short date format; the caller reads the
-  // clock once per job.
-  TMyPrinter(PrintSurface& printer, std::string header_date);
+  // Takes over the printer (no document open). header_date gives the date the header
+  // shows on every page of the job; it is read once, when the first page is drawn.
+  TMyPrinter(PrintSurface& printer, HeaderDateClock header_date);
   // Ends a document that is still open.
   ~TMyPrinter();
   TMyPrinter(const TMyPrinter&) = delete;
@@ -136,7 +137,8 @@ class TMyPrinter {
 
   PrintSurface& printer_;
   std::string title_;
-  std::string header_date_;
+  HeaderDateClock header_date_clock_;
+  std::optional<std::string> header_date_;  // read at the first page
   std::string block_separator_ = "------- Block ------";
   std::string center_caption_ = "Zentrum";
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "print/PrintOperation.h"
-#include "print/RecordingSurface.h"
+#include "support/PrintOperation.h"
+#include "support/RecordingSurface.h"
 
 // Views of a RecordingSurface's log for the print tests.
 namespace zufora::print_test {

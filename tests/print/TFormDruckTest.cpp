@@ -9,7 +9,7 @@
 
 #include "lang/ProgramTexts.h"
 #include "print/PrintLogQueries.h"
-#include "print/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "text/Cp1252.h"
 
 namespace zufora {
@@ -37,7 +37,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 PrintJobTexts BuiltInJob() {
   ProgramTexts texts;
   ApplyFirstShowTexts(texts, nullptr);
-  return PrintJobTexts::From(texts, "", "24.05.2024");
+  return PrintJobTexts::From(texts, "", [] { return std::string("24.05.2024"); });
 }
 
 // The page of the print run: 4800 × 6800 at 600 dpi. Texts measure 4 units per point and
@@ -327,30 +327,38 @@ TEST_F(PrintRunTest, LineBreaksOfEveryKindSeparateLines) {
   EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{"Seed: (1)", "1\t1\tA"}));
 }
 
-TEST(ParseCenterLineTest, SplitsHeadingIdAndName) {
+// The centre texts that a print run took from a list whose one centre heading is `line`.
+TFormDruck PrintedCentre(const std::string& line) {
   RecordingSurface surface(4800, 6800, 600);
+  TFormDruck form;
+  PrintJobTexts job = BuiltInJob();
+  job.list_text = "Studie\n" + line + "\n1\t1\tA\n";
+  form.Print(surface, job);
+  return form;
+}
+
+TEST(ParseCenterLineTest, SplitsHeadingIdAndName) {
   TFormDruck form;
   form.ParseCenterLine("Zentrum 3\tKlinik Nord");
   EXPECT_EQ(form.CenterHeading(), "");  // no engine, no effect
 
-  form.SetLayoutPrinter(std::make_unique<TMyPrinter>(surface, ""));
-  form.ParseCenterLine("Zentrum 3\tKlinik Nord - Seed: (4711)");
-  EXPECT_EQ(form.CenterHeading(), "Zentrum 3        Klinik Nord - Seed: (4711)");
-  EXPECT_EQ(form.CenterIdText(), "Zentrum 3");
-  EXPECT_EQ(form.CenterName(), "Klinik Nord");
+  const TFormDruck full = PrintedCentre("Zentrum 3\tKlinik Nord - Seed: (4711)");
+  EXPECT_EQ(full.CenterHeading(), "Zentrum 3        Klinik Nord - Seed: (4711)");
+  EXPECT_EQ(full.CenterIdText(), "Zentrum 3");
+  EXPECT_EQ(full.CenterName(), "Klinik Nord");
 
-  form.ParseCenterLine("Zentrum 7");
-  EXPECT_EQ(form.CenterHeading(), "Zentrum 7        ");
-  EXPECT_EQ(form.CenterIdText(), "Zentrum 7");
-  EXPECT_EQ(form.CenterName(), "");
+  const TFormDruck bare = PrintedCentre("Zentrum 7");
+  EXPECT_EQ(bare.CenterHeading(), "Zentrum 7        ");
+  EXPECT_EQ(bare.CenterIdText(), "Zentrum 7");
+  EXPECT_EQ(bare.CenterName(), "");
 
   // Only the second field counts; id cut at its colon; blanks and control characters
   // trimmed, cp1252 letters kept.
   const std::string name = Cp1252Literal("Bü");
-  form.ParseCenterLine(" Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
-  EXPECT_EQ(form.CenterHeading(), " Zentrum 9 :x         \x01" + name + "\x02 -y");
-  EXPECT_EQ(form.CenterIdText(), "Zentrum 9");
-  EXPECT_EQ(form.CenterName(), name);
+  const TFormDruck odd = PrintedCentre("Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
+  EXPECT_EQ(odd.CenterHeading(), "Zentrum 9 :x         \x01" + name + "\x02 -y");
+  EXPECT_EQ(odd.CenterIdText(), "Zentrum 9");
+  EXPECT_EQ(odd.CenterName(), name);
 }
 
 TEST(AddColumnTest, AppendsWidthAndCodeAsDecimalText) {
@@ -451,6 +459,32 @@ TEST(PrintRunFailure, APrinterErrorStopsTheRunAndEndsTheJob) {
 TEST(PrintRunFailure, PrintListNeedsALayoutPrinter) {
   TFormDruck form;
   EXPECT_THROW(form.PrintList(PrintJobTexts{}), std::logic_error);
+}
+
+// The header date is read through the job's clock when the first page is drawn, once
+// for each job, and not when the job's texts are built.
+TEST(PrintJobDate, ReadWhenTheFirstPageIsDrawnOncePerJob) {
+  ProgramTexts texts;
+  ApplyFirstShowTexts(texts, nullptr);
+  RecordingSurface first(4800, 6800, 600);
+  RecordingSurface second(4800, 6800, 600);
+  int reads = 0;
+  std::vector<bool> printing_when_read;
+  const PrintJobTexts job =
+      PrintJobTexts::From(texts, JoinLines(SingleList(35)), [&] {
+        printing_when_read.push_back((reads == 0 ? first : second).Printing());
+        return "0" + std::to_string(++reads) + ".12.26";
+      });
+  EXPECT_EQ(reads, 0);
+
+  TFormDruck form;
+  form.Print(first, job);
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(FindTexts(first, 1, "01.12.26").size(), 1U);
+  EXPECT_EQ(FindTexts(first, 2, "01.12.26").size(), 1U);  // the same date on every page
+  form.Print(second, job);
+  EXPECT_EQ(FindTexts(second, 1, "02.12.26").size(), 1U);
+  EXPECT_EQ(printing_when_read, (std::vector<bool>{true, true}));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "print/PrintLogQueries.h"
-#include "print/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "print/TPrintAbschnitt.h"
 
 namespace zufora {
@@ -23,6 +23,8 @@ using print_test::Padded;
 using print_test::TextsOnPage;
 using Kind = PrintOperation::Kind;
 
+const HeaderDateClock NoDate = [] { return std::string(); };
+
 void SetBodySize(PrintSurface& surface, std::int32_t points) {
   PrintFont font = surface.Font();
   font.point_size = points;
@@ -34,7 +36,7 @@ void SetBodySize(PrintSurface& surface, std::int32_t points) {
 
 TEST(TMyPrinterConstruction, TakesItsMeasuresFromTheEightPointLine) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, "01.02.2024");
+  TMyPrinter printer(surface, [] { return std::string("01.02.2024"); });
 
   // 8 points at 600 dpi: 66.67 rounds to 67, times 1.5 is 100.5, truncated 100.
   EXPECT_EQ(printer.LineHeight(), 100);
@@ -69,7 +71,7 @@ TEST(TMyPrinterConstruction, TakesItsMeasuresFromTheEightPointLine) {
 
 TEST(TMyPrinterConstruction, BandsStayWhereConstructionPutThem) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   printer.SetMarginLeft(600);
   printer.SetMarginTop(900);
   SetBodySize(surface, 12);
@@ -91,7 +93,7 @@ TEST(TMyPrinterLineHeight, FollowsPointSizeAndResolution) {
                        // A negative size counts by its absolute value.
                        Case{-8, 600, 100}}) {
     RecordingSurface surface(4800, 6800, c.dpi);
-    TMyPrinter printer(surface, "");
+    TMyPrinter printer(surface, NoDate);
     SetBodySize(surface, c.points);
     printer.UpdateLineHeight();
     EXPECT_EQ(printer.LineHeight(), c.line_height) << c.points << " pt at " << c.dpi;
@@ -100,7 +102,7 @@ TEST(TMyPrinterLineHeight, FollowsPointSizeAndResolution) {
 
 TEST(TMyPrinterLineHeight, UpdateLineHeightRecomputesRowsPerPage) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   SetBodySize(surface, 12);
   printer.UpdateLineHeight();
   // (6800 - 200 - 100 - 100 - 100 - 100) div 150
@@ -109,7 +111,7 @@ TEST(TMyPrinterLineHeight, UpdateLineHeightRecomputesRowsPerPage) {
 
 TEST(TMyPrinterLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   printer.SetMarginLeft(600);
   printer.SetMarginTop(3000);
   printer.SetMarginBottom(3000);
@@ -126,14 +128,14 @@ TEST(TMyPrinterLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
 
 TEST(TMyPrinterLinesPerPage, ZeroLineHeightGivesNoRowsInsteadOfDividingByZero) {
   RecordingSurface surface(4800, 6800, 0);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   EXPECT_EQ(printer.LineHeight(), 0);
   EXPECT_EQ(printer.LinesPerPage(), 0);
 }
 
 TEST(TMyPrinterColumnUnit, IsAThirtyTwoBitFloat) {
   RecordingSurface surface(4760, 6800, 600);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   printer.SetColumnUnit(800);
   // 4760 / 800 = 5.95, held as the float just below it: 100 × unit truncates to 594.
   EXPECT_EQ(printer.ColumnUnit(), 5.95F);
@@ -141,7 +143,7 @@ TEST(TMyPrinterColumnUnit, IsAThirtyTwoBitFloat) {
   EXPECT_EQ(std::trunc(100.0 * static_cast<double>(printer.ColumnUnit())), 594.0);
 
   RecordingSurface even(4800, 6800, 600);
-  TMyPrinter even_printer(even, "");
+  TMyPrinter even_printer(even, NoDate);
   even_printer.SetColumnUnit(800);
   EXPECT_EQ(even_printer.ColumnUnit(), 6.0F);
   even_printer.SetColumnUnit(0);  // no division by zero: the unit stays
@@ -204,7 +206,7 @@ TEST(TPrintAbschnittTest, SettingATextClearsItsAutoFlagOnly) {
 
 class TableTest : public ::testing::Test {
  protected:
-  TableTest() : surface_(4800, 6800, 600), printer_(surface_, "01.02.2024") {
+  TableTest() : surface_(4800, 6800, 600), printer_(surface_, [] { return std::string("01.02.2024"); }) {
     printer_.SetColumnUnit(800);
     SetBodySize(surface_, 12);
     printer_.SetMarginLeft(600);
@@ -476,7 +478,7 @@ TEST_F(TableTest, ExplicitBandTextsAreDrawnAsTheyStand) {
 TEST(TMyPrinterSection, CentresWithDivisionTowardZero) {
   // One unit per point and character; a 1-point header font measures one per byte.
   RecordingSurface surface(4800, 6800, 600, 1);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   printer.Header().Font().point_size = 1;
   printer.Header().SetCenterText(std::string(4801, 'c'));
   printer.Header().SetRightText("abc");
@@ -493,7 +495,7 @@ TEST(TMyPrinterSection, CentresWithDivisionTowardZero) {
 
 TEST(TMyPrinterTextCell, AlignsByCode) {
   RecordingSurface surface(4800, 6800, 600, 1);
-  TMyPrinter printer(surface, "");
+  TMyPrinter printer(surface, NoDate);
   SetBodySize(surface, 3);  // 3 units per character
   printer.UpdateLineHeight();
   printer.TextCell("ab", 0, 1000, 0);
@@ -515,7 +517,7 @@ TEST(TMyPrinterTextCell, AlignsByCode) {
 TEST(TMyPrinterLifecycle, DestroyingTheEngineEndsAnOpenDocument) {
   RecordingSurface surface(4800, 6800, 600);
   {
-    TMyPrinter printer(surface, "");
+    TMyPrinter printer(surface, NoDate);
     printer.SetTitle("Dokument");
     printer.BeginDocument();
     EXPECT_EQ(surface.PageNumber(), 1);

@@ -1,4 +1,4 @@
-#include "print/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "print/PrintOperation.h"
+#include "support/PrintOperation.h"
 #include "print/PrintSurface.h"
 
 namespace zufora {
