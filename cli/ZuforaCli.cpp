@@ -11,6 +11,7 @@
 #include "CommandLine.h"
 #include "StreamMessageSink.h"
 #include "files/DiskDesignFiles.h"
+#include "files/ExportFile.h"
 #include "files/FileAccess.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileWriter.h"
@@ -38,7 +39,7 @@ void PrintPdf(const GenerateOptions& options, const ProgramTexts& texts,
   const QPageSize page_size(options.page_size == PdfPageSize::kLetter ? QPageSize::Letter
                                                                       : QPageSize::A4);
   const PdfPrintResult result =
-      PrintListToPdf(PrintJobTexts::From(texts, list_text, TodaysHeaderDate()),
+      PrintListToPdf(PrintJobTexts::From(texts, list_text, &TodaysHeaderDate),
                      QFile::decodeName(QByteArray::fromStdString(*options.pdf_file)), page_size);
   if (result.body_family != QStringLiteral("Arial") &&
       result.body_family != QStringLiteral("Liberation Sans")) {
@@ -102,7 +103,7 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   const bool complete = pages.BitBtnStartClick();
 
   if (options.output_file) {
-    ReplaceFileContents(*options.output_file, ExportBytes(pages.RichEditList()));
+    WriteExportFile(*options.output_file, ExportBytes(pages.RichEditList()));
   } else if (!options.pdf_file) {
     out << Cp1252ToUtf8(pages.RichEditList());
   }

@@ -8,9 +8,9 @@
 
 #include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
-#include "support/RecordingSurface.h"
 #include "print/TFormDruck.h"
 #include "print/TMyPrinter.h"
+#include "support/RecordingSurface.h"
 
 namespace zufora {
 namespace {
@@ -59,7 +59,8 @@ std::int64_t LineCount(const std::string& text) {
 void RunPrint(benchmark::State& state, const std::string& text) {
   ProgramTexts texts;
   ApplyFirstShowTexts(texts, nullptr);
-  const PrintJobTexts job = PrintJobTexts::From(texts, text, [] { return std::string("24.05.2024"); });
+  const PrintJobTexts job =
+      PrintJobTexts::From(texts, text, [] { return std::string("24.05.2024"); });
   const std::int64_t lines = LineCount(text);
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);

@@ -57,11 +57,12 @@ class TemporaryFile {
     return flushed && closed;
   }
 
-  bool RenameOver(const fs::path& target) {
+  // The error of the rename; none when the new file took the target's place.
+  std::error_code RenameOver(const fs::path& target) {
     std::error_code error;
     fs::rename(path_, target, error);
     committed_ = !error;
-    return committed_;
+    return error;
   }
 
   const fs::path& Path() const { return path_; }
@@ -128,19 +129,22 @@ void ReplaceFileContents(const fs::path& file, std::string_view bytes) {
   const bool exists = status.type() != fs::file_type::not_found;
   if (exists) {
     if (status.type() != fs::file_type::regular) {
-      throw FileWriteError(file);
+      throw FileWriteError(file, status.type() == fs::file_type::directory
+                                     ? std::make_error_code(std::errc::is_a_directory).message()
+                                     : "not a regular file");
     }
     // A file that may not be written is refused before anything else happens, as the
     // platform refuses to write a key into it; opening to append changes nothing.
+    errno = 0;
     std::FILE* probe = std::fopen(target.string().c_str(), "ab");
     if (probe == nullptr) {
-      throw FileWriteError(file);
+      throw FileWriteError(file, ErrnoText(errno));
     }
     std::fclose(probe);
   }
   const std::string name = target.filename().string();
   if (name.empty() || name == "." || name == "..") {
-    throw FileWriteError(file);
+    throw FileWriteError(file, std::make_error_code(std::errc::is_a_directory).message());
   }
 
   std::FILE* stream = nullptr;
@@ -155,17 +159,18 @@ void ReplaceFileContents(const fs::path& file, std::string_view bytes) {
     }
   }
   if (stream == nullptr) {
-    throw FileWriteError(file);
+    throw FileWriteError(file, ErrnoText(errno));
   }
   TemporaryFile output(stream, temporary);
+  errno = 0;
   if (!output.Write(bytes)) {
-    throw FileWriteError(file);
+    throw FileWriteError(file, ErrnoText(errno));
   }
   if (exists) {
     fs::permissions(output.Path(), status.permissions(), error);  // best effort
   }
-  if (!output.RenameOver(target)) {
-    throw FileWriteError(file);
+  if (const std::error_code renamed = output.RenameOver(target)) {
+    throw FileWriteError(file, renamed.message());
   }
 }
 

@@ -12,8 +12,7 @@ struct ProgramTexts;
 struct PrintJobTexts {
   // The texts of the program after its first show, so that the separator, the centre
   // word and the document name follow the language file.
-  static PrintJobTexts From(const ProgramTexts& texts, std::string list_text,
-                            HeaderDateClock date);
+  static PrintJobTexts From(const ProgramTexts& texts, std::string list_text, HeaderDateClock date);
 
   // The list field's text; lines are separated by LF, CR LF or CR, and a break after
   // the last line opens no further line.

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "print/PrintFont.h"
 #include "print/HeaderDateClock.h"
+#include "print/PrintFont.h"
 #include "print/PrintSurface.h"
 #include "print/TPrintAbschnitt.h"
 

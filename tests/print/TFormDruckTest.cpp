@@ -470,11 +470,10 @@ TEST(PrintJobDate, ReadWhenTheFirstPageIsDrawnOncePerJob) {
   RecordingSurface second(4800, 6800, 600);
   int reads = 0;
   std::vector<bool> printing_when_read;
-  const PrintJobTexts job =
-      PrintJobTexts::From(texts, JoinLines(SingleList(35)), [&] {
-        printing_when_read.push_back((reads == 0 ? first : second).Printing());
-        return "0" + std::to_string(++reads) + ".12.26";
-      });
+  const PrintJobTexts job = PrintJobTexts::From(texts, JoinLines(SingleList(35)), [&] {
+    printing_when_read.push_back((reads == 0 ? first : second).Printing());
+    return "0" + std::to_string(++reads) + ".12.26";
+  });
   EXPECT_EQ(reads, 0);
 
   TFormDruck form;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "print/PrintLogQueries.h"
-#include "support/RecordingSurface.h"
 #include "print/TPrintAbschnitt.h"
+#include "support/RecordingSurface.h"
 
 namespace zufora {
 namespace {
@@ -206,7 +206,8 @@ TEST(TPrintAbschnittTest, SettingATextClearsItsAutoFlagOnly) {
 
 class TableTest : public ::testing::Test {
  protected:
-  TableTest() : surface_(4800, 6800, 600), printer_(surface_, [] { return std::string("01.02.2024"); }) {
+  TableTest()
+      : surface_(4800, 6800, 600), printer_(surface_, [] { return std::string("01.02.2024"); }) {
     printer_.SetColumnUnit(800);
     SetBodySize(surface_, 12);
     printer_.SetMarginLeft(600);

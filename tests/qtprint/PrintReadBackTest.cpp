@@ -117,7 +117,7 @@ class PrintReadBackTest : public ::testing::Test {
   void PrintAndCompare(const std::string& list_text) {
     ProgramTexts texts;
     ApplyFirstShowTexts(texts, nullptr);
-    const PrintJobTexts job = PrintJobTexts::From(texts, list_text, "08.12.26");
+    const PrintJobTexts job = PrintJobTexts::From(texts, list_text, [] { return std::string("08.12.26"); });
 
     ASSERT_TRUE(directory_.isValid());
     const QString pdf = directory_.filePath(QStringLiteral("list.pdf"));

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "support/PrintOperation.h"
 #include "print/PrintSurface.h"
+#include "support/PrintOperation.h"
 
 namespace zufora {
 
