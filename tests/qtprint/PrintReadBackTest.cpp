@@ -16,7 +16,7 @@
 #include "ZuforaCli.h"
 #include "lang/ProgramTexts.h"
 #include "print/PrintLogQueries.h"
-#include "print/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "print/TFormDruck.h"
 #include "qtprint/PdfListPrinter.h"
 #include "text/Cp1252.h"
