@@ -104,7 +104,8 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
   for (int i = 1; i <= 100; ++i) {
     list += std::to_string(i) + "\t1\tA\n";
   }
-  const PrintJobTexts job = PrintJobTexts::From(texts, list, [] { return std::string("08.12.26"); });
+  const PrintJobTexts job =
+      PrintJobTexts::From(texts, list, [] { return std::string("08.12.26"); });
 
   QPrinter printer(QPrinter::HighResolution);
   SetUpPdfFile(printer, target, QPageSize(QPageSize::A4));

@@ -16,9 +16,9 @@
 #include "ZuforaCli.h"
 #include "lang/ProgramTexts.h"
 #include "print/PrintLogQueries.h"
-#include "support/RecordingSurface.h"
 #include "print/TFormDruck.h"
 #include "qtprint/PdfListPrinter.h"
+#include "support/RecordingSurface.h"
 #include "text/Cp1252.h"
 
 // The printed list read back from the PDF: every text, line and shaded band must land
@@ -117,7 +117,8 @@ class PrintReadBackTest : public ::testing::Test {
   void PrintAndCompare(const std::string& list_text) {
     ProgramTexts texts;
     ApplyFirstShowTexts(texts, nullptr);
-    const PrintJobTexts job = PrintJobTexts::From(texts, list_text, [] { return std::string("08.12.26"); });
+    const PrintJobTexts job =
+        PrintJobTexts::From(texts, list_text, [] { return std::string("08.12.26"); });
 
     ASSERT_TRUE(directory_.isValid());
     const QString pdf = directory_.filePath(QStringLiteral("list.pdf"));
