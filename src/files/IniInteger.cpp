@@ -33,7 +33,8 @@ std::optional<std::int64_t> ParseIniInteger(std::string_view text) {
       return std::nullopt;
     }
     // Once saturated the value stays there; the rest of the text is still checked.
-    magnitude = magnitude >= kSaturation / base ? kSaturation : magnitude * base + digit;
+    magnitude =
+        magnitude > (kSaturation - digit) / base ? kSaturation : magnitude * base + digit;
   }
   return negative ? -magnitude : magnitude;
 }

@@ -265,6 +265,12 @@ TEST(IniIntegerReading, HugeValuesSaturateInsteadOfWrapping) {
   EXPECT_LT(*ParseIniInteger("-99999999999999999999999999"), -(std::int64_t{1} << 40));
   EXPECT_GT(*ParseIniInteger("0xFFFFFFFFFFFFFFFFFFFF"), std::int64_t{1} << 40);
   EXPECT_EQ(ParseIniInteger(std::string(5000, '9') + "a"), std::nullopt);
+  // Exact up to the saturation value itself, and the first value beyond it is cut to it.
+  constexpr std::int64_t kTop = std::int64_t{1} << 62;
+  EXPECT_EQ(ParseIniInteger(std::to_string(kTop - 1)), kTop - 1);
+  EXPECT_EQ(ParseIniInteger(std::to_string(kTop)), kTop);
+  EXPECT_EQ(ParseIniInteger(std::to_string(kTop + 1)), kTop);
+  EXPECT_EQ(ParseIniInteger("-0x3FFFFFFFFFFFFFFF"), -(kTop - 1));
 }
 
 TEST(IniIntegerReading, KeysAndFlagsTakeTheirDefaults) {
