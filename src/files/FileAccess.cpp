@@ -17,6 +17,9 @@ namespace fs = std::filesystem;
 // exhausting memory.
 constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} * 1024 * 1024;
 
+// The part of a file's name that its new file beside it repeats.
+constexpr std::size_t kMaxTemporaryStem = 200;
+
 FileBytes Unreadable(std::string reason) {
   FileBytes result;
   result.status = FileReadStatus::Unreadable;
@@ -149,8 +152,11 @@ void ReplaceFileContents(const fs::path& file, std::string_view bytes) {
 
   std::FILE* stream = nullptr;
   fs::path temporary;
+  // The new file's name stays within the 255 bytes that a name may have: the file's own
+  // name, cut for long ones, between a dot and the attempt's number.
+  const std::string stem = name.substr(0, kMaxTemporaryStem);
   for (int attempt = 0; attempt < 100 && stream == nullptr; ++attempt) {
-    temporary = target.parent_path() / ("." + name + "." + std::to_string(attempt) + ".tmp");
+    temporary = target.parent_path() / ("." + stem + "." + std::to_string(attempt) + ".tmp");
     errno = 0;
     // "x": create a new file only, never reuse or follow one that is already there.
     stream = std::fopen(temporary.string().c_str(), "wbx");

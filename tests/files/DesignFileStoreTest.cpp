@@ -113,6 +113,17 @@ TEST_F(DesignFileStoreTest, ANewFileBesideIsNeverReused) {
   EXPECT_EQ(Names(), (std::set<std::string>{"a.zfd", ".a.zfd.0.tmp"}));
 }
 
+TEST_F(DesignFileStoreTest, TheLongestNamesCanBeSaved) {
+  for (const std::size_t length : {std::size_t{200}, std::size_t{249}, std::size_t{255}}) {
+    const fs::path file = folder_ / std::string(length, 'd');
+    SaveDesignFile(file, SmallDesign());
+    SaveDesignFile(file, SmallDesign());  // over an existing file too
+    EXPECT_NE(ReadBytes(file).find("Seed=4711"), std::string::npos) << length;
+    EXPECT_EQ(Names(), std::set<std::string>{file.filename().string()});
+    fs::remove(file);
+  }
+}
+
 TEST_F(DesignFileStoreTest, SavingThroughALinkReplacesTheFileItNames) {
   const fs::path real = folder_ / "real.zfd";
   const fs::path link = folder_ / "link.zfd";
