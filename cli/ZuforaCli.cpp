@@ -1,6 +1,8 @@
 #include "ZuforaCli.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 
@@ -49,8 +51,26 @@ void PrintPdf(const GenerateOptions& options, const ProgramTexts& texts,
   }
 }
 
+// Whether two names reach the same file (device and inode, through links and any
+// spelling of the path); false when either does not exist.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& err,
              const CalendarClock& clock) {
+  // An output would replace the file the list is drawn from, and the design be lost.
+  for (const std::optional<std::string>& output : {options.output_file, options.pdf_file}) {
+    for (const std::optional<std::string>& input :
+         {std::optional<std::string>(options.design_file), options.language_file}) {
+      if (output && input && SameFile(*output, *input)) {
+        err << "zufora-cli: the output file " << *output << " is the file " << *input
+            << " itself; choose another output file\n";
+        return kExitFailure;
+      }
+    }
+  }
   ProgramTexts texts;
   if (options.language_file) {
     const FirstShowResult first_show = RunFirstShow(texts, *options.language_file);

@@ -212,6 +212,22 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   EXPECT_EQ(unwritable.err,
             "zufora-cli: Unable to write to " + out_file + ": No such file or directory\n");
 
+  // An output that is the design or the language file itself, under any name.
+  const std::string design = TwoArmDesign("4", "Fix=1\r\nGroesse=2\r\n", "1");
+  const std::string design_bytes = ReadBytes(design);
+  const fs::path language = folder_ / "lang.ini";
+  std::ofstream(language, std::ios::binary) << "[FormZufora]\r\n";
+  fs::create_symlink(design, folder_ / "link.zfd");
+  for (const fs::path& output : {fs::path(design), folder_ / "." / "design.zfd",
+                                 folder_ / "link.zfd", language}) {
+    const CliRun same =
+        Cli({"generate", design, "--lang", language.string(), "--output", output.string()});
+    EXPECT_EQ(same.status, kExitFailure) << output;
+    EXPECT_NE(same.err.find("is the file"), std::string::npos) << output;
+  }
+  EXPECT_EQ(ReadBytes(design), design_bytes);
+  EXPECT_EQ(ReadBytes(language), "[FormZufora]\r\n");
+
   for (const std::vector<std::string>& arguments :
        std::vector<std::vector<std::string>>{{},
                                              {"draw"},
