@@ -16,12 +16,14 @@ namespace zufora {
 // in place and the file is replaced in one step. A new file holds the keys in the order
 // of writing. Changes nothing in `design`.
 // Throws FileWriteError ("Unable to write to <file>.") when the file cannot be written,
-// also when an existing file cannot be read (its other keys would be lost); the old file
+// also when an existing file cannot be read (its other keys would be lost) and when the
+// file would grow beyond kMaxDesignFileSize (it could not be opened again); the old file
 // is then left exactly as it was.
 void SaveDesignFile(const std::filesystem::path& file, const StudyDesign& design);
 
 struct DesignFileLoad {
-  // Read: the file was read (and `refusal` tells whether it was taken).
+  // Read: the file was read (and `refusal` tells whether it was taken); a file larger
+  //   than kMaxDesignFileSize is Read and refused, without reading it.
   // Missing: no such file; it loaded as an empty file, giving every default, as the
   //   window does. (The command line treats this as a mistake.)
   // Unreadable: `design` is unchanged; show MessageErrorFileOpen and the file name.

@@ -13,10 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// No file the program reads comes near this; a larger one is refused rather than
-// exhausting memory.
-constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} * 1024 * 1024;
-
 // The part of a file's name that its new file beside it repeats.
 constexpr std::size_t kMaxTemporaryStem = 200;
 
@@ -76,9 +72,15 @@ class TemporaryFile {
   bool committed_ = false;
 };
 
+FileBytes TooLarge() {
+  FileBytes result = Unreadable(std::make_error_code(std::errc::file_too_large).message());
+  result.too_large = true;
+  return result;
+}
+
 }  // namespace
 
-FileBytes ReadFileBytes(const fs::path& file) {
+FileBytes ReadFileBytes(const fs::path& file, std::uintmax_t max_size) {
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
   if (status.type() == fs::file_type::not_found) {
@@ -94,8 +96,8 @@ FileBytes ReadFileBytes(const fs::path& file) {
   if (status.type() != fs::file_type::regular) {
     return Unreadable("not a regular file");
   }
-  if (fs::file_size(file, error) > kMaxFileSize && !error) {
-    return Unreadable(std::make_error_code(std::errc::file_too_large).message());
+  if (fs::file_size(file, error) > max_size && !error) {
+    return TooLarge();
   }
 
   errno = 0;
@@ -109,8 +111,8 @@ FileBytes ReadFileBytes(const fs::path& file) {
   while (in) {
     in.read(buffer, sizeof buffer);
     result.bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (result.bytes.size() > kMaxFileSize) {
-      return Unreadable(std::make_error_code(std::errc::file_too_large).message());
+    if (result.bytes.size() > max_size) {
+      return TooLarge();  // it grew while being read
     }
   }
   if (in.bad()) {

@@ -1,6 +1,8 @@
 #include "files/IniDocument.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
 #include "text/TextFolding.h"
@@ -9,6 +11,9 @@ namespace zufora {
 namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// Section numbers have 30 bits: every section line takes two bytes at least, and a text
+// has at most 2^30.
+constexpr std::uint32_t kSectionMask = (std::uint32_t{1} << 30) - 1;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -19,31 +24,6 @@ bool IsLineEnd(char c) {
 
 unsigned char FoldByte(char c) {
   return static_cast<unsigned char>(FoldCase(c));
-}
-
-bool FoldedEqual(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldByte(a[i]) != FoldByte(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// FNV-1a over the section number and the folded key, then a final mix so that the low
-// bits, which pick the slot, depend on every byte.
-std::uint64_t KeyHash(std::size_t section, std::string_view key) {
-  std::uint64_t hash = 0xcbf29ce484222325ULL ^ static_cast<std::uint64_t>(section);
-  for (const char c : key) {
-    hash = (hash ^ FoldByte(c)) * 0x100000001b3ULL;
-  }
-  hash ^= hash >> 33;
-  hash *= 0xff51afd7ed558ccdULL;
-  hash ^= hash >> 33;
-  return hash;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -95,99 +75,179 @@ bool HasLineEnd(std::string_view text) {
 
 }  // namespace
 
-std::size_t IniDocument::AddLine(std::size_t begin, std::size_t size, LineKind kind) {
-  Line line;
-  line.begin = begin;
-  line.size = size;
-  line.kind = kind;
-  lines_.push_back(line);
-  return lines_.size() - 1;
-}
-
-void IniDocument::SetKeyRange(Line& line, std::size_t key_begin, std::size_t equals) const {
-  const std::string_view key =
-      TrimBlanks(std::string_view(text_.data() + key_begin, equals - key_begin));
-  line.key_begin = static_cast<std::size_t>(key.data() - text_.data()) - line.begin;
-  line.key_size = key.size();
-}
-
-void IniDocument::SetValueRange(Line& line, std::size_t equals) const {
-  const std::string_view text(text_.data() + equals + 1, line.begin + line.size - equals - 1);
-  std::string_view value = TrimBlanks(text);
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
+std::uint32_t IniDocument::AddLine(std::size_t begin, std::size_t size, LineKind kind) {
+  if (begin + size > std::numeric_limits<std::uint32_t>::max() ||
+      lines_.size() >= std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("INI text too long");
   }
-  line.value_begin = static_cast<std::size_t>(value.data() - text_.data()) - line.begin;
-  line.value_size = value.size();
+  Line line;
+  line.begin = static_cast<std::uint32_t>(begin);
+  line.size = static_cast<std::uint32_t>(size);
+  line.kind = static_cast<std::uint32_t>(kind) & 3U;
+  lines_.push_back(line);
+  return static_cast<std::uint32_t>(lines_.size() - 1);
 }
 
 std::string_view IniDocument::Text(const Line& line) const {
   return std::string_view(text_.data() + line.begin, line.size);
 }
 
-std::string_view IniDocument::KeyOf(const Line& line) const {
-  return std::string_view(text_.data() + line.begin + line.key_begin, line.key_size);
+std::string_view IniDocument::SectionNameOf(const Line& line) const {
+  std::string_view text = Text(line);
+  text.remove_prefix(text.find('[') + 1);
+  return TrimBlanks(text.substr(0, text.find(']')));
 }
 
-std::optional<std::size_t> IniDocument::FindSection(std::string_view name) const {
-  const auto s = section_index_.find(FoldCase(TrimBlanks(name)));
-  if (s == section_index_.end()) {
+std::string_view IniDocument::KeyOf(const Line& line) const {
+  const std::string_view text = Text(line);
+  return TrimBlanks(text.substr(0, text.find('=')));
+}
+
+std::string_view IniDocument::ValueOf(const Line& line) const {
+  const std::string_view text = Text(line);
+  std::string_view value = TrimBlanks(text.substr(text.find('=') + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+int IniDocument::CompareNames(std::string_view a, std::string_view b) const {
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  std::size_t i = 0;
+  while (i < common && FoldByte(a[i]) == FoldByte(b[i])) {
+    ++i;
+  }
+  index_work_ += i + 1;
+  if (i < common) {
+    return FoldByte(a[i]) < FoldByte(b[i]) ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+std::optional<std::uint32_t> IniDocument::FindSection(std::string_view name) const {
+  const std::string_view wanted = TrimBlanks(name);
+  std::size_t low = 0;
+  std::size_t high = parsed_sections_;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    const int order = CompareNames(SectionNameOf(lines_[sections_[middle].header]), wanted);
+    if (order == 0) {
+      return static_cast<std::uint32_t>(middle);
+    }
+    if (order < 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  if (new_section_index_.empty()) {
     return std::nullopt;
   }
-  return s->second;
+  const auto found = new_section_index_.find(FoldCase(wanted));
+  if (found == new_section_index_.end()) {
+    return std::nullopt;
+  }
+  return found->second;
 }
 
-std::size_t IniDocument::FindSlot(std::size_t section, std::string_view key,
-                                  std::uint64_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
-    const Slot& slot = slots_[i];
-    if (slot.line == kEmptySlot) {
-      return i;
+std::optional<std::uint32_t> IniDocument::FindKey(std::uint32_t section,
+                                                  std::string_view key) const {
+  std::size_t low = 0;
+  std::size_t high = key_order_.size();
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    const Line& line = lines_[key_order_[middle]];
+    const int order = line.section != section ? (line.section < section ? -1 : 1)
+                                              : CompareNames(KeyOf(line), key);
+    if (order == 0) {
+      return key_order_[middle];
     }
-    if (slot.hash == hash) {
-      const Line& line = lines_[slot.line];
-      if (line.section == section && FoldedEqual(KeyOf(line), key)) {
-        return i;
-      }
+    if (order < 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
     }
   }
+  if (appended_keys_.empty()) {
+    return std::nullopt;
+  }
+  const auto found = appended_keys_.find(KeyName(section, FoldCase(key)));
+  if (found == appended_keys_.end()) {
+    return std::nullopt;
+  }
+  return found->second;
 }
 
-void IniDocument::IndexKey(std::size_t line_number) {
-  if (2 * (used_slots_ + 1) > slots_.size()) {
-    std::vector<Slot> old(slots_.size() < 16 ? 32 : 2 * slots_.size());
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-      if (slot.line != kEmptySlot) {
-        std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
-        while (slots_[i].line != kEmptySlot) {
-          i = (i + 1) & mask;
-        }
-        slots_[i] = slot;
-      }
+// Gives every section of the parsed text its number (sections sorted by name, each
+// repeated occurrence joined to its first), and sorts the keys.
+void IniDocument::IndexParsedText(std::vector<std::uint32_t> headers,
+                                  std::vector<std::uint32_t> keys) {
+  // Key lines hold the ordinal of their section line until here.
+  std::vector<std::uint32_t> order(headers.size());
+  for (std::uint32_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+  }
+  const auto name_of = [&](std::uint32_t ordinal) {
+    return SectionNameOf(lines_[headers[ordinal]]);
+  };
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return CompareNames(name_of(a), name_of(b)) < 0;
+  });
+  std::vector<std::uint32_t> section_of(headers.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i == 0 || CompareNames(name_of(order[i - 1]), name_of(order[i])) != 0) {
+      sections_.push_back(Section{headers[order[i]], headers[order[i]]});
+    }
+    section_of[order[i]] = static_cast<std::uint32_t>(sections_.size() - 1);
+  }
+  order = {};
+  parsed_sections_ = static_cast<std::uint32_t>(sections_.size());
+
+  for (const std::uint32_t key : keys) {
+    Line& line = lines_[key];
+    const std::uint32_t ordinal = line.section;
+    line.section = section_of[ordinal] & kSectionMask;
+    Section& section = sections_[line.section];
+    if (section.header == headers[ordinal]) {
+      section.anchor = key;  // in the section's first occurrence
     }
   }
-  const Line& line = lines_[line_number];
-  const std::uint64_t hash = KeyHash(line.section, KeyOf(line));
-  Slot& slot = slots_[FindSlot(line.section, KeyOf(line), hash)];
-  if (slot.line == kEmptySlot) {
-    slot.hash = hash;
-    slot.line = line_number;
-    ++used_slots_;
-  }
+  headers = {};
+  section_of = {};
+
+  // Sorted by section and key, lines in order among equal keys, so that the first of
+  // each run is the key's first line.
+  const auto compare = [&](std::uint32_t a, std::uint32_t b) {
+    const Line& x = lines_[a];
+    const Line& y = lines_[b];
+    if (x.section != y.section) {
+      return x.section < y.section ? -1 : 1;
+    }
+    return CompareNames(KeyOf(x), KeyOf(y));
+  };
+  std::stable_sort(keys.begin(), keys.end(),
+                   [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
+  const auto last = std::unique(keys.begin(), keys.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return compare(a, b) == 0;
+  });
+  keys.erase(last, keys.end());
+  keys.shrink_to_fit();
+  key_order_ = std::move(keys);
 }
 
 IniDocument IniDocument::Parse(std::string_view bytes) {
+  if (bytes.size() > kMaxTextSize) {
+    throw std::length_error("INI text too long");
+  }
   IniDocument doc;
   doc.text_.assign(bytes.data(), bytes.size());
   const std::string& t = doc.text_;
   const std::size_t n = t.size();
 
-  std::size_t current = kNone;  // the section of the lines being read
-  bool first_block = false;     // whether they are in its first occurrence
+  std::vector<std::uint32_t> headers;  // section lines in order
+  std::vector<std::uint32_t> keys;     // key lines in order
   std::size_t other_begin = kNone;
   std::size_t other_end = 0;
   const auto flush_other = [&] {
@@ -212,38 +272,15 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     }
     bool indexed = false;
     if (i < end && t[i] == '[') {
-      std::size_t close = i + 1;
-      while (close < end && t[close] != ']') {
-        ++close;
-      }
-      std::string folded = FoldCase(TrimBlanks(std::string_view(t.data() + i + 1, close - i - 1)));
       flush_other();
-      const std::size_t line = doc.AddLine(pos, end - pos, LineKind::Section);
-      const auto [it, inserted] =
-          doc.section_index_.try_emplace(std::move(folded), doc.sections_.size());
-      if (inserted) {
-        Section section;
-        section.header = line;
-        section.anchor = line;
-        doc.sections_.push_back(std::move(section));
-      }
-      current = it->second;
-      first_block = inserted;
+      headers.push_back(doc.AddLine(pos, end - pos, LineKind::Section));
       indexed = true;
-    } else if (i < end && t[i] != ';' && current != kNone) {
-      const std::size_t equals = FindEquals(t, i, end);
-      if (equals < end) {
-        flush_other();
-        const std::size_t line = doc.AddLine(pos, end - pos, LineKind::Key);
-        doc.lines_[line].section = current;
-        doc.SetKeyRange(doc.lines_[line], i, equals);
-        doc.SetValueRange(doc.lines_[line], equals);
-        doc.IndexKey(line);
-        if (first_block) {
-          doc.sections_[current].anchor = line;
-        }
-        indexed = true;
-      }
+    } else if (i < end && t[i] != ';' && !headers.empty() && FindEquals(t, i, end) < end) {
+      flush_other();
+      const std::uint32_t line = doc.AddLine(pos, end - pos, LineKind::Key);
+      doc.lines_[line].section = static_cast<std::uint32_t>(headers.size() - 1) & kSectionMask;
+      keys.push_back(line);
+      indexed = true;
     }
     if (!indexed) {
       if (other_begin == kNone) {
@@ -254,23 +291,22 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     pos = next;
   }
   flush_other();
-  doc.parsed_lines_ = doc.lines_.size();
+  doc.parsed_lines_ = static_cast<std::uint32_t>(doc.lines_.size());
+  doc.IndexParsedText(std::move(headers), std::move(keys));
   return doc;
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
   const auto s = FindSection(section);
-  if (!s || slots_.empty()) {
+  if (!s) {
     return std::nullopt;
   }
-  const std::string_view name = TrimBlanks(key);
-  const Slot& slot = slots_[FindSlot(*s, name, KeyHash(*s, name))];
-  if (slot.line == kEmptySlot) {
+  const auto line = FindKey(*s, TrimBlanks(key));
+  if (!line) {
     return std::nullopt;
   }
-  const Line& line = lines_[slot.line];
-  const std::size_t size = line.value_size < kMaxValueLength ? line.value_size : kMaxValueLength;
-  return std::string(text_.data() + line.begin + line.value_begin, size);
+  const std::string_view value = ValueOf(lines_[*line]);
+  return std::string(value.substr(0, kMaxValueLength));
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -283,7 +319,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     throw std::invalid_argument("INI key name that cannot be written");
   }
 
-  std::size_t section_number = 0;
+  std::uint32_t section_number = 0;
   if (const auto found = FindSection(section)) {
     section_number = *found;
   } else {
@@ -294,56 +330,44 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     Section created;
     created.header = AddLine(begin, text_.size() - begin, LineKind::Section);
     created.anchor = created.header;
-    section_number = sections_.size();
-    sections_.push_back(std::move(created));
-    section_index_.emplace(FoldCase(TrimBlanks(section)), section_number);
+    section_number = static_cast<std::uint32_t>(sections_.size());
+    sections_.push_back(created);
+    new_section_index_.emplace(FoldCase(TrimBlanks(section)), section_number);
     new_sections_.push_back(section_number);
   }
 
-  std::size_t existing = kEmptySlot;
-  if (!slots_.empty()) {
-    existing = slots_[FindSlot(section_number, name, KeyHash(section_number, name))].line;
-  }
+  const std::optional<std::uint32_t> existing = FindKey(section_number, name);
   const std::size_t begin = text_.size();
-  std::size_t equals = 0;
-  if (existing != kEmptySlot) {
+  if (existing) {
     // In place: the line keeps its key as spelled and everything up to the '='.
-    const std::string_view old_text = Text(lines_[existing]);
-    const std::string prefix(old_text.substr(0, old_text.find('=') + 1));
-    text_ += prefix;
-    equals = begin + prefix.size() - 1;
+    const std::string_view old_text = Text(lines_[*existing]);
+    text_.append(old_text.substr(0, old_text.find('=') + 1));
   } else {
     text_.append(key);
-    equals = text_.size();
     text_ += '=';
   }
   for (const char c : value) {
     text_ += IsLineEnd(c) ? ' ' : c;
   }
 
-  if (existing != kEmptySlot) {
-    Line& line = lines_[existing];
-    line.begin = begin;
-    line.size = text_.size() - begin;
-    SetKeyRange(line, begin, equals);
-    SetValueRange(line, equals);
+  if (existing) {
+    if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
+      throw std::length_error("INI text too long");
+    }
+    Line& line = lines_[*existing];
+    line.begin = static_cast<std::uint32_t>(begin);
+    line.size = static_cast<std::uint32_t>(text_.size() - begin);
     return;
   }
-  const std::size_t line_number = AddLine(begin, text_.size() - begin, LineKind::Key);
-  lines_[line_number].section = section_number;
-  SetKeyRange(lines_[line_number], begin, equals);
-  SetValueRange(lines_[line_number], equals);
-  IndexKey(line_number);
-  Section& target = sections_[section_number];
-  target.appended.push_back(line_number);
-  if (target.anchor < parsed_lines_) {
-    lines_[target.anchor].followers = static_cast<std::int32_t>(section_number);
-  }
+  const std::uint32_t line_number = AddLine(begin, text_.size() - begin, LineKind::Key);
+  lines_[line_number].section = section_number & kSectionMask;
+  appended_keys_.emplace(KeyName(section_number, FoldCase(name)), line_number);
+  appended_[section_number].push_back(line_number);
 }
 
 void IniDocument::AppendLine(const Line& line, std::string& out) const {
   const std::string_view text = Text(line);
-  if (line.kind == LineKind::Other) {
+  if (KindOf(line) == LineKind::Other) {
     // A run of lines: each of their line ends, whatever its form, becomes CR LF.
     LineEndFinder line_ends(text);
     std::size_t i = 0;
@@ -363,21 +387,31 @@ void IniDocument::AppendLine(const Line& line, std::string& out) const {
 }
 
 std::string IniDocument::Serialize() const {
-  std::string out;
-  out.reserve(text_.size() + 2 * lines_.size());
-  for (std::size_t i = 0; i < parsed_lines_; ++i) {
-    AppendLine(lines_[i], out);
-    if (lines_[i].followers >= 0) {
-      for (const std::size_t appended :
-           sections_[static_cast<std::size_t>(lines_[i].followers)].appended) {
-        AppendLine(lines_[appended], out);
-      }
+  // The lines after which keys appended to a section of the parsed text follow.
+  std::map<std::uint32_t, std::uint32_t> followers;  // anchor line -> section
+  for (const auto& [section, appended] : appended_) {
+    if (section < parsed_sections_) {
+      followers.emplace(sections_[section].anchor, section);
     }
   }
-  for (const std::size_t s : new_sections_) {
+  std::string out;
+  out.reserve(text_.size() + 2 * lines_.size());
+  auto next_anchor = followers.begin();
+  for (std::uint32_t i = 0; i < parsed_lines_; ++i) {
+    AppendLine(lines_[i], out);
+    if (next_anchor != followers.end() && next_anchor->first == i) {
+      for (const std::uint32_t appended : appended_.at(next_anchor->second)) {
+        AppendLine(lines_[appended], out);
+      }
+      ++next_anchor;
+    }
+  }
+  for (const std::uint32_t s : new_sections_) {
     AppendLine(lines_[sections_[s].header], out);
-    for (const std::size_t appended : sections_[s].appended) {
-      AppendLine(lines_[appended], out);
+    if (const auto appended = appended_.find(s); appended != appended_.end()) {
+      for (const std::uint32_t line : appended->second) {
+        AppendLine(lines_[line], out);
+      }
     }
   }
   return out;

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace zufora {
@@ -16,8 +17,9 @@ namespace zufora {
 // reads without them, lines starting with ';' are comments, CR LF or LF end lines, the
 // first of duplicate keys wins, and a text value reads as at most its first 2047 bytes.
 // Setting a key changes it in place (or appends it to its section, or appends the
-// section), keeping every other line of the text as it was. All operations take time
-// linear in the text, or constant per key after the index is built.
+// section), keeping every other line of the text as it was. Parsing takes time
+// O(n log n) in the text's size n also in the worst case, finding a key logarithmic
+// time; the index costs about 12 bytes per line and 4 per key beside the text.
 //
 // The details, for texts written by hand or by other programs:
 // - A lone CR ends a line as LF and CR LF do; Serialize ends every line with CR LF.
@@ -39,6 +41,7 @@ class IniDocument {
   static constexpr std::size_t kMaxValueLength = 2047;
 
   IniDocument() = default;
+  // Throws std::length_error for a text longer than kMaxTextSize.
   static IniDocument Parse(std::string_view bytes);
 
   // The value of a key, or nothing when the section or key is absent.
@@ -55,60 +58,64 @@ class IniDocument {
   // The whole text, every line followed by CR LF.
   std::string Serialize() const;
 
+  // The bytes of names compared so far while indexing and finding keys and sections: the
+  // work of the index, which stays within a few times the text's size times the
+  // logarithm of its number of keys, whatever the keys are.
+  std::uint64_t IndexWork() const { return index_work_; }
+
+  // The longest text that Parse takes.
+  static constexpr std::size_t kMaxTextSize = std::size_t{1} << 30;
+
  private:
   enum class LineKind : std::uint8_t { Other, Section, Key };
 
   // A line, or for Other a run of consecutive lines of no interest (blank, comment, no
-  // key, before the first section), stored as a range of text_ without its final line end.
+  // key, before the first section), stored as a range of text_ without its final line
+  // end. Twelve bytes a line: the names and values inside are found again when needed.
   struct Line {
-    std::size_t begin = 0;
-    std::size_t size = 0;
-    // Key lines: the key's and the value's ranges inside the line, blanks (and the
-    // value's quotes) removed, and the index of the line's section.
-    std::size_t key_begin = 0;
-    std::size_t key_size = 0;
-    std::size_t value_begin = 0;
-    std::size_t value_size = 0;
-    std::size_t section = 0;
-    LineKind kind = LineKind::Other;
-    // When keys appended by Set follow this line: the index of their section.
-    std::int32_t followers = -1;
+    std::uint32_t begin = 0;
+    std::uint32_t size = 0;
+    std::uint32_t section : 30 = 0;  // Key lines: the index of their section
+    std::uint32_t kind : 2 = 0;      // a LineKind
   };
 
   struct Section {
-    std::size_t header = 0;  // the line of its first occurrence
-    std::size_t anchor = 0;  // appended keys follow this line (last key of the first block)
-    std::vector<std::size_t> appended;  // lines added by Set, in order
+    std::uint32_t header = 0;  // the line of its first occurrence
+    std::uint32_t anchor = 0;  // appended keys follow this line (last key of the first block)
   };
 
-  // The key index: open addressing over (section, folded key), each slot naming the
-  // first line of its key; flat, so that a lookup touches little memory.
-  static constexpr std::size_t kEmptySlot = static_cast<std::size_t>(-1);
-  struct Slot {
-    std::uint64_t hash = 0;
-    std::size_t line = kEmptySlot;
-  };
+  using KeyName = std::pair<std::uint32_t, std::string>;  // section, folded key
 
-  std::size_t AddLine(std::size_t begin, std::size_t size, LineKind kind);
-  void SetKeyRange(Line& line, std::size_t key_begin, std::size_t equals) const;
-  void SetValueRange(Line& line, std::size_t equals) const;
+  std::uint32_t AddLine(std::size_t begin, std::size_t size, LineKind kind);
+  static LineKind KindOf(const Line& line) { return static_cast<LineKind>(line.kind); }
   std::string_view Text(const Line& line) const;
+  std::string_view SectionNameOf(const Line& line) const;
   std::string_view KeyOf(const Line& line) const;
+  std::string_view ValueOf(const Line& line) const;
   void AppendLine(const Line& line, std::string& out) const;
-  std::optional<std::size_t> FindSection(std::string_view name) const;
-  // The slot of a key: the one that holds it, or the empty one where it would go.
-  std::size_t FindSlot(std::size_t section, std::string_view key, std::uint64_t hash) const;
-  // Indexes a key line unless its key is indexed already (the first one wins).
-  void IndexKey(std::size_t line);
+  // Compares names as the index orders them, without regard to case.
+  int CompareNames(std::string_view a, std::string_view b) const;
+  std::optional<std::uint32_t> FindSection(std::string_view name) const;
+  // The first line of a key, or nothing.
+  std::optional<std::uint32_t> FindKey(std::uint32_t section, std::string_view key) const;
+  void IndexParsedText(std::vector<std::uint32_t> headers, std::vector<std::uint32_t> keys);
 
   std::string text_;  // the parsed text, then the texts of lines that Set wrote
   std::vector<Line> lines_;
-  std::size_t parsed_lines_ = 0;  // lines_[0, parsed_lines_) are the parsed text in order
+  std::uint32_t parsed_lines_ = 0;  // lines_[0, parsed_lines_) are the parsed text in order
+  // Sections: those of the parsed text first, sorted by folded name, then those that Set
+  // appended, in the order of writing.
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> section_index_;  // folded name -> sections_
-  std::vector<Slot> slots_;  // a power of two in size, at most half full
-  std::size_t used_slots_ = 0;
-  std::vector<std::size_t> new_sections_;  // sections that Set appended, in order
+  std::uint32_t parsed_sections_ = 0;
+  std::map<std::string, std::uint32_t, std::less<>> new_section_index_;  // by folded name
+  std::vector<std::uint32_t> new_sections_;
+  // The key index: the first line of every key of the parsed text, sorted by section and
+  // folded key, searched by bisection, so that no choice of keys can slow it down; keys
+  // that Set appended are kept apart.
+  std::vector<std::uint32_t> key_order_;
+  std::map<KeyName, std::uint32_t> appended_keys_;
+  std::map<std::uint32_t, std::vector<std::uint32_t>> appended_;  // section -> lines by Set
+  mutable std::uint64_t index_work_ = 0;
 };
 
 }  // namespace zufora

@@ -113,6 +113,32 @@ TEST_F(DesignFileStoreTest, ANewFileBesideIsNeverReused) {
   EXPECT_EQ(Names(), (std::set<std::string>{"a.zfd", ".a.zfd.0.tmp"}));
 }
 
+TEST_F(DesignFileStoreTest, DesignFilesAreCappedOnLoadingAndSaving) {
+  const fs::path file = folder_ / "big.zfd";
+  WriteBytes(file, "[Design]\r\nName=Gross\r\n");
+  fs::resize_file(file, kMaxDesignFileSize);  // NUL bytes after the name: still read
+  StudyDesign design;
+  EXPECT_FALSE(LoadDesignFile(file, kHeadings, design).refusal);
+  EXPECT_EQ(design.study_name, "Gross");
+
+  fs::resize_file(file, kMaxDesignFileSize + 1);
+  StudyDesign untouched = SmallDesign();
+  const DesignFileLoad load = LoadDesignFile(file, kHeadings, untouched);
+  ASSERT_TRUE(load.refusal);
+  EXPECT_NE(load.refusal->text.find(file.string()), std::string::npos);
+  EXPECT_NE(load.refusal->text.find("32 MB"), std::string::npos);
+  EXPECT_EQ(untouched.study_name, "Studie");
+
+  // A design that would not load again is not saved; the old file stays.
+  const fs::path saved = folder_ / "saved.zfd";
+  SaveDesignFile(saved, SmallDesign());
+  const std::string old_bytes = ReadBytes(saved);
+  StudyDesign huge = SmallDesign();
+  huge.study_name.assign(kMaxDesignFileSize, 'x');
+  EXPECT_THROW(SaveDesignFile(saved, huge), FileWriteError);
+  EXPECT_EQ(ReadBytes(saved), old_bytes);
+}
+
 TEST_F(DesignFileStoreTest, TheLongestNamesCanBeSaved) {
   for (const std::size_t length : {std::size_t{200}, std::size_t{249}, std::size_t{255}}) {
     const fs::path file = folder_ / std::string(length, 'd');

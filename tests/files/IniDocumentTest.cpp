@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -240,6 +241,42 @@ TEST(IniDocumentWriting, ManyNewKeysInAnEarlySectionStayInOrder) {
   EXPECT_EQ(text.substr(0, head.size()), head);
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
   EXPECT_EQ(doc.Get("A", "k54321"), "54321");
+}
+
+// Keys chosen against a sorted index: a long shared prefix, in ascending, descending and
+// interleaved order, all alike, and spread over one section repeated many times. Reading
+// and looking up every key must cost O(n log n) bytes compared, not O(n^2).
+TEST(IniDocumentIndex, CraftedKeysCannotMakeItQuadratic) {
+  const std::string prefix(100, 'k');
+  const auto text = [&](int keys, int shape) {
+    std::string file = "[S]\n";
+    for (int i = 0; i < keys; ++i) {
+      const int number = shape == 1 ? keys - i : shape == 2 ? (i % 2 ? i : keys + i) : i;
+      if (shape == 4) {
+        file += "[s]\n";
+      }
+      file += prefix + (shape == 3 ? "" : std::to_string(number)) + "=v\n";
+    }
+    return file;
+  };
+  const auto work = [&](int keys, int shape) {
+    const std::string file = text(keys, shape);
+    const IniDocument doc = IniDocument::Parse(file);
+    int found = 0;
+    for (int i = 0; i < keys; ++i) {
+      found += doc.Get("S", prefix + std::to_string(i)).has_value() ? 1 : 0;
+    }
+    const int expected[] = {keys, keys - 1, keys / 2, 0, keys};
+    EXPECT_EQ(found, expected[shape]);
+    return static_cast<double>(doc.IndexWork()) / static_cast<double>(file.size());
+  };
+  for (int shape = 0; shape < 5; ++shape) {
+    const double small = work(2000, shape);
+    const double large = work(32000, shape);
+    // Per byte of text the work may grow with log n (4 steps from 2000 to 32000 keys).
+    EXPECT_LT(large, small * 1.6) << "shape " << shape;
+    EXPECT_LT(large, 4 * std::log2(32000.0)) << "shape " << shape;
+  }
 }
 
 TEST(IniIntegerReading, DecimalOrHexadecimalWholeValues) {
