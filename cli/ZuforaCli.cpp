@@ -75,7 +75,11 @@ int Generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   if (options.language_file) {
     const FirstShowResult first_show = RunFirstShow(texts, *options.language_file);
     if (first_show.language_file != FileReadStatus::Read) {
-      err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
+      if (first_show.error) {
+        err << "zufora-cli: " << *first_show.error << '\n';
+      } else {
+        err << "zufora-cli: cannot read the language file " << *options.language_file << '\n';
+      }
       return kExitFailure;
     }
   } else {

@@ -1,11 +1,17 @@
 #include "files/FirstShow.h"
 
+#include <string>
 #include <utility>
 
 namespace zufora {
 
 LanguageFileReading ReadLanguageFile(const std::filesystem::path& path) {
-  FileBytes bytes = ReadFileBytes(path);
+  FileBytes bytes = ReadFileBytes(path, kMaxLanguageFileSize);
+  if (bytes.too_large) {
+    bytes.reason = "the file is larger than " +
+                   std::to_string(kMaxLanguageFileSize / (1024 * 1024)) +
+                   " MB, the most a language file may have";
+  }
   LanguageFileReading reading{.status = bytes.status, .reason = std::move(bytes.reason)};
   if (bytes.status == FileReadStatus::Read) {
     reading.file = LanguageFile::Parse(std::move(bytes.bytes));

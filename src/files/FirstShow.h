@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,7 +17,11 @@ struct LanguageFileReading {
   LanguageFile file{};  // empty unless status is Read
 };
 
-// Reads a language file whole, with the size limit of every file the program reads.
+// The largest language file the program reads: a complete translation takes some 20 KB.
+inline constexpr std::uintmax_t kMaxLanguageFileSize = std::uintmax_t{4} * 1024 * 1024;
+
+// Reads a language file whole; one larger than kMaxLanguageFileSize is Unreadable (its
+// reason says so) and is never read into memory.
 LanguageFileReading ReadLanguageFile(const std::filesystem::path& path);
 
 struct FirstShowResult {

@@ -84,6 +84,39 @@ void AppendAllocations(std::string& text, const RandomizationList& list, std::si
 
 }  // namespace
 
+namespace {
+
+// The bytes of a list's first line: the seed note (or nothing) without centres, else the
+// centre heading; with its LF.
+std::size_t HeadingBytes(const RandomizationList& list, const StudyDesign& design,
+                         const ListTextOptions& options) {
+  std::size_t size = 1;
+  if (options.show_seed) {
+    size += (list.centre ? 3 : 0) + 8 + DecimalLength(list.seed);
+  }
+  if (list.centre) {
+    size += options.center_caption.size() + 2 +
+            design.centres.Cell(kCentreNumberColumn, *list.centre).size() +
+            design.centres.Cell(kCentreDescriptionColumn, *list.centre).size();
+  }
+  return size;
+}
+
+}  // namespace
+
+std::uint64_t ListTextSize(const GenerationResult& result, const StudyDesign& design,
+                           const ListTextOptions& options) {
+  if (result.leaves_list_empty) {
+    return 0;
+  }
+  const auto tails = AllocationLineTails(result, design);
+  std::uint64_t total = result.study_name.size() + 1;
+  for (const RandomizationList& list : result.lists) {
+    total += HeadingBytes(list, design, options) + AllocationBytes(list, tails, options);
+  }
+  return total;
+}
+
 std::string RenderListText(const GenerationResult& result, const StudyDesign& design,
                            const ListTextOptions& options) {
   std::string text;
@@ -95,10 +128,7 @@ std::string RenderListText(const GenerationResult& result, const StudyDesign& de
   std::size_t total = result.study_name.size() + 1;
   for (const RandomizationList& list : result.lists) {
     allocation_bytes.push_back(AllocationBytes(list, tails, options));
-    total += allocation_bytes.back() + options.center_caption.size() + 64 +
-             (list.centre ? design.centres.Cell(kCentreNumberColumn, *list.centre).size() +
-                                design.centres.Cell(kCentreDescriptionColumn, *list.centre).size()
-                          : 0);
+    total += allocation_bytes.back() + HeadingBytes(list, design, options);
   }
   text.reserve(total);
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -131,6 +132,24 @@ TEST(LanguageFileReading, AFileThatCannotBeReadIsAnErrorNotAMissingFile) {
   EXPECT_EQ(result.error->rfind("Unable to read " + folder.string() + ": ", 0), 0u)
       << *result.error;
   EXPECT_GT(result.error->size(), ("Unable to read " + folder.string() + ": ").size());
+  EXPECT_EQ(texts.derived.block_separator, "------- Block ------");
+}
+
+TEST(LanguageFileReading, AFileBeyondTheCapIsRefusedWithItsName) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("zufora_lang_cap_" + std::to_string(std::random_device{}()) + ".ini");
+  { std::ofstream(path, std::ios::binary) << "[FormLang]\r\nFormLang.LabelBlock.Caption=X\r\n"; }
+  std::filesystem::resize_file(path, kMaxLanguageFileSize);
+  EXPECT_EQ(ReadLanguageFile(path).status, FileReadStatus::Read);
+  std::filesystem::resize_file(path, kMaxLanguageFileSize + 1);
+  ProgramTexts texts;
+  const FirstShowResult result = RunFirstShow(texts, path);
+  std::filesystem::remove(path);
+  EXPECT_EQ(result.language_file, FileReadStatus::Unreadable);
+  ASSERT_TRUE(result.error);
+  EXPECT_NE(result.error->find(path.string()), std::string::npos);
+  EXPECT_NE(result.error->find("larger than 4 MB"), std::string::npos);
   EXPECT_EQ(texts.derived.block_separator, "------- Block ------");
 }
 

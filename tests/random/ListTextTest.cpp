@@ -71,6 +71,23 @@ TEST(ListText, CentreHeadingsWithoutSeed) {
   EXPECT_EQ(text.substr(0, text.find('\n', 6) + 1), "Multi\nZentrum N-1\tKlinik Nord\n");
 }
 
+TEST(ListText, ItsSizeIsKnownExactlyBeforehand) {
+  GenerationResult negative = SingleList(-2147483647 - 1);
+  const StudyDesign design = TwoArms();
+  for (const GenerationResult& result : {SingleList(42), negative, CentreLists()}) {
+    for (const bool marks : {false, true}) {
+      for (const bool seeds : {false, true}) {
+        const ListTextOptions options{.mark_blocks = marks,
+                                      .show_seed = seeds,
+                                      .block_separator = std::string(40, '-'),
+                                      .center_caption = "Centro lungo"};
+        EXPECT_EQ(ListTextSize(result, design, options),
+                  RenderListText(result, design, options).size());
+      }
+    }
+  }
+}
+
 TEST(ListText, EmptyStudyNameGivesAnEmptyFirstLine) {
   GenerationResult result = SingleList(7);
   result.study_name.clear();
