@@ -1,0 +1,127 @@
+// The list generator: a design decoded from the bytes, within the program's documented
+// limits, generated and rendered as "Generieren" does, the questions answered from the
+// bytes too. Every run is bounded in time and memory by the fuzzer's -timeout and
+// -rss_limit_mb (scripts/fuzz): the sizes decoded here keep ordinary work well below a
+// second, so a design whose work is far beyond linear shows up as a hang.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "design/Limits.h"
+#include "design/MessageSink.h"
+#include "design/StudyDesign.h"
+#include "lang/ProgramTexts.h"
+#include "random/ListGenerator.h"
+#include "random/ListText.h"
+#include "random/ParkMillerShuffleGenerator.h"
+
+namespace {
+
+using namespace zufora;
+
+// Answers questions from the bytes; records nothing.
+class ScriptedSink : public MessageSink {
+ public:
+  explicit ScriptedSink(FuzzedDataProvider& data) : data_(data) {}
+  void ShowPlain(const std::string&) override {}
+  void ShowNotice(const std::string&) override {}
+  bool AskQuestion(const std::string&) override { return data_.ConsumeBool(); }
+  void ActivatePage(Page) override {}
+
+ private:
+  FuzzedDataProvider& data_;
+};
+
+// Mostly small numbers, sometimes any integer text at all.
+std::string Number(FuzzedDataProvider& data, std::int32_t low, std::int32_t high) {
+  switch (data.ConsumeIntegralInRange(0, 15)) {
+    case 0:
+      return data.ConsumeRandomLengthString(12);
+    case 1:
+      return std::to_string(data.ConsumeIntegral<std::int32_t>());
+    default:
+      return std::to_string(data.ConsumeIntegralInRange(low, high));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  static const ProgramTexts texts = [] {
+    ProgramTexts built_in;
+    ApplyFirstShowTexts(built_in, nullptr);
+    return built_in;
+  }();
+  FuzzedDataProvider data(bytes, size);
+
+  // Up to 2^20 patients in all: far inside the limits, yet large enough that work
+  // beyond linear takes seconds.
+  constexpr std::int32_t kPatients = 1 << 20;
+  StudyDesign design;
+  design.study_name = data.ConsumeRandomLengthString(40);
+  const std::int32_t arms = data.ConsumeIntegralInRange(1, data.ConsumeBool() ? 8 : 300);
+  design.arm_count = data.ConsumeIntegralInRange(0, 31) == 0 ? Number(data, -2, 400)
+                                                              : std::to_string(arms);
+  design.arms.SetRowCount(arms + 1);
+  for (std::int32_t r = 1; r <= arms; ++r) {
+    design.arms.SetCell(kArmDescriptionColumn, r, data.ConsumeRandomLengthString(16));
+    design.arms.SetCell(kArmRatioColumn, r, Number(data, 0, 6));
+  }
+  design.sample_size = Number(data, 0, data.ConsumeBool() ? 200 : kPatients);
+  design.per_centre_lists = data.ConsumeBool();
+  if (design.per_centre_lists) {
+    const std::int32_t centres = data.ConsumeIntegralInRange(0, 40);
+    design.centre_count = data.ConsumeIntegralInRange(0, 15) == 0 ? Number(data, -1, 45)
+                                                                   : std::to_string(centres);
+    design.centres.SetRowCount(centres + 1);
+    for (std::int32_t r = 1; r <= centres; ++r) {
+      design.centres.SetCell(kCentreNumberColumn, r, data.ConsumeRandomLengthString(6));
+      design.centres.SetCell(kCentreDescriptionColumn, r, data.ConsumeRandomLengthString(12));
+      design.centres.SetCell(kCentreSampleSizeColumn, r, Number(data, 0, kPatients / 40));
+    }
+  }
+  design.block_mode = data.ConsumeBool() ? BlockSizeMode::Fixed : BlockSizeMode::Variable;
+  design.fixed_block_size = Number(data, 0, 64);
+  design.min_block_size = Number(data, 0, 64);
+  design.max_block_size = Number(data, 0, 256);
+  design.seed = Number(data, -5, 1 << 30);
+  const bool mark_blocks = data.ConsumeBool();
+  const bool show_seed = data.ConsumeBool();
+
+  ScriptedSink sink(data);
+  ParkMillerShuffleGenerator generator;
+  const GenerationResult result = GenerateLists(design, texts.catalogue, sink, generator);
+
+  // What every list must be, whatever the design.
+  for (const RandomizationList& list : result.lists) {
+    std::int64_t blocks = 0;
+    std::int64_t sum = 0;
+    for (const std::int32_t block : list.block_sizes) {
+      FUZZ_CHECK(block > 0);
+      sum += block;
+    }
+    FUZZ_CHECK(list.block_sizes.empty() || sum == list.planned_patients);
+    for (std::size_t i = 0; i < list.allocations.size(); ++i) {
+      const Allocation& allocation = list.allocations[i];
+      FUZZ_CHECK(allocation.patient_number == static_cast<std::int32_t>(i) + 1);
+      FUZZ_CHECK(allocation.arm >= 1 && allocation.arm <= design.checked.arm_count);
+      blocks += allocation.ends_block ? 1 : 0;
+    }
+    if (!list.allocations.empty()) {
+      FUZZ_CHECK(list.allocations.back().ends_block);
+      FUZZ_CHECK(blocks == static_cast<std::int64_t>(list.block_sizes.size()));
+    }
+  }
+  const ListTextOptions options{.mark_blocks = mark_blocks,
+                                .show_seed = show_seed,
+                                .block_separator = texts.derived.block_separator,
+                                .center_caption = texts.derived.center_caption};
+  const std::uint64_t text_size = ListTextSize(result, design, options);
+  FUZZ_CHECK(text_size <= static_cast<std::uint64_t>(kMaxListTextBytes));
+  FUZZ_CHECK(RenderListText(result, design, options).size() == text_size);
+  return 0;
+}

@@ -1,0 +1,42 @@
+// The print run: any list text (what the user may have typed into the list field before
+// pressing "Drucken") printed onto a recording surface. The first byte picks the page
+// size, so that small and odd pages are tried as well as the usual one.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "lang/ProgramTexts.h"
+#include "print/PrintJobTexts.h"
+#include "print/RecordingSurface.h"
+#include "print/TFormDruck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zufora;
+  static const ProgramTexts texts = [] {
+    ProgramTexts built_in;
+    ApplyFirstShowTexts(built_in, nullptr);
+    return built_in;
+  }();
+  if (size == 0) {
+    return 0;
+  }
+  const std::uint8_t shape = data[0];
+  std::int32_t width = 4800;
+  std::int32_t height = 6800;
+  std::int32_t resolution = 600;
+  if (shape & 1) {  // a small or strange page
+    width = 1 + (shape >> 1) * 37;
+    height = 1 + (shape >> 4) * 211;
+    resolution = 1 + (shape >> 2) * 13;
+  }
+  RecordingSurface surface(width, height, resolution);
+  surface.SetKeepLog(false);
+  TFormDruck form;
+  const PrintJobTexts job = PrintJobTexts::From(
+      texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1), "24.05.2024");
+  form.Print(surface, job);
+  FUZZ_CHECK(form.LayoutPrinter() == nullptr);  // the engine belongs to the job only
+  FUZZ_CHECK(surface.PageCount() >= 0);
+  return 0;
+}
