@@ -407,6 +407,14 @@ bool DesignPages::BitBtnStartClick() {
                                   .show_seed = state_.check_box_seed,
                                   .block_separator = BlockSeparator(),
                                   .center_caption = CenterCaption()};
+    // Every line counts against the limit, separators and centre headings included,
+    // whose words a language file may have made long.
+    if (ListTextSize(result, design_, options) > static_cast<std::uint64_t>(kMaxListTextBytes)) {
+      sink_.ShowPlain(Text(Message::MessagePatientCount));
+      list_text_ = result.study_name + "\n";
+      state_.generation_completed = false;
+      return false;
+    }
     list_text_ = RenderListText(result, design_, options);
   }
   state_.generation_completed = result.complete;

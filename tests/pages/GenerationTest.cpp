@@ -63,6 +63,29 @@ TEST_F(WorkedExample, BlockWordDerivedByTheFirstShowIsUsed) {
   EXPECT_NE(pages_.RichEditList().find("\n------- Bloc ------\n"), std::string::npos);
 }
 
+TEST_F(Generation, EveryLineOfTheListTextCountsAgainstItsLimit) {
+  // 300,000 blocks of one patient under a separator of 4,000 characters would make a
+  // text of 1.2 GB, beyond the limit of 1 GiB although each allocation line is short.
+  texts_.catalogue.Window().Find("LabelBlock")->caption = std::string(4000, 'B');
+  ApplyFirstShowTexts(texts_, nullptr);
+  pages_.SetEditStudName("Lang");
+  pages_.SetEditArme("1");
+  pages_.SetEditAnz("300000");
+  pages_.SetEditFix("1");
+  pages_.SetEditZZ("1");
+  pages_.MovePage(Page::TabSheetListe);
+  sink_.Clear();
+  EXPECT_FALSE(pages_.BitBtnStartClick());
+  EXPECT_EQ(Events(), std::vector<Event>{Plain(Msg(Message::MessagePatientCount))});
+  EXPECT_EQ(pages_.RichEditList(), "Lang\n");
+
+  // Without the separators the same list fits.
+  pages_.SetCheckBoxBlocks(false);
+  EXPECT_TRUE(pages_.BitBtnStartClick());
+  const std::string& text = pages_.RichEditList();
+  EXPECT_EQ(text.substr(text.size() - 10), "300000\t1\t\n");
+}
+
 TEST_F(WorkedExample, GeneratorPageSwitchBecomesTheActivePage) {
   pages_.SetEditFix("5");  // equal ratios: 5 is no multiple of 3 arms
   sink_.ScriptAnswers({true});
