@@ -10,9 +10,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zufora;
+  static const ProgramTexts fresh;  // copied for each input: quicker than building anew
   const LanguageFile file =
       LanguageFile::Parse(std::string(reinterpret_cast<const char*>(data), size));
-  ProgramTexts texts;
+  ProgramTexts texts = fresh;
   FUZZ_CHECK(!ApplyFirstShowTexts(texts, &file));
   // The separator and centre word are derived from the translated texts.
   FUZZ_CHECK(texts.derived.block_separator ==

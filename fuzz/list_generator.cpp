@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (std::size_t i = 0; i < list.allocations.size(); ++i) {
       const Allocation& allocation = list.allocations[i];
       FUZZ_CHECK(allocation.patient_number == static_cast<std::int32_t>(i) + 1);
-      FUZZ_CHECK(allocation.arm >= 1 && allocation.arm <= design.checked.arm_count);
+      FUZZ_CHECK(allocation.arm >= 1 && allocation.arm <= result.checked.arm_count);
       blocks += allocation.ends_block ? 1 : 0;
     }
     if (!list.allocations.empty()) {

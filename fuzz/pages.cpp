@@ -195,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       case 7: {
         const Page target = kPages[data.ConsumeIntegralInRange(0, 6)];
         const bool shown = target != Page::TabSheetZentren || pages.State().centre_tab_visible;
-        if (shown || data.ConsumeIntegralInRange(0, 7) == 0) {
+        if ((shown || data.ConsumeIntegralInRange(0, 7) == 0) && target != page) {
           if (!pages.MovePage(target)) {
             FUZZ_CHECK(pages.State().active_page == Page::TabSheetDesign);  // given up
           }
