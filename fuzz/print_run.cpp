@@ -8,8 +8,8 @@
 #include "FuzzCheck.h"
 #include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
-#include "print/RecordingSurface.h"
 #include "print/TFormDruck.h"
+#include "support/RecordingSurface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zufora;
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   surface.SetKeepLog(false);
   TFormDruck form;
   const PrintJobTexts job = PrintJobTexts::From(
-      texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1), "24.05.2024");
+      texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1),
+      [] { return std::string("24.05.2024"); });
   form.Print(surface, job);
   FUZZ_CHECK(form.LayoutPrinter() == nullptr);  // the engine belongs to the job only
   FUZZ_CHECK(surface.PageCount() >= 0);

@@ -1,14 +1,38 @@
 #include "files/DesignFileStore.h"
 
+#include <string_view>
+
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
 #include "text/Cp1252.h"
 
 namespace zufora {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// A design file is cp1252 text. One that an editor saved as UTF-8 with a byte-order mark
+// is read as the characters it means: without the mark, which would otherwise hide the
+// first section line, and with its letters converted. False when it holds a character
+// that cp1252 lacks (or is no UTF-8 after all).
+bool FromUtf8WithMark(std::string& bytes) {
+  if (!bytes.starts_with(kUtf8ByteOrderMark)) {
+    return true;
+  }
+  auto converted = Utf8ToCp1252(std::string_view(bytes).substr(kUtf8ByteOrderMark.size()));
+  if (!converted) {
+    return false;
+  }
+  bytes = std::move(*converted);
+  return true;
+}
+
+}  // namespace
 
 void SaveDesignFile(const std::filesystem::path& file, const StudyDesign& design) {
-  const FileBytes existing = ReadFileBytes(file);
-  if (existing.status == FileReadStatus::Unreadable) {
+  FileBytes existing = ReadFileBytes(file);
+  // A file whose other keys could not be read as they are would lose them.
+  if (existing.status == FileReadStatus::Unreadable || !FromUtf8WithMark(existing.bytes)) {
     throw FileWriteError(file);
   }
   IniDocument document = IniDocument::Parse(existing.bytes);
@@ -36,6 +60,13 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
   }
   if (bytes.status == FileReadStatus::Unreadable) {
     result.reason = std::move(bytes.reason);
+    return result;
+  }
+  if (!FromUtf8WithMark(bytes.bytes)) {
+    result.refusal = DesignFileRefusal{
+        "Die Designdatei " + file.string() +
+        " kann nicht geladen werden: Sie ist als UTF-8 gespeichert und " +
+        Cp1252Literal("enthält Zeichen, die das Programm nicht darstellen kann.")};
     return result;
   }
   result.refusal = ReadDesign(IniDocument::Parse(bytes.bytes), headings, design);

@@ -33,7 +33,11 @@ struct DesignFileLoad {
 };
 
 // Reads a design file into `design` (the load steps between the open dialog and the
-// closing steps, see ReadDesign).
+// closing steps, see ReadDesign). A file that begins with a UTF-8 byte-order mark is
+// read as UTF-8 (converted to cp1252; refused when a character has no cp1252 form);
+// a save into such a file writes it back as cp1252, its other keys kept. Any other
+// file is cp1252 as it stands: one in UTF-16 holds no section the program recognises
+// and loads as an empty file, every key taking its default.
 DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHeadings& headings,
                               StudyDesign& design);
 

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "files/FirstShow.h"
 #include "lang/Language.h"
 #include "random/ParkMillerShuffleGenerator.h"
@@ -204,6 +206,19 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   EXPECT_EQ(missing.status, kExitFailure);
   EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
   EXPECT_EQ(missing.out, "");
+
+  // A design path that is no file: a folder, a pipe that no one writes to, a device
+  // without end. Each is refused at once, naming it, and never read.
+  const fs::path fifo = folder_ / "pipe.zfd";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const fs::path& no_file : {folder_, fifo, fs::path("/dev/zero")}) {
+    const CliRun run = Cli({"generate", no_file.string()});
+    EXPECT_EQ(run.status, kExitFailure) << no_file;
+    EXPECT_NE(run.err.find("Fehler beim \xC3\x96""ffnen der Datei " + no_file.string()),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+  }
 
   // An export that cannot be written names the file and the system's reason.
   const std::string out_file = (folder_ / "no-such-folder" / "out.txt").string();

@@ -139,6 +139,31 @@ TEST_F(DesignFileStoreTest, DesignFilesAreCappedOnLoadingAndSaving) {
   EXPECT_EQ(ReadBytes(saved), old_bytes);
 }
 
+TEST_F(DesignFileStoreTest, AUtf8ByteOrderMarkIsReadAsUtf8) {
+  // Without the mark the first section line would not be recognised and the study's
+  // name, counts and switch would silently take their defaults.
+  const fs::path file = folder_ / "utf8.zfd";
+  WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=Gr\xC3\xB6\xC3\x9F""e\r\nArme=4\r\nX=1\r\n");
+  StudyDesign design;
+  EXPECT_FALSE(LoadDesignFile(file, kHeadings, design).refusal);
+  EXPECT_EQ(design.study_name, "Gr\xF6\xDF""e");
+  EXPECT_EQ(design.arm_count, "4");
+  // Saved back as cp1252 without the mark, the key this save does not write kept.
+  SaveDesignFile(file, design);
+  const std::string saved = ReadBytes(file);
+  EXPECT_EQ(saved.rfind("[Design]\r\nName=Gr\xF6\xDF""e\r\nArme=4\r\nX=1\r\n", 0), 0U);
+
+  // A character that cp1252 lacks refuses the file, naming it; nothing is read.
+  WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=\xCE\xA9\r\n");
+  StudyDesign untouched = SmallDesign();
+  const DesignFileLoad load = LoadDesignFile(file, kHeadings, untouched);
+  ASSERT_TRUE(load.refusal);
+  EXPECT_NE(load.refusal->text.find(file.string()), std::string::npos);
+  EXPECT_NE(load.refusal->text.find("UTF-8"), std::string::npos);
+  EXPECT_EQ(untouched.study_name, "Studie");
+  EXPECT_THROW(SaveDesignFile(file, SmallDesign()), FileWriteError);
+}
+
 TEST_F(DesignFileStoreTest, TheLongestNamesCanBeSaved) {
   for (const std::size_t length : {std::size_t{200}, std::size_t{249}, std::size_t{255}}) {
     const fs::path file = folder_ / std::string(length, 'd');
