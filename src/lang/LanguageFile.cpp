@@ -1,7 +1,6 @@
 #include "lang/LanguageFile.h"
 
-#include <algorithm>
-
+#include "text/LineSplitter.h"
 #include "text/TextFolding.h"
 
 namespace zufora {
@@ -24,24 +23,9 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
   file.bytes_ = std::move(bytes);
   const std::string_view all(file.bytes_);
   Section* section = nullptr;
-  // The next CR and the next LF, each searched again only once passed: linear overall.
-  std::size_t next_cr = std::min(all.find('\r'), all.size());
-  std::size_t next_lf = std::min(all.find('\n'), all.size());
-  std::size_t position = 0;
-  while (position < all.size()) {
-    if (next_cr < position) {
-      next_cr = std::min(all.find('\r', position), all.size());
-    }
-    if (next_lf < position) {
-      next_lf = std::min(all.find('\n', position), all.size());
-    }
-    const std::size_t end = std::min(next_cr, next_lf);
-    const std::string_view line = StripLine(all.substr(position, end - position));
-    position = end + 1;
-    if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') {
-      ++position;
-    }
-
+  LineSplitter lines(all);
+  for (std::string_view whole_line; lines.Next(whole_line);) {
+    const std::string_view line = StripLine(whole_line);
     if (line.empty() || line.front() == ';') {
       continue;
     }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "print/PrintArithmetic.h"
+#include "text/LineSplitter.h"
 #include "text/TextFolding.h"
 
 namespace zufora {
@@ -34,18 +35,9 @@ void TFormDruck::Print(PrintSurface& printer, const PrintJobTexts& job) {
 
 void TFormDruck::CopyListText(std::string_view list_text) {
   memo1_.clear();
-  std::size_t start = 0;
-  while (start < list_text.size()) {
-    const std::size_t end = list_text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      memo1_.emplace_back(list_text.substr(start));
-      break;
-    }
-    memo1_.emplace_back(list_text.substr(start, end - start));
-    start = end + 1;
-    if (list_text[end] == '\r' && start < list_text.size() && list_text[start] == '\n') {
-      ++start;
-    }
+  LineSplitter lines(list_text);
+  for (std::string_view line; lines.Next(line);) {
+    memo1_.emplace_back(line);
   }
 }
 
