@@ -35,27 +35,9 @@ std::int64_t ReadSumLeniently(std::string_view text) {
   if (const auto value = ParseIntegerText(text)) {
     return *value;
   }
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') {
-    ++i;
-  }
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  const std::size_t digits = text.size() - i;
-  if (digits == 0 || digits > 18) {
-    return 0;
-  }
-  std::int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') {
-      return 0;
-    }
-    value = value * 10 + (text[i] - '0');
-  }
-  return negative ? -value : value;
+  constexpr std::int64_t kEighteenDigits = 999'999'999'999'999'999;
+  const auto value = ParseWideInteger(text, {.leading_blanks = true, .hex = false});
+  return value && *value >= -kEighteenDigits && *value <= kEighteenDigits ? *value : 0;
 }
 
 }  // namespace

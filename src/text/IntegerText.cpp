@@ -20,9 +20,10 @@ std::optional<unsigned> DigitValue(char c, unsigned base) {
 
 }  // namespace
 
-std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
+std::optional<std::int64_t> ParseWideInteger(std::string_view text, IntegerForm form) {
+  constexpr std::int64_t kSaturation = std::int64_t{1} << 62;
   std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') {
+  while (form.leading_blanks && i < text.size() && text[i] == ' ') {
     ++i;
   }
   bool negative = false;
@@ -31,34 +32,36 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
     ++i;
   }
   unsigned base = 10;
-  if (i < text.size() && text[i] == '$') {
+  if (form.hex && form.dollar_hex && i < text.size() && text[i] == '$') {
     base = 16;
     ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+  } else if (form.hex && i + 1 < text.size() && text[i] == '0' &&
+             (text[i + 1] == 'x' || text[i + 1] == 'X')) {
     base = 16;
     i += 2;
   }
   if (i == text.size()) {
     return std::nullopt;
   }
-  // The magnitude is bounded by 2^31 (the magnitude of the smallest value).
-  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
   std::int64_t magnitude = 0;
   for (; i < text.size(); ++i) {
     const auto digit = DigitValue(text[i], base);
     if (!digit) {
       return std::nullopt;
     }
-    magnitude = magnitude * base + *digit;
-    if (magnitude > kLimit) {
-      return std::nullopt;
-    }
+    // Once saturated the value stays there.
+    magnitude = magnitude > (kSaturation - *digit) / base ? kSaturation : magnitude * base + *digit;
   }
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > INT32_MAX) {
+  return negative ? -magnitude : magnitude;
+}
+
+std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
+  const auto value =
+      ParseWideInteger(text, {.leading_blanks = true, .hex = true, .dollar_hex = true});
+  if (!value || *value < INT32_MIN || *value > INT32_MAX) {
     return std::nullopt;
   }
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(*value);
 }
 
 std::int32_t ParseIntegerOrZero(std::string_view text) {

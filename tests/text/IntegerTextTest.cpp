@@ -39,5 +39,20 @@ TEST(IntegerText, LenientReadingCountsNonIntegersAsZero) {
   EXPECT_EQ(ParseIntegerOrZero("-3"), -3);
 }
 
+// The wide reading behind every integer text: forms by option, saturation at 2^62.
+TEST(IntegerText, WideReadingSaturatesAndKeepsToItsForm) {
+  constexpr std::int64_t kSaturation = std::int64_t{1} << 62;
+  const IntegerForm ini{.leading_blanks = false, .hex = true, .dollar_hex = false};
+  EXPECT_EQ(ParseWideInteger("4611686018427387903", ini), kSaturation - 1);
+  EXPECT_EQ(ParseWideInteger("4611686018427387904", ini), kSaturation);
+  EXPECT_EQ(ParseWideInteger("-99999999999999999999999", ini), -kSaturation);
+  EXPECT_EQ(ParseWideInteger("0xFFFFFFFFFFFFFFFFFF", ini), kSaturation);
+  EXPECT_EQ(ParseWideInteger("99999999999999999999x", ini), std::nullopt);
+  EXPECT_EQ(ParseWideInteger(" 1", ini), std::nullopt);
+  EXPECT_EQ(ParseWideInteger("$1", ini), std::nullopt);
+  EXPECT_EQ(ParseWideInteger("0x1", {.leading_blanks = true, .hex = false}), std::nullopt);
+  EXPECT_EQ(ParseWideInteger("  -12", {.leading_blanks = true, .hex = false}), -12);
+}
+
 }  // namespace
 }  // namespace zufora
