@@ -34,7 +34,8 @@ class ListGenerator {
 
   GenerationResult Generate();
 
-  // The steps of a generation, public for tests; each reports its own failure.
+ private:
+  // The steps of a generation; each reports its own failure.
   bool ReadAndCheckDesign();
   bool CheckListDesign(std::int32_t n);
   std::optional<std::vector<std::int32_t>> DrawBlockSizes(std::int32_t n);
@@ -42,14 +43,6 @@ class ListGenerator {
   // MessageInvalidParameter when a block would reach beyond the list.
   bool FillBlocks(const std::vector<std::int32_t>& block_sizes, std::int32_t n,
                   std::vector<Allocation>& allocations);
-
-  // The working seed, the state word of the generator for this generation.
-  std::int32_t& WorkingSeed() { return working_seed_; }
-  // The checked numbers and page switches so far.
-  const CheckedNumbers& Checked() const { return checked_; }
-  const std::vector<Page>& PageSwitches() const { return page_switches_; }
-
- private:
   struct ArmQuota {
     std::int32_t arm;
     std::int64_t quota;
