@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/DiskDesignFiles.h"
 #include "files/FileAccess.h"
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
@@ -17,8 +18,10 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = DesignPages::LoadOutcome;
 
+// The buttons on design files on disk.
 class DesignFileButtons : public DesignPagesTest {
  protected:
+  DesignFileButtons() : DesignPagesTest(&disk_files_) {}
   void SetUp() override {
     std::random_device random;
     folder_ = fs::temp_directory_path() /
@@ -55,8 +58,12 @@ class DesignFileButtons : public DesignPagesTest {
     EXPECT_EQ(pages_.State().focus, Control::EditAnz);
   }
 
+  inline static DiskDesignFiles disk_files_;
   fs::path folder_;
 };
+
+// The buttons on design files in memory: what the pages do with a file's outcome.
+using DesignFileOutcomes = DesignPagesTest;
 
 TEST_F(DesignFileButtons, SavingAFreshDesignAfterLeavingTheDesignPage) {
   CheckDesignPage();
@@ -222,48 +229,47 @@ TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
   ExpectClosingSteps();
 }
 
-TEST_F(DesignFileButtons, RefusedFileLeavesThePagesUnchanged) {
+TEST_F(DesignFileOutcomes, RefusedFileLeavesThePagesUnchanged) {
   pages_.SetEditStudName("bleibt");
   CheckDesignPage();
-  const std::string path =
-      WriteFile("gross.zfd", "[Design]\nName=neu\n[Arme]\nAnzahl=2000000000\n");
+  fake_files_.FailLoad("gross.zfd", {DesignLoadStatus::Refused, "zu gross"});
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Refused);
+  EXPECT_EQ(pages_.BitBtnLoadClick("gross.zfd"), Outcome::Refused);
 
-  ASSERT_EQ(Events().size(), 2u);
-  EXPECT_EQ(Events()[0].kind, Kind::Plain);
-  EXPECT_NE(Events()[0].text.find("2000000000"), std::string::npos);
-  ExpectClosingSteps();
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain("zu gross"), PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.State().focus, Control::EditAnz);
   EXPECT_EQ(pages_.Design().study_name, "bleibt");
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
-  EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Fixed);
   EXPECT_TRUE(pages_.State().edit_fix_enabled);
 }
 
-TEST_F(DesignFileButtons, UnreadableFileShowsErrorFileOpen) {
+TEST_F(DesignFileOutcomes, UnreadableFileShowsErrorFileOpen) {
   pages_.SetEditStudName("bleibt");
-  fs::create_directory(folder_ / "ordner.zfd");
-  const std::string path = PathOf("ordner.zfd");
+  fake_files_.FailLoad("ordner.zfd", {DesignLoadStatus::Unreadable, "Is a directory"});
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Unreadable);
+  EXPECT_EQ(pages_.BitBtnLoadClick("ordner.zfd"), Outcome::Unreadable);
 
-  ASSERT_EQ(Events().size(), 2u);
-  EXPECT_EQ(Events()[0], Plain(Msg(Message::MessageErrorFileOpen) + " " + path));
-  ExpectClosingSteps();
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageErrorFileOpen) + " ordner.zfd"),
+                                          PageEvent(Page::TabSheetDesign)}));
   EXPECT_EQ(pages_.Design().study_name, "bleibt");
 }
 
-TEST_F(DesignFileButtons, FailedSaveThrowsAndLeavesPagesAndFolder) {
-  const std::string path = (folder_ / "fehlt" / "x.zfd").string();
-  try {
-    pages_.BitBtnSaveClick(path);
-    ADD_FAILURE() << "the save did not fail";
-  } catch (const FileWriteError& error) {
-    EXPECT_EQ(std::string(error.what()), "Unable to write to " + path + ".");
-  }
+TEST_F(DesignFileOutcomes, FailedSaveLeavesThePagesAndASavedDesignLoadsBack) {
+  fake_files_.MakeUnwritable("x.zfd");
+  EXPECT_THROW(pages_.BitBtnSaveClick("x.zfd"), std::runtime_error);
   EXPECT_TRUE(Events().empty());
   EXPECT_EQ(pages_.Design().seed, "");  // no check ran either
-  EXPECT_FALSE(fs::exists(folder_ / "fehlt"));
+  EXPECT_FALSE(pages_.BitBtnSaveClick(std::nullopt));
+  EXPECT_TRUE(fake_files_.Saved().empty());
+
+  pages_.SetCheckBoxZentren(true);
+  pages_.SelectBlockSizeMode(BlockSizeMode::Variable);
+  ASSERT_TRUE(pages_.BitBtnSaveClick("y.zfd"));
+  DesignPages other(texts_, sink_, generator_, clock_, fake_files_);
+  EXPECT_EQ(other.BitBtnLoadClick("y.zfd"), Outcome::Loaded);
+  EXPECT_TRUE(other.State().centre_tab_visible);
+  EXPECT_TRUE(other.State().edit_von_enabled);
+  EXPECT_EQ(other.BitBtnLoadClick("none.zfd"), Outcome::MissingFile);
 }
 
 TEST_F(DesignFileButtons, SaveIntoReadOnlyFolderKeepsTheOldFile) {

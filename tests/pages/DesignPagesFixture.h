@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
 #include "pages/DesignPages.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
+#include "support/FakeDesignFiles.h"
 #include "support/RecordingMessageSink.h"
 
 namespace zufora::testing {
@@ -69,9 +69,14 @@ class DesignPagesTest : public ::testing::Test {
     pages_.TypeCentreField(kCentreSampleSizeColumn, size);
   }
 
+  // Design files in memory, unless a fixture passes other ones.
+  DesignPagesTest() : DesignPagesTest(nullptr) {}
+  explicit DesignPagesTest(DesignFiles* files) : files_(files != nullptr ? *files : fake_files_) {}
+
   ProgramTexts texts_ = ShownTexts();
   RecordingMessageSink sink_;
-  DiskDesignFiles files_;
+  FakeDesignFiles fake_files_;
+  DesignFiles& files_;
   ParkMillerShuffleGenerator generator_;
   CalendarClock clock_ = [] { return std::int64_t{1000000000}; };
   DesignPages pages_{texts_, sink_, generator_, clock_, files_};
