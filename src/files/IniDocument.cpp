@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "text/LineSplitter.h"
 #include "text/TextFolding.h"
 
 namespace zufora {
@@ -29,38 +30,6 @@ unsigned char FoldByte(char c) {
 std::string_view TrimBlanks(std::string_view text) {
   return TrimWhere(text, IsBlank);
 }
-
-// Finds line ends from left to right in time linear in the whole text: the next CR and
-// the next LF are each searched for (with memchr) only once the position passes them.
-class LineEndFinder {
- public:
-  explicit LineEndFinder(std::string_view text)
-      : text_(text), next_cr_(Find('\r', 0)), next_lf_(Find('\n', 0)) {}
-
-  // The position of the first CR or LF at or after `pos`, or the text's size.
-  std::size_t Next(std::size_t pos) {
-    if (next_cr_ < pos) {
-      next_cr_ = Find('\r', pos);
-    }
-    if (next_lf_ < pos) {
-      next_lf_ = Find('\n', pos);
-    }
-    return next_cr_ < next_lf_ ? next_cr_ : next_lf_;
-  }
-
- private:
-  std::size_t Find(char c, std::size_t pos) const {
-    const void* found =
-        pos < text_.size() ? std::memchr(text_.data() + pos, c, text_.size() - pos) : nullptr;
-    return found == nullptr
-               ? text_.size()
-               : static_cast<std::size_t>(static_cast<const char*>(found) - text_.data());
-  }
-
-  std::string_view text_;
-  std::size_t next_cr_;
-  std::size_t next_lf_;
-};
 
 // The first '=' in [begin, end), or end.
 std::size_t FindEquals(std::string_view text, std::size_t begin, std::size_t end) {
@@ -244,7 +213,6 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
   IniDocument doc;
   doc.text_.assign(bytes.data(), bytes.size());
   const std::string& t = doc.text_;
-  const std::size_t n = t.size();
 
   std::vector<std::uint32_t> headers;  // section lines in order
   std::vector<std::uint32_t> keys;     // key lines in order
@@ -257,14 +225,10 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     }
   };
 
-  LineEndFinder line_ends(t);
+  LineSplitter lines(t);
   std::size_t pos = 0;
-  while (pos < n) {
-    const std::size_t end = line_ends.Next(pos);
-    std::size_t next = end;
-    if (next < n) {
-      next += (t[next] == '\r' && next + 1 < n && t[next + 1] == '\n') ? 2U : 1U;
-    }
+  for (std::string_view text_line; lines.Next(text_line); pos = lines.Position()) {
+    const std::size_t end = pos + text_line.size();
 
     std::size_t i = pos;
     while (i < end && IsBlank(t[i])) {
@@ -288,7 +252,6 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
       }
       other_end = end;
     }
-    pos = next;
   }
   flush_other();
   doc.parsed_lines_ = static_cast<std::uint32_t>(doc.lines_.size());
@@ -369,16 +332,16 @@ void IniDocument::AppendLine(const Line& line, std::string& out) const {
   const std::string_view text = Text(line);
   if (KindOf(line) == LineKind::Other) {
     // A run of lines: each of their line ends, whatever its form, becomes CR LF.
-    LineEndFinder line_ends(text);
-    std::size_t i = 0;
-    while (i < text.size()) {
-      const std::size_t end = line_ends.Next(i);
-      out.append(text.substr(i, end - i));
-      if (end == text.size()) {
-        break;
+    LineSplitter lines(text);
+    bool first = true;
+    for (std::string_view piece; lines.Next(piece); first = false) {
+      if (!first) {
+        out += "\r\n";
       }
-      out += "\r\n";
-      i = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2U : 1U);
+      out.append(piece);
+    }
+    if (!text.empty() && IsLineEnd(text.back())) {
+      out += "\r\n";  // the run's last line is empty
     }
   } else {
     out.append(text);
