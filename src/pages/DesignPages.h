@@ -151,6 +151,11 @@ class DesignPages {
   // State().generation_completed.
   bool BitBtnStartClick();
 
+  // The window reports the focus going to a pressed button (FocusControl with
+  // Control::BitBtnLoad, BitBtnSave, ...) before it runs the button's operation, so the
+  // check of the page that held the focus runs first, as it does when the button is
+  // pressed with the mouse.
+  //
   // "Studiendesign öffnen" with the open dialog's outcome (nothing for a cancel). Reads
   // the file into the pages without any check; a refused file (a count beyond the
   // limits) shows its message, an unreadable one MessageErrorFileOpen with the file
