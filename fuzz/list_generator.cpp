@@ -58,12 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   }();
   FuzzedDataProvider data(bytes, size);
 
-  // Up to 2^20 patients in all: far inside the limits, yet large enough that work
-  // beyond linear takes seconds.
-  constexpr std::int32_t kPatients = 1 << 20;
+  // Up to 2^16 patients in a large design: inside the limits, yet large enough that
+  // work beyond linear takes seconds.
+  constexpr std::int32_t kPatients = 1 << 16;
   StudyDesign design;
   design.study_name = data.ConsumeRandomLengthString(40);
-  const std::int32_t arms = data.ConsumeIntegralInRange(1, data.ConsumeBool() ? 8 : 300);
+  const std::int32_t arms = data.ConsumeIntegralInRange(1, data.ConsumeIntegralInRange(0, 7) ? 8 : 300);
   design.arm_count = data.ConsumeIntegralInRange(0, 31) == 0 ? Number(data, -2, 400)
                                                               : std::to_string(arms);
   design.arms.SetRowCount(arms + 1);
@@ -71,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     design.arms.SetCell(kArmDescriptionColumn, r, data.ConsumeRandomLengthString(16));
     design.arms.SetCell(kArmRatioColumn, r, Number(data, 0, 6));
   }
-  design.sample_size = Number(data, 0, data.ConsumeBool() ? 200 : kPatients);
+  // Mostly small lists, so that many designs are tried; now and then a large one.
+  const bool large = data.ConsumeIntegralInRange(0, 63) == 0;
+  design.sample_size = Number(data, 0, large ? kPatients : 200);
   design.per_centre_lists = data.ConsumeBool();
   if (design.per_centre_lists) {
     const std::int32_t centres = data.ConsumeIntegralInRange(0, 40);
@@ -81,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (std::int32_t r = 1; r <= centres; ++r) {
       design.centres.SetCell(kCentreNumberColumn, r, data.ConsumeRandomLengthString(6));
       design.centres.SetCell(kCentreDescriptionColumn, r, data.ConsumeRandomLengthString(12));
-      design.centres.SetCell(kCentreSampleSizeColumn, r, Number(data, 0, kPatients / 40));
+      design.centres.SetCell(kCentreSampleSizeColumn, r, Number(data, 0, large ? kPatients / 40 : 50));
     }
   }
   design.block_mode = data.ConsumeBool() ? BlockSizeMode::Fixed : BlockSizeMode::Variable;
