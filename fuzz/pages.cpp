@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -63,11 +64,11 @@ class MemoryDesignFiles : public DesignFiles {
   std::map<std::string, std::string> files_;
 };
 
-// What a user types: mostly small numbers (a few digits keep every run short), sometimes
+// What a user types: mostly small numbers (at most four digits keep every run short), sometimes
 // any short text.
 std::string Typed(FuzzedDataProvider& data) {
   if (data.ConsumeIntegralInRange(0, 3) == 0) {
-    return data.ConsumeRandomLengthString(5);
+    return data.ConsumeRandomLengthString(4);
   }
   return std::to_string(data.ConsumeIntegralInRange(-2, 60));
 }
@@ -133,8 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     bool cells_may_change = false;
     const int action = data.ConsumeIntegralInRange(0, 15);
     if (trace) {
-      std::fprintf(stderr, "step %d: page %s, action %d\n", step,
-                   std::string(PageName(page)).c_str(), action);
+      std::fprintf(stderr, "%ld: step %d: page %s, action %d, arm rows %d, centre rows %d\n",
+                   static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000)), step,
+                   std::string(PageName(page)).c_str(), action, pages.Design().arms.RowCount(),
+                   pages.Design().centres.RowCount());
     }
     switch (action) {
       case 0:  // a field of the page in front

@@ -214,6 +214,24 @@ TEST_F(PrintRunTest, AnEmptyListFieldPrintsOneBarePage) {
   EXPECT_TRUE(form_.Memo1().empty());
 }
 
+TEST_F(PrintRunTest, OneHugeLinePrintsAsItStands) {
+  // A list field that holds one line of many megabytes, as a paste may leave it: the
+  // line is the title (and the footer's left text); after it, a row of one such field.
+  const std::string huge(4u << 20, 'x');
+  job_.list_text = huge;
+  form_.Print(surface_, job_);
+  EXPECT_EQ(FindTexts(surface_, 1, huge).size(), 2U);  // title and footer
+  EXPECT_EQ(surface_.PageCount(), 1);
+
+  RecordingSurface second(4800, 6800, 600);
+  job_.list_text = "Titel\n" + huge;
+  form_.Print(second, job_);
+  const auto row = FindTexts(second, 1, " " + huge + " ");  // a cell: a blank either side
+  ASSERT_EQ(row.size(), 1U);
+  EXPECT_LT(row.at(0).x, 0);  // right-aligned at the margin, far out of the page
+  EXPECT_EQ(second.PageCount(), 1);
+}
+
 TEST_F(PrintRunTest, TheMarginIsTheTruncatedEighthOfThePage) {
   RecordingSurface narrow(4760, 6800, 600);
   job_.list_text = "Titel\n";
