@@ -64,11 +64,11 @@ class MemoryDesignFiles : public DesignFiles {
   std::map<std::string, std::string> files_;
 };
 
-// What a user types: mostly small numbers (at most four digits keep every run short), sometimes
+// What a user types: mostly small numbers (at most three digits keep every run short), sometimes
 // any short text.
 std::string Typed(FuzzedDataProvider& data) {
   if (data.ConsumeIntegralInRange(0, 3) == 0) {
-    return data.ConsumeRandomLengthString(4);
+    return data.ConsumeRandomLengthString(3);
   }
   return std::to_string(data.ConsumeIntegralInRange(-2, 60));
 }
@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   static const bool trace = std::getenv("ZUFORA_FUZZ_TRACE") != nullptr;
   Cells cells;
   bool sum_typed = false;
-  for (int step = 0; step < 64 && data.remaining_bytes() > 0; ++step) {
+  for (int step = 0; step < 32 && data.remaining_bytes() > 0; ++step) {
     const Page page = pages.State().active_page;
     bool cells_may_change = false;
     const int action = data.ConsumeIntegralInRange(0, 15);
