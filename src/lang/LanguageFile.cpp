@@ -30,7 +30,10 @@ LanguageFile LanguageFile::Parse(std::string bytes) {
       continue;
     }
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      section = &file.sections_[FoldCase(StripBlanks(line.substr(1, line.size() - 2)))];
+      section = &file.sections_
+                     .try_emplace(FoldCase(StripBlanks(line.substr(1, line.size() - 2))),
+                                  NameLess{file.work_.get()})
+                     .first->second;
       continue;
     }
     if (section == nullptr) {

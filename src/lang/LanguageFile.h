@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace zufora {
 
@@ -22,8 +24,9 @@ namespace zufora {
 // - section names and keys compare without regard to letter case (cp1252 letters);
 // - a key is present whatever its value, the empty value included.
 // A section that appears twice continues the first one; of two entries with the same
-// key the first wins. Any bytes are accepted; parsing and indexing take time linear in
-// the file, every lookup time linear in the names looked up.
+// key the first wins. Any bytes are accepted. Names are kept in ordered trees, never in
+// hash tables whose buckets a crafted file could aim at: parsing takes O(n log n) in
+// the file's size, a lookup logarithmic time, whatever the names.
 class LanguageFile {
  public:
   LanguageFile() = default;  // a file without sections
@@ -39,16 +42,30 @@ class LanguageFile {
   std::size_t SectionCount() const { return sections_.size(); }
   std::size_t EntryCount() const;
 
+  // The bytes of names compared so far while indexing and finding: the work of the
+  // index, for tests of its worst case.
+  std::uint64_t IndexWork() const { return work_ ? *work_ : 0; }
+
  private:
   struct Span {
     std::size_t offset = 0;
     std::size_t length = 0;
   };
-  using Section = std::unordered_map<std::string, Span>;  // by folded key
+  // Orders folded names and counts the bytes it compares.
+  struct NameLess {
+    using is_transparent = void;
+    std::uint64_t* work;
+    bool operator()(std::string_view a, std::string_view b) const {
+      *work += 1 + (a.size() < b.size() ? a.size() : b.size());
+      return a < b;
+    }
+  };
+  using Section = std::map<std::string, Span, NameLess>;  // by folded key
 
+  std::shared_ptr<std::uint64_t> work_ = std::make_shared<std::uint64_t>(0);
   // Offsets, not views: a moved std::string may move its characters.
   std::string bytes_;
-  std::unordered_map<std::string, Section> sections_;  // by folded section name
+  std::map<std::string, Section, NameLess> sections_{NameLess{work_.get()}};  // folded names
 };
 
 }  // namespace zufora

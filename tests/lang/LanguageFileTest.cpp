@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace zufora {
 namespace {
@@ -14,6 +18,68 @@ std::optional<std::string> Value(const LanguageFile& file, std::string_view sect
                                  std::string_view key) {
   const auto value = file.Find(section, key);
   return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
+// Keys that the standard library's string hash maps to one and the same value: for
+// 16-byte keys the hash is a chain of two invertible block steps, so any first block
+// can be given a second block that ends at a chosen state. A hash table would put all
+// of them into one bucket. Only bytes that a key keeps as they are (no '=', no line
+// end, nothing that case folding changes) are used.
+std::vector<std::string> KeysOfOneHash(int count) {
+  constexpr std::uint64_t kMul = 0xc6a4a7935bd1e995ULL;
+  std::uint64_t inverse = kMul;
+  for (int i = 0; i < 6; ++i) {
+    inverse *= 2 - kMul * inverse;
+  }
+  const auto mix = [](std::uint64_t v) { return v ^ (v >> 47); };
+  const auto block = [&](std::uint64_t k) { return mix(k * kMul) * kMul; };
+  const auto unblock = [&](std::uint64_t y) { return mix(y * inverse) * inverse; };
+  const std::uint64_t start = 0xc70f6907ULL ^ (16 * kMul);
+  const auto kept = [](unsigned char c) {
+    return (c > 0x20 && c < 0x7F && c != '=' && !(c >= 'A' && c <= 'Z')) ||
+           (c >= 0x80 && c != 0x8A && c != 0x8C && c != 0x8E && c != 0x9F &&
+            !(c >= 0xC0 && c <= 0xDE && c != 0xD7));
+  };
+  const std::uint64_t target = ((start ^ block(0x3030303030303030ULL)) * kMul) ^ block(0x3030303030303030ULL);
+  std::vector<std::string> keys;
+  for (std::uint64_t n = 0; static_cast<int>(keys.size()) < count; ++n) {
+    char first[8];
+    for (int i = 0; i < 8; ++i) {
+      first[i] = static_cast<char>('a' + (n >> (3 * i)) % 8);
+    }
+    std::uint64_t k1 = 0;
+    std::memcpy(&k1, first, 8);
+    const std::uint64_t k2 = unblock(target ^ ((start ^ block(k1)) * kMul));
+    char second[8];
+    std::memcpy(second, &k2, 8);
+    if (std::all_of(second, second + 8, [&](char c) { return kept(static_cast<unsigned char>(c)); })) {
+      keys.push_back(std::string(first, 8) + std::string(second, 8));
+    }
+  }
+  return keys;
+}
+
+TEST(LanguageFileIndex, KeysCraftedAgainstAHashCannotMakeItQuadratic) {
+  if (sizeof(std::size_t) != 8) {
+    GTEST_SKIP() << "the keys are crafted for a 64-bit string hash";
+  }
+  const auto work_per_key = [](int count) {
+    const std::vector<std::string> keys = KeysOfOneHash(count);
+    EXPECT_EQ(std::hash<std::string>{}(keys.front()), std::hash<std::string>{}(keys.back()));
+    std::string text = "[FormLang]\n";
+    for (const std::string& key : keys) {
+      text += key + "=v\n";
+    }
+    const LanguageFile file = LanguageFile::Parse(text);
+    for (const std::string& key : keys) {
+      EXPECT_TRUE(file.HasKey("FormLang", key));
+    }
+    return static_cast<double>(file.IndexWork()) / count;
+  };
+  const double small = work_per_key(2000);
+  const double large = work_per_key(16000);
+  // Per key the work may grow with log n (three steps from 2000 to 16000 keys).
+  EXPECT_LT(large, small * 1.5);
 }
 
 TEST(LanguageFileLines, SplitAtCarriageReturnLineFeedOrBoth) {
