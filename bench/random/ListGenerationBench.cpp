@@ -1,4 +1,4 @@
-// Generation plus rendering of whole lists: time and memory per patient.
+// Generation plus rendering of lists, streamed and whole: time and memory per patient.
 #include <benchmark/benchmark.h>
 
 #include "support/AllocationCounter.h"
@@ -6,6 +6,7 @@
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
+#include "random/ListTextWriter.h"
 
 namespace zufora {
 namespace {
@@ -100,6 +101,76 @@ void GenerateAndRender(benchmark::State& state, StudyDesign (*make)(std::int32_t
   state.counters["other_bytes_per_patient"] =
       static_cast<double>(peak_beyond_text) / static_cast<double>(patients);
 }
+
+// Takes the parts of a streamed text and lets them go, as a pipe would.
+class CountingSink : public ListTextSink {
+ public:
+  void Write(std::string_view whole_lines) override {
+    bytes += whole_lines.size();
+    benchmark::DoNotOptimize(whole_lines.data());
+  }
+  std::size_t bytes = 0;
+};
+
+// The command line's way: each list's text written while it is drawn.
+void GenerateAndStream(benchmark::State& state, StudyDesign (*make)(std::int32_t)) {
+  const auto patients = static_cast<std::int32_t>(state.range(0));
+  const StudyDesign prototype = make(patients);
+  const MessageCatalogue catalogue;
+  ParkMillerShuffleGenerator generator;
+  SilentSink sink;
+  std::size_t text_bytes = 0;
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    StudyDesign design = prototype;
+    const std::size_t before = bench::CurrentAllocatedBytes();
+    bench::ResetPeakAllocatedBytes();
+    CountingSink text;
+    ListTextWriter writer(design, ListTextOptions{}, text);
+    const ListGenerator::Outcome outcome =
+        ListGenerator(design, catalogue, sink, generator).Generate(writer);
+    writer.Finish();
+    text_bytes = text.bytes;
+    peak = bench::PeakAllocatedBytes() - before;
+    if (!outcome.complete || sink.messages != 0) {
+      state.SkipWithError("the benchmark design did not generate cleanly");
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * patients);
+  state.counters["ns_per_patient"] = benchmark::Counter(
+      static_cast<double>(patients) * 1e-9,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["text_bytes_per_patient"] =
+      static_cast<double>(text_bytes) / static_cast<double>(patients);
+  state.counters["peak_heap_MB"] = static_cast<double>(peak) / 1e6;
+}
+
+void BM_TwoArmsVariableBlocksStreamed(benchmark::State& state) {
+  GenerateAndStream(state, TwoArmsVariable);
+}
+void BM_FourArmsFixedBlocksStreamed(benchmark::State& state) {
+  GenerateAndStream(state, FourArmsFixed);
+}
+void BM_ThousandPatientCentresStreamed(benchmark::State& state) {
+  GenerateAndStream(state, Centres);
+}
+
+BENCHMARK(BM_TwoArmsVariableBlocksStreamed)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourArmsFixedBlocksStreamed)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThousandPatientCentresStreamed)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TwoArmsVariableBlocks(benchmark::State& state) {
   GenerateAndRender(state, TwoArmsVariable);

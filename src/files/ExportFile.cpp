@@ -11,9 +11,13 @@ void WriteExportFile(const std::filesystem::path& file, std::string_view bytes) 
   try {
     ReplaceFileContents(file, bytes);
   } catch (const FileWriteError& error) {
-    const std::string reason = error.Reason().empty() ? "unknown error" : error.Reason();
-    throw ExportFileError("Unable to write to " + file.string() + ": " + reason);
+    throw ExportFailure(file, error);
   }
+}
+
+ExportFileError ExportFailure(const std::filesystem::path& file, const FileWriteError& error) {
+  const std::string reason = error.Reason().empty() ? "unknown error" : error.Reason();
+  return ExportFileError("Unable to write to " + file.string() + ": " + reason);
 }
 
 }  // namespace zufora

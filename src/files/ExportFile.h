@@ -18,4 +18,9 @@ class ExportFileError : public std::runtime_error {
 // file then stays as it was.
 void WriteExportFile(const std::filesystem::path& file, std::string_view bytes);
 
+class FileWriteError;
+// The ExportFileError for a failure of writing an export to `file` in parts
+// (FileReplacement).
+ExportFileError ExportFailure(const std::filesystem::path& file, const FileWriteError& error);
+
 }  // namespace zufora

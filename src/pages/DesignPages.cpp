@@ -385,10 +385,7 @@ bool DesignPages::BitBtnStartClick() {
     SwitchPage(page);
   }
   if (!result.leaves_list_empty) {
-    const ListTextOptions options{.mark_blocks = state_.check_box_blocks,
-                                  .show_seed = state_.check_box_seed,
-                                  .block_separator = BlockSeparator(),
-                                  .center_caption = CenterCaption()};
+    const ListTextOptions options = ListOptions();
     // Every line counts against the limit, separators and centre headings included,
     // whose words a language file may have made long.
     if (ListTextSize(result, design_, options) > static_cast<std::uint64_t>(kMaxListTextBytes)) {
@@ -401,6 +398,25 @@ bool DesignPages::BitBtnStartClick() {
   }
   state_.generation_completed = result.complete;
   return state_.generation_completed;
+}
+
+bool DesignPages::GenerateInto(ListConsumer& consumer) {
+  list_text_.clear();
+  ListGenerator generator(design_, texts_.catalogue, sink_, generator_);
+  const ListGenerator::Outcome outcome = generator.Generate(consumer);
+  design_.checked = outcome.checked;
+  for (const Page page : outcome.page_switches) {
+    SwitchPage(page);
+  }
+  state_.generation_completed = outcome.complete;
+  return state_.generation_completed;
+}
+
+ListTextOptions DesignPages::ListOptions() const {
+  return ListTextOptions{.mark_blocks = state_.check_box_blocks,
+                         .show_seed = state_.check_box_seed,
+                         .block_separator = BlockSeparator(),
+                         .center_caption = CenterCaption()};
 }
 
 DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::string>& file_name) {

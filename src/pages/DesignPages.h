@@ -12,6 +12,8 @@
 #include "lang/ProgramTexts.h"
 #include "pages/Control.h"
 #include "pages/PagesState.h"
+#include "random/ListConsumer.h"
+#include "random/ListText.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
 
@@ -150,6 +152,12 @@ class DesignPages {
   // the pages its checks bring to the front are made active. Returns
   // State().generation_completed.
   bool BitBtnStartClick();
+  // The same generation, but each list goes to `consumer` while it is drawn instead of
+  // into the list field, which stays empty: for a caller that writes the text out as it
+  // comes (ListTextWriter with ListOptions()). Returns the same as BitBtnStartClick.
+  bool GenerateInto(ListConsumer& consumer);
+  // What shapes the list text now: the two check boxes, BlockSeparator, CenterCaption.
+  ListTextOptions ListOptions() const;
 
   // The window reports the focus going to a pressed button (FocusControl with
   // Control::BitBtnLoad, BitBtnSave, ...) before it runs the button's operation, so the

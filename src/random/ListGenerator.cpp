@@ -1,7 +1,9 @@
 #include "random/ListGenerator.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <span>
 
 #include "design/Limits.h"
 #include "lang/FixedMessages.h"
@@ -12,6 +14,37 @@ namespace {
 
 // Consecutive rejected block size draws after which a design counts as undrawable.
 constexpr int kMaxRejectedDraws = 1000;
+
+// Blocks go to the consumer in parts of about this many patients.
+constexpr std::size_t kPartPatients = 4096;
+
+// Block sizes below this keep their quotas in a slot of their own.
+constexpr std::int32_t kQuotaSlots = 256;
+
+// Keeps every list of a generation whole, allocations included.
+class ResultCollector : public ListConsumer {
+ public:
+  explicit ResultCollector(GenerationResult& result) : result_(result) {}
+
+  void Title(const std::string&) override {}
+  void BeginList(const RandomizationList& list) override { result_.lists.push_back(list); }
+  void Blocks(std::int32_t first_patient, std::span<const std::int32_t> arms,
+              std::span<const std::int32_t> block_sizes) override {
+    std::vector<Allocation>& allocations = result_.lists.back().allocations;
+    const std::size_t start = allocations.size();
+    allocations.resize(start + arms.size());
+    std::size_t i = 0;
+    for (const std::int32_t block : block_sizes) {
+      for (std::int32_t k = 0; k < block; ++k, ++i) {
+        allocations[start + i] =
+            Allocation{first_patient + static_cast<std::int32_t>(i), arms[i], k == block - 1};
+      }
+    }
+  }
+
+ private:
+  GenerationResult& result_;
+};
 
 }  // namespace
 
@@ -24,68 +57,85 @@ ListGenerator::ListGenerator(const StudyDesign& design, const MessageCatalogue& 
       checked_(design.checked) {}
 
 GenerationResult ListGenerator::Generate() {
-  GenerationResult result = Draw();
+  GenerationResult result;
+  ResultCollector collector(result);
+  const Outcome outcome = Generate(collector);
+  result.study_name = design_.study_name;
+  result.complete = outcome.complete;
+  result.leaves_list_empty = outcome.leaves_list_empty;
   result.checked = checked_;
   result.page_switches = page_switches_;
   return result;
 }
 
-GenerationResult ListGenerator::Draw() {
-  GenerationResult result;
-  result.study_name = design_.study_name;
+ListGenerator::Outcome ListGenerator::Generate(ListConsumer& consumer) {
+  Outcome outcome = Draw(consumer);
+  outcome.checked = checked_;
+  outcome.page_switches = page_switches_;
+  return outcome;
+}
+
+ListGenerator::Outcome ListGenerator::Draw(ListConsumer& consumer) {
+  Outcome outcome;
   if (!ReadAndCheckDesign()) {
-    return result;
+    consumer.Title(design_.study_name);
+    return outcome;
   }
-  bool complete = true;
   if (!design_.per_centre_lists) {
-    RandomizationList& list = result.lists.emplace_back();
+    consumer.Title(design_.study_name);
+    RandomizationList list;
     list.seed = shown_seed_;
     list.planned_patients = checked_.sample_size;
-    DrawList(list, complete);
-    result.complete = complete;
-    return result;
+    outcome.complete = DrawList(list, consumer);
+    return outcome;
   }
 
   if (centre_count_ == 0) {
     sink_.ShowPlain(FixedMessages::InternalError61());
-    result.leaves_list_empty = true;
-    return result;
+    outcome.leaves_list_empty = true;
+    return outcome;
   }
   // All centre seeds come first, drawn from the study seed in centre order.
   std::vector<std::int32_t> centre_seeds(static_cast<std::size_t>(centre_count_));
   for (std::int32_t& centre_seed : centre_seeds) {
     centre_seed = static_cast<std::int32_t>(-ScaleToSeedRange(generator_.Next(working_seed_)));
   }
-  result.lists.reserve(centre_seeds.size());
+  // The sizes were read by the checks already; a size that could not be read now would
+  // leave the list field empty, so none of the text may have gone out before.
+  std::vector<std::int32_t> centre_sizes;
+  centre_sizes.reserve(centre_seeds.size());
   for (std::int32_t c = 1; c <= centre_count_; ++c) {
     const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
     if (!n) {
       sink_.ShowPlain(messages_.Text(Message::MessageCenterPatientCount));
-      result.lists.clear();
-      result.leaves_list_empty = true;
-      return result;
+      outcome.leaves_list_empty = true;
+      return outcome;
     }
-    RandomizationList& list = result.lists.emplace_back();
+    centre_sizes.push_back(*n);
+  }
+  consumer.Title(design_.study_name);
+  bool complete = true;
+  for (std::int32_t c = 1; c <= centre_count_; ++c) {
+    RandomizationList list;
     list.centre = c;
     working_seed_ = centre_seeds[static_cast<std::size_t>(c - 1)];
     list.seed = -working_seed_;
-    list.planned_patients = *n;
-    DrawList(list, complete);
+    list.planned_patients = centre_sizes[static_cast<std::size_t>(c - 1)];
+    complete = DrawList(list, consumer) && complete;
   }
-  result.complete = complete;
-  return result;
+  outcome.complete = complete;
+  return outcome;
 }
 
-void ListGenerator::DrawList(RandomizationList& list, bool& complete) {
+bool ListGenerator::DrawList(RandomizationList& list, ListConsumer& consumer) {
   auto block_sizes = DrawBlockSizes(list.planned_patients);
   if (!block_sizes) {
-    complete = false;
-    return;
+    consumer.BeginList(list);
+    return false;
   }
   list.block_sizes = *std::move(block_sizes);
-  if (!FillBlocks(list.block_sizes, list.planned_patients, list.allocations)) {
-    complete = false;
-  }
+  consumer.BeginList(list);
+  return FillBlocks(list.block_sizes, list.planned_patients, consumer);
 }
 
 std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
@@ -95,7 +145,7 @@ std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
     return ratio_sum_;
   }
   ratios_arm_count_ = -1;
-  quota_block_size_ = -1;
+  quotas_.clear();
   ratios_.clear();
   std::int64_t sum = 0;
   for (std::int32_t row = 1; row <= arm_count; ++row) {
@@ -335,9 +385,21 @@ std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int3
   const std::int64_t base = v_min / r;
   std::int64_t total = 0;
   int rejected = 0;
+  // Drawn from locals, written back on every way out (see FillBlocks).
+  ParkMillerShuffleGenerator generator = generator_;
+  std::int32_t seed = working_seed_;
+  struct WriteBack {
+    ListGenerator& owner;
+    ParkMillerShuffleGenerator& generator;
+    std::int32_t& seed;
+    ~WriteBack() {
+      owner.generator_ = generator;
+      owner.working_seed_ = seed;
+    }
+  } write_back{*this, generator, seed};
   while (total < n) {
     ++rejected;
-    const std::int64_t d = IndexBelow(generator_.Next(working_seed_), drawable);
+    const std::int64_t d = IndexBelow(generator.Next(seed), drawable);
     std::int64_t size = r * (base + d);
     if (total + size > n) {
       size = n - total;
@@ -357,74 +419,123 @@ std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int3
   return sizes;
 }
 
-const std::vector<ListGenerator::ArmQuota>& ListGenerator::QuotasFor(std::int32_t block_size) {
-  if (block_size != quota_block_size_) {
-    quota_block_size_ = block_size;
-    quotas_.clear();
+const ListGenerator::BlockQuotas& ListGenerator::QuotasFor(std::int32_t block_size) {
+  if (quotas_.empty()) {
+    quotas_.resize(kQuotaSlots + 1);
+  }
+  BlockQuotas& slot = quotas_[static_cast<std::size_t>(
+      block_size < kQuotaSlots ? block_size : kQuotaSlots)];
+  if (slot.block_size != block_size) {
+    slot.block_size = block_size;
+    slot.quotas.clear();
     const std::int64_t size = block_size;
     const auto with_quota =
         std::partition_point(arms_by_ratio_.begin(), arms_by_ratio_.end(),
                              [&](std::int32_t arm) { return size * Ratio(arm) >= ratio_sum_; });
     for (auto arm = arms_by_ratio_.begin(); arm != with_quota; ++arm) {
-      quotas_.push_back({*arm, size * Ratio(*arm) / ratio_sum_});
+      slot.quotas.push_back({*arm, size * Ratio(*arm) / ratio_sum_});
     }
     // Each of these arms has a quota of at least 1 within the block, so there are at most
     // block_size of them; they are drawn in arm order.
-    std::sort(quotas_.begin(), quotas_.end(),
+    std::sort(slot.quotas.begin(), slot.quotas.end(),
               [](const ArmQuota& a, const ArmQuota& b) { return a.arm < b.arm; });
-    quota_total_ = 0;
-    for (const ArmQuota& arm_quota : quotas_) {
-      quota_total_ += arm_quota.quota;
+    std::int64_t total = 0;
+    for (const ArmQuota& arm_quota : slot.quotas) {
+      total += arm_quota.quota;
     }
+    // floor(u * B) never reaches the positions beyond floor(kLargestOutput * B): in a
+    // block of more than 2^23 patients the drawn arms could then never be placed.
+    slot.fillable = total <= IndexBelow(kLargestOutput, block_size) + 1;
   }
-  return quotas_;
+  return slot;
 }
 
 bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std::int32_t n,
-                               std::vector<Allocation>& allocations) {
+                               ListConsumer& consumer) {
+  // The generator's table and the working seed live in locals while the blocks are
+  // filled: stores of arms could otherwise alias them, costing a reload every draw.
+  ParkMillerShuffleGenerator generator = generator_;
+  std::int32_t seed = working_seed_;
   const auto last_arm = static_cast<std::int32_t>(ratios_.size());
-  allocations.assign(static_cast<std::size_t>(n > 0 ? n : 0), Allocation{0, 0, false});
+  const std::span<const std::int32_t> sizes(block_sizes);
+  std::size_t part_first_block = 0;
+  std::int64_t part_first_position = 0;
+  std::size_t part_size = 0;  // arms in part_arms_ that belong to the part
   std::int64_t pos = 0;
-  for (const std::int32_t block : block_sizes) {
+  auto hand_on = [&](std::size_t end_block) {
+    if (part_size > 0) {
+      consumer.Blocks(static_cast<std::int32_t>(part_first_position + 1),
+                      std::span<const std::int32_t>(part_arms_.data(), part_size),
+                      sizes.subspan(part_first_block, end_block - part_first_block));
+    }
+    part_size = 0;
+    part_first_block = end_block;
+    part_first_position = pos;
+  };
+
+  // One block: rejection sampling, one draw per attempt, arm by arm; the positions left
+  // over get the last arm. A draw that hits a taken position only costs a draw, without
+  // a branch that would be mispredicted half the time.
+  auto fill_block = [&](std::int32_t* first, std::int32_t block, const BlockQuotas& quotas) {
+    const double size = block;
+    const bool exact_in_double = block < (1 << 29);
+    for (const ArmQuota& arm_quota : quotas.quotas) {
+      const std::int32_t arm = arm_quota.arm;
+      for (std::int64_t left = arm_quota.quota; left > 0;) {
+        // floor(u * B): the double product is exact below 2^29.
+        const float u = generator.Next(seed);
+        const std::int64_t k =
+            exact_in_double ? static_cast<std::int64_t>(u * size) : IndexBelow(u, block);
+        const std::int32_t taken = first[k];
+        const std::int32_t free = taken == 0 ? 1 : 0;
+        first[k] = taken | (arm & -free);
+        left -= free;
+      }
+    }
+    for (std::int32_t k = 0; k < block; ++k) {
+      first[k] = first[k] == 0 ? last_arm : first[k];
+    }
+  };
+
+  bool filled = true;
+  std::size_t b = 0;
+  for (; b < sizes.size(); ++b) {
+    const std::int32_t block = sizes[b];
     if (block <= 0) {
       break;
     }
     if (pos + block > n) {
-      sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
-      allocations.resize(static_cast<std::size_t>(pos));
-      return false;
+      filled = false;
+      break;
     }
-    const std::vector<ArmQuota>& quotas = QuotasFor(block);
-    // floor(u * B) never reaches the positions beyond floor(kLargestOutput * B): in a
-    // block of more than 2^23 patients the drawn arms could then never be placed.
-    if (quota_total_ > IndexBelow(kLargestOutput, block) + 1) {
-      sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
-      allocations.resize(static_cast<std::size_t>(pos));
-      return false;
+    const BlockQuotas& quotas =
+        block < kQuotaSlots && static_cast<std::size_t>(block) < quotas_.size() &&
+                quotas_[static_cast<std::size_t>(block)].block_size == block
+            ? quotas_[static_cast<std::size_t>(block)]
+            : QuotasFor(block);
+    if (!quotas.fillable) {
+      filled = false;
+      break;
     }
-    Allocation* const first = allocations.data() + pos;
-    for (const ArmQuota& arm_quota : quotas) {
-      for (std::int64_t left = arm_quota.quota; left > 0;) {
-        const std::int64_t k = IndexBelow(generator_.Next(working_seed_), block);
-        if (first[k].arm == 0) {
-          first[k].arm = arm_quota.arm;
-          --left;
-        }
-      }
+    if (part_size + static_cast<std::size_t>(block) > part_arms_.size()) {
+      part_arms_.resize(std::max(part_size + static_cast<std::size_t>(block), kPartPatients * 2));
     }
-    for (std::int32_t k = 0; k < block; ++k) {
-      if (first[k].arm == 0) {
-        first[k].arm = last_arm;
-      }
-    }
-    first[block - 1].ends_block = true;
+    std::int32_t* const first = part_arms_.data() + part_size;
+    std::fill_n(first, block, 0);
+    fill_block(first, block, quotas);
+    part_size += static_cast<std::size_t>(block);
     pos += block;
+    if (part_size >= kPartPatients) {
+      hand_on(b + 1);
+    }
   }
-  allocations.resize(static_cast<std::size_t>(pos));
-  for (std::size_t i = 0; i < allocations.size(); ++i) {
-    allocations[i].patient_number = static_cast<std::int32_t>(i + 1);
+  hand_on(b);
+  generator_ = generator;
+  working_seed_ = seed;
+  if (!filled) {
+    sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
   }
-  return true;
+  return filled;
 }
 
 GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,

@@ -7,6 +7,7 @@
 #include "design/MessageSink.h"
 #include "design/StudyDesign.h"
 #include "lang/MessageCatalogue.h"
+#include "random/ListConsumer.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/RandomizationList.h"
 
@@ -29,34 +30,53 @@ namespace zufora {
 // MessageInvalidParameter instead of drawing forever.
 class ListGenerator {
  public:
+  // How a generation ended; the lists themselves went to the consumer.
+  struct Outcome {
+    bool complete = false;           // as GenerationResult::complete
+    bool leaves_list_empty = false;  // as GenerationResult::leaves_list_empty
+    CheckedNumbers checked;          // as GenerationResult::checked
+    std::vector<Page> page_switches;  // as GenerationResult::page_switches
+  };
+
   ListGenerator(const StudyDesign& design, const MessageCatalogue& messages, MessageSink& sink,
                 ParkMillerShuffleGenerator& generator);
 
   GenerationResult Generate();
+  // The same generation, handing each list to `consumer` while it is drawn, in parts of
+  // whole blocks: nothing of a list is kept beyond its block sizes and the blocks of one
+  // part, so that memory does not grow with the patients.
+  Outcome Generate(ListConsumer& consumer);
 
  private:
+  Outcome Draw(ListConsumer& consumer);
   // The steps of a generation; each reports its own failure.
   bool ReadAndCheckDesign();
   bool CheckListDesign(std::int32_t n);
   std::optional<std::vector<std::int32_t>> DrawBlockSizes(std::int32_t n);
-  // The arm of each of the n positions, block by block; false after
-  // MessageInvalidParameter when a block would reach beyond the list.
+  // The arm of each of the n positions, block by block, handed to `consumer` in parts of
+  // whole blocks; false after MessageInvalidParameter when a block would reach beyond
+  // the list or could not be filled.
   bool FillBlocks(const std::vector<std::int32_t>& block_sizes, std::int32_t n,
-                  std::vector<Allocation>& allocations);
+                  ListConsumer& consumer);
   struct ArmQuota {
     std::int32_t arm;
     std::int64_t quota;
   };
+  // The arms that get a place in a block of one size, in arm order.
+  struct BlockQuotas {
+    std::int32_t block_size = -1;  // -1: not computed yet
+    std::vector<ArmQuota> quotas;
+    bool fillable = true;  // false when some draw would have to reach beyond 2^23 places
+  };
 
-  GenerationResult Draw();
   std::optional<std::int64_t> ReadRatios(std::int32_t arm_count);
   bool AskAbandon(const std::string& text, Page page);
   void Notice(const std::string& text, Page page);
-  void DrawList(RandomizationList& list, bool& complete);
+  bool DrawList(RandomizationList& list, ListConsumer& consumer);
   // Whether the allocation lines of that many patients stay within kMaxListTextBytes
   // with the longest arm description; MessagePatientCount otherwise.
   bool TextFitsTheLimit(std::int64_t patients);
-  const std::vector<ArmQuota>& QuotasFor(std::int32_t block_size);
+  const BlockQuotas& QuotasFor(std::int32_t block_size);
   std::int64_t Ratio(std::int32_t arm) const { return ratios_[static_cast<std::size_t>(arm - 1)]; }
 
   void SwitchPage(Page page) { page_switches_.push_back(page); }
@@ -80,10 +100,12 @@ class ListGenerator {
   std::int32_t max_block_size_ = 0;
   std::int32_t centre_count_ = 0;
 
-  // Quotas of the last block size filled: equal blocks need them only once.
-  std::int32_t quota_block_size_ = -1;
-  std::vector<ArmQuota> quotas_;
-  std::int64_t quota_total_ = 0;
+  // Quotas by block size, computed once per size: small sizes each in their own slot
+  // (variable blocks alternate between a few), larger ones in the last slot.
+  std::vector<BlockQuotas> quotas_;
+
+  // The arms of the blocks not yet handed to the consumer.
+  std::vector<std::int32_t> part_arms_;
 };
 
 // Convenience for callers that need only the result.

@@ -1,0 +1,65 @@
+#include "OpenedDesign.h"
+
+#include "ZuforaCli.h"
+#include "files/FirstShow.h"
+#include "text/Cp1252.h"
+
+namespace zufora::cli {
+
+OpenedDesign::OpenedDesign(const DesignOptions& options, std::ostream& err,
+                           const CalendarClock& clock)
+    : options_(options), err_(err), clock_(clock), sink_(err, !options.accept_misfits) {}
+
+int OpenedDesign::Open() {
+  if (options_.language_file) {
+    const FirstShowResult first_show = RunFirstShow(texts_, *options_.language_file);
+    if (first_show.language_file != FileReadStatus::Read) {
+      if (first_show.error) {
+        err_ << "zufora-cli: " << *first_show.error << '\n';
+      } else {
+        err_ << "zufora-cli: cannot read the language file " << *options_.language_file << '\n';
+      }
+      return kExitFailure;
+    }
+  } else {
+    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+  }
+  std::optional<std::string> seed;
+  if (options_.seed) {
+    seed = Utf8ToCp1252(*options_.seed);
+    if (!seed) {
+      err_ << "zufora-cli: the seed holds characters that a design cannot store\n";
+      return kExitFailure;
+    }
+  }
+
+  pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, files_);
+  switch (pages_->BitBtnLoadClick(options_.design_file)) {
+    case DesignPages::LoadOutcome::Loaded:
+      break;
+    case DesignPages::LoadOutcome::MissingFile:
+      err_ << "zufora-cli: the design file " << options_.design_file << " does not exist\n";
+      return kExitFailure;
+    case DesignPages::LoadOutcome::Refused:
+    case DesignPages::LoadOutcome::Unreadable:
+    case DesignPages::LoadOutcome::Cancelled:
+      return kExitFailure;  // the message has been shown
+  }
+  if (seed) {
+    pages_->SetEditZZ(*seed);
+  }
+  if (!pages_->MovePage(Page::TabSheetListe)) {
+    // A check of the design page kept it in front. Only the warning that there are more
+    // arms than patients lets the user go on: the focus is on the tabs now, so the next
+    // move runs no check.
+    if (pages_->State().last_design_check != DesignCheck::Warned ||
+        !pages_->MovePage(Page::TabSheetListe)) {
+      return kExitIncomplete;
+    }
+  }
+  pages_->SetCheckBoxBlocks(options_.mark_blocks);
+  pages_->SetCheckBoxSeed(options_.show_seed);
+  return kExitComplete;
+}
+
+}  // namespace zufora::cli

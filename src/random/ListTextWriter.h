@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design/StudyDesign.h"
+#include "random/ListConsumer.h"
+#include "random/ListText.h"
+#include "random/ListTextSink.h"
+
+namespace zufora {
+
+// Writes the list text of a generation while it is drawn, in parts of whole lines, so
+// that its memory does not grow with the patients: the same bytes as RenderListText
+// gives for the finished result. Arm descriptions and centre numbers and descriptions
+// are read from `design`, which must outlive the writer and not change while it writes.
+// Call Finish once the generation has ended.
+class ListTextWriter : public ListConsumer {
+ public:
+  ListTextWriter(const StudyDesign& design, const ListTextOptions& options, ListTextSink& sink);
+
+  void Title(const std::string& study_name) override;
+  void BeginList(const RandomizationList& list) override;
+  void Blocks(std::int32_t first_patient, std::span<const std::int32_t> arms,
+              std::span<const std::int32_t> block_sizes) override;
+
+  // Hands what is still buffered to the sink.
+  void Finish();
+
+ private:
+  // What follows the patient number on an allocation line of an arm: TAB, arm number,
+  // TAB, description, LF; kept with slack so that short ones copy in one fixed move.
+  struct Tail {
+    std::string bytes;
+    std::size_t length = 0;
+  };
+
+  const Tail& AddTails(std::int32_t arm);
+  void Append(std::string_view text);
+  void MakeRoom(std::size_t bytes);
+  void Flush();
+
+  const StudyDesign& design_;
+  ListTextOptions options_;
+  ListTextSink& sink_;
+
+  std::vector<Tail> tails_;
+  std::string buffer_;
+  std::size_t used_ = 0;
+
+  // Patient numbers are written right-aligned before this place of a digit buffer.
+  static constexpr std::size_t kNumberEnd = 16;
+};
+
+}  // namespace zufora
