@@ -266,7 +266,7 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
     return kExitFailure;
   }
   if (!arm_codes.empty()) {
-    if (const auto problem = CheckArmCodes(arm_codes, pages.Checked().arm_count)) {
+    if (const auto problem = CheckArmCodes(arm_codes, pages.Design().checked.arm_count)) {
       err << "zufora-cli: " << *problem << '\n';
       return kExitFailure;
     }
