@@ -10,6 +10,8 @@ constexpr char kGeneralUsage[] =
     "\n"
     "Commands:\n"
     "  generate DESIGN.zfd   draw the randomisation lists of a design file\n"
+    "  verify DESIGN.zfd LIST  check that LIST is the list the design gives\n"
+    "  report DESIGN.zfd     the balance of the design's lists, and of simulated ones\n"
     "  propose-seed          propose a seed from the clock\n"
     "  write-language-file FILE\n"
     "                        write the program's texts as a language file\n"
@@ -106,6 +108,12 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "generate") {
     return Widen(ParseGenerate(arguments));
+  }
+  if (command == "verify") {
+    return Widen(ParseVerify(arguments));
+  }
+  if (command == "report") {
+    return Widen(ParseReport(arguments));
   }
   if (command == "propose-seed") {
     return ParseProposeSeed(arguments);

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "GenerateCommand.h"
+#include "ReportCommand.h"
 #include "Usage.h"
+#include "VerifyCommand.h"
 
 namespace zufora::cli {
 
@@ -24,7 +26,8 @@ struct WriteLanguageFileOptions {
 
 struct VersionRequest {};
 
-using Command = std::variant<GenerateOptions, ProposeSeedOptions, WriteLanguageFileOptions,
+using Command = std::variant<GenerateOptions, VerifyOptions, ReportOptions, ProposeSeedOptions,
+                             WriteLanguageFileOptions,
                              HelpRequest, VersionRequest, UsageError>;
 
 // The command that the arguments (without the program name) ask for.

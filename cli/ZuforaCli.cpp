@@ -58,6 +58,10 @@ int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, s
           using Request = std::decay_t<decltype(request)>;
           if constexpr (std::is_same_v<Request, GenerateOptions>) {
             return RunGenerate(request, out, err, clock);
+          } else if constexpr (std::is_same_v<Request, VerifyOptions>) {
+            return RunVerify(request, out, err, clock);
+          } else if constexpr (std::is_same_v<Request, ReportOptions>) {
+            return RunReport(request, out, err, clock);
           } else if constexpr (std::is_same_v<Request, ProposeSeedOptions>) {
             return ProposeSeedCommand(request, out, clock);
           } else if constexpr (std::is_same_v<Request, WriteLanguageFileOptions>) {

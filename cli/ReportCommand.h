@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "DesignOptions.h"
+#include "Usage.h"
+#include "random/SeedProposal.h"
+
+namespace zufora::cli {
+
+// zufora-cli report DESIGN.zfd [--simulate K] [--format text|csv] [options]
+struct ReportOptions {
+  DesignOptions design;
+  std::int64_t simulate = 0;  // seeds 1..K
+  bool csv = false;
+};
+
+Parsed<ReportOptions> ParseReport(const std::vector<std::string>& arguments);
+
+// The balance report of the design's lists, and with --simulate of K seeds.
+int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err,
+              const CalendarClock& clock);
+
+}  // namespace zufora::cli
