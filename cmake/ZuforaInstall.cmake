@@ -69,13 +69,6 @@ function(zufora_install_window_and_package)
   if(TARGET zufora)
     install(TARGETS zufora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     zufora_man_page(zufora "randomisation lists for clinical trials in permuted blocks")
-    # The German language file beside the program in the build folder, where it looks
-    # first.
-    add_custom_target(zufora_language_file_beside_window ALL
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ZUFORA_LANGUAGE_FILE}
-              $<TARGET_FILE_DIR:zufora>/ZuforaLang.ini
-      DEPENDS zufora_language_file
-      VERBATIM)
     # The Qt libraries come from the programs' links (dpkg-shlibdeps); the SVG picture
     # plug-in is loaded at run time, so it is named here.
     string(APPEND depends ", libqt6svg6")
