@@ -12,6 +12,7 @@ constexpr char kGeneralUsage[] =
     "  generate DESIGN.zfd   draw the randomisation lists of a design file\n"
     "  verify DESIGN.zfd LIST  check that LIST is the list the design gives\n"
     "  report DESIGN.zfd     the balance of the design's lists, and of simulated ones\n"
+    "  selftest              run the program's known outputs and print a validation report\n"
     "  propose-seed          propose a seed from the clock\n"
     "  write-language-file FILE\n"
     "                        write the program's texts as a language file\n"
@@ -114,6 +115,9 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "report") {
     return Widen(ParseReport(arguments));
+  }
+  if (command == "selftest") {
+    return Widen(ParseSelftest(arguments));
   }
   if (command == "propose-seed") {
     return ParseProposeSeed(arguments);

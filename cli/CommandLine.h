@@ -8,6 +8,7 @@
 
 #include "GenerateCommand.h"
 #include "ReportCommand.h"
+#include "SelftestCommand.h"
 #include "Usage.h"
 #include "VerifyCommand.h"
 
@@ -26,7 +27,8 @@ struct WriteLanguageFileOptions {
 
 struct VersionRequest {};
 
-using Command = std::variant<GenerateOptions, VerifyOptions, ReportOptions, ProposeSeedOptions,
+using Command = std::variant<GenerateOptions, VerifyOptions, ReportOptions, SelftestOptions,
+                             ProposeSeedOptions,
                              WriteLanguageFileOptions,
                              HelpRequest, VersionRequest, UsageError>;
 

@@ -62,6 +62,8 @@ int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, s
             return RunVerify(request, out, err, clock);
           } else if constexpr (std::is_same_v<Request, ReportOptions>) {
             return RunReport(request, out, err, clock);
+          } else if constexpr (std::is_same_v<Request, SelftestOptions>) {
+            return RunSelftest(request, out, clock);
           } else if constexpr (std::is_same_v<Request, ProposeSeedOptions>) {
             return ProposeSeedCommand(request, out, clock);
           } else if constexpr (std::is_same_v<Request, WriteLanguageFileOptions>) {
