@@ -94,6 +94,16 @@ GreyPage Rasterise(const QString& pdf, int page, int dpi) {
   return grey;
 }
 
+std::string DocumentName(const QString& pdf) {
+  const QString info = QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {pdf}));
+  for (const QString& line : info.split(QLatin1Char('\n'))) {
+    if (line.startsWith(QStringLiteral("Title:"))) {
+      return line.mid(6).trimmed().toStdString();
+    }
+  }
+  return {};
+}
+
 std::vector<std::string> EmbeddedFonts(const QString& pdf) {
   const QString table = QString::fromUtf8(Run(QStringLiteral("pdffonts"), {pdf}));
   std::vector<std::string> names;

@@ -35,6 +35,9 @@ struct GreyPage {
 };
 GreyPage Rasterise(const QString& pdf, int page, int dpi);
 
+// The document name the PDF carries as its title (pdfinfo).
+std::string DocumentName(const QString& pdf);
+
 // The names of the fonts the PDF embeds (pdffonts).
 std::vector<std::string> EmbeddedFonts(const QString& pdf);
 

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+
+#include "PrintDialogs.h"
+
+namespace zufora::testing {
+
+// Answers print dialogs from a script and records what was asked. A confirmed dialog
+// sends the job to a PDF file, as the dialog's PDF entry does; a dialog without an
+// answer left is cancelled. The preview draws its pages on a PDF printer and, when
+// scripted, prints from the preview to a file. Progress is recorded and cancelled at a
+// scripted page.
+class ScriptedPrintDialogs : public app::PrintDialogs {
+ public:
+  bool AskPrinter(QWidget* parent, QPrinter& printer) override;
+  void ShowPreview(QWidget* parent, QPrinter& printer,
+                   const std::function<void(QPrinter&)>& paint) override;
+  std::unique_ptr<app::PrintProgress> StartProgress(QWidget* parent, int pages,
+                                                    bool cancellable) override;
+
+  // The next print dialog chooses the PDF entry with this file.
+  void ScriptPdf(const QString& file) { answers_.push_back(file); }
+  // The next print dialog is cancelled.
+  void ScriptCancel() { answers_.push_back(std::nullopt); }
+  // The next preview prints from the preview to this PDF file after showing its pages.
+  void ScriptPrintFromPreview(const QString& file) { preview_print_ = file; }
+  // The next job's progress is cancelled when this many pages are done.
+  void ScriptCancelAtPage(int page) { cancel_at_ = page; }
+
+  int DialogsShown() const { return dialogs_shown_; }
+  int PreviewsShown() const { return previews_shown_; }
+  // The page count that each progress indication was started with, and whether it
+  // could be cancelled.
+  struct Progress {
+    int pages = 0;
+    bool cancellable = false;
+    int last_done = 0;
+  };
+  const std::deque<Progress>& ProgressShown() const { return progress_; }
+
+ private:
+  std::deque<std::optional<QString>> answers_;
+  std::optional<QString> preview_print_;
+  std::optional<int> cancel_at_;
+  int dialogs_shown_ = 0;
+  int previews_shown_ = 0;
+  std::deque<Progress> progress_;  // stable references while a job runs
+  QTemporaryDir preview_folder_;
+};
+
+}  // namespace zufora::testing
