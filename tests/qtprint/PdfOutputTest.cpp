@@ -14,6 +14,7 @@
 #include "lang/ProgramTexts.h"
 #include "print/TFormDruck.h"
 #include "qtprint/HeaderDate.h"
+#include "qtprint/PageCountingSurface.h"
 #include "qtprint/PdfOutput.h"
 #include "qtprint/PrintCancelled.h"
 #include "qtprint/QtPrintSurface.h"
@@ -134,6 +135,8 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
   form.Print(surface, job);
   EXPECT_EQ(Files(), QStringList{"list.pdf"});
   EXPECT_EQ(qtprint_test::ReadWords(target, 600, 100).size(), 4U);
+  // The count a job's progress is shown against, known before it prints.
+  EXPECT_EQ(CountPages(printer, job), 4);
 }
 
 }  // namespace
