@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace zufora::app {
+
+// What a file dialog shows. The filter is in the program's own form: description and
+// pattern pairs separated by "|" ("Zufora Design (*.zfd)|*.zfd|Alle Dateien (*.*)|*.*").
+struct FileDialogRequest {
+  QString title;
+  QString filter;
+  QString default_extension;  // added to a name typed without one; a leading "." is ignored
+};
+
+// The open and save dialogs, reached only through this interface.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+
+  // A save dialog that asks before an existing file is replaced; nothing for a cancel.
+  virtual std::optional<QString> AskSaveFileName(QWidget* parent,
+                                                 const FileDialogRequest& request) = 0;
+  // An open dialog that accepts the name of a file that does not exist; nothing for a
+  // cancel.
+  virtual std::optional<QString> AskOpenFileName(QWidget* parent,
+                                                 const FileDialogRequest& request) = 0;
+};
+
+}  // namespace zufora::app

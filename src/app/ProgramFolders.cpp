@@ -1,0 +1,13 @@
+#include "ProgramFolders.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace zufora::app {
+
+std::filesystem::path LanguageFileFolder() {
+  return std::filesystem::path(
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+}
+
+}  // namespace zufora::app

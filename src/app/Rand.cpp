@@ -1,0 +1,94 @@
+// The desktop program: start-up of the application and its main window.
+#include <QIcon>
+#include <QStringList>
+#include <cstring>
+#include <ctime>
+#include <exception>
+#include <iostream>
+#include <memory>
+
+#include "ErrorBox.h"
+#include "ProgramFolders.h"
+#include "ProgramPictures.h"
+#include "QtClipboard.h"
+#include "QtDesktopShell.h"
+#include "QtFileDialogs.h"
+#include "QtMessageBoxes.h"
+#include "QtText.h"
+#include "TFormZufora.h"
+#include "ZuforaApplication.h"
+#include "files/DiskDesignFiles.h"
+#include "lang/ProgramTexts.h"
+
+#ifndef ZUFORA_VERSION
+#define ZUFORA_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: zufora [DESIGN.zfd]\n"
+    "Draws randomisation lists for clinical trials in permuted blocks.\n"
+    "\n"
+    "  DESIGN.zfd   a study design to open at start, as \"Studiendesign öffnen\" does\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "The window's texts come from ZuforaLang.ini beside the executable.\n"
+    "zufora-cli draws the same lists from the shell.\n";
+
+// --help and --version answer without a display.
+bool AnswersWithoutWindow(int argc, char** argv, int& status) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::cout << kUsage;
+      status = 0;
+      return true;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "zufora " << ZUFORA_VERSION << '\n';
+      status = 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace zufora;
+  using namespace zufora::app;
+  int status = 0;
+  if (AnswersWithoutWindow(argc, argv, status)) {
+    return status;
+  }
+
+  ZuforaApplication application(argc, argv);
+  application.setWindowIcon(QIcon(ProgramPicture(64)));
+  QtMessageBoxes boxes;
+  QtFileDialogs dialogs;
+  QtClipboard clipboard;
+  QtDesktopShell shell;
+  application.SetErrorBoxes(&boxes);
+
+  // The texts of the three windows: the main window, the print window, the language window.
+  ProgramTexts texts;
+  DiskDesignFiles design_files;
+  const CalendarClock clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
+  std::unique_ptr<TFormZufora> window;
+  try {
+    window = std::make_unique<TFormZufora>(texts, WindowServices{boxes, dialogs, clipboard, shell},
+                                           design_files, clock, LanguageFileFolder());
+  } catch (const std::exception& error) {
+    // An error while the windows are built ends the program after its box.
+    application.ReportError(FromMessageBytes(error.what()));
+    return 1;
+  }
+  window->show();
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    window->OpenDesignFile(arguments.at(1));
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,616 @@
+#include "TFormZufora.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolTip>
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#include "ErrorBox.h"
+#include "ListTextEdit.h"
+#include "MainWindowLayout.h"
+#include "ProgramPictures.h"
+#include "QtText.h"
+#include "files/FileAccess.h"
+#include "random/ListExport.h"
+
+namespace zufora::app {
+namespace {
+
+std::filesystem::path PathOf(const QString& file) {
+  return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+// A label without a buddy shows "&" as the marker of nothing: drop it as the caption's
+// accelerator ("&&" stands for one "&").
+QString LabelText(const QString& caption, bool has_buddy) {
+  if (has_buddy) {
+    return caption;
+  }
+  QString text;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+      ++i;
+    }
+    text.append(caption[i]);
+  }
+  return text;
+}
+
+void SetText(QLineEdit* edit, const std::string& text) {
+  const QString shown = FromCp1252(text);
+  if (edit->text() != shown) {
+    edit->setText(shown);
+  }
+}
+
+// The grid's selection on `row`, the column after the fixed label column.
+void SelectRow(QTableView* grid, std::int32_t row) {
+  QAbstractItemModel* model = grid->model();
+  if (row < 0 || row >= model->rowCount()) {
+    grid->selectionModel()->clear();
+    return;
+  }
+  const QModelIndex current = model->index(static_cast<int>(row), model->columnCount() > 1 ? 1 : 0);
+  if (grid->selectionModel()->currentIndex() != current ||
+      !grid->selectionModel()->isRowSelected(current.row(), QModelIndex())) {
+    grid->selectionModel()->setCurrentIndex(
+        current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
+}  // namespace
+
+TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+                         CalendarClock clock, std::filesystem::path language_folder,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      texts_(texts),
+      services_(services),
+      clock_(std::move(clock)),
+      language_folder_(std::move(language_folder)),
+      widgets_(BuildMainWindowWidgets(
+          *this, [this](const QString& character) { ShowRefusal(character); })),
+      sink_(services.boxes, *this, [this](Page page) { ShowPage(page); }) {
+  setObjectName(QString::fromLatin1(kMainWindowName));
+  ++updating_;
+  pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, design_files);
+
+  arm_model_ = new TextGridModel(this);
+  centre_model_ = new TextGridModel(this);
+  for (TextGridModel* model : {arm_model_, centre_model_}) {
+    model->SetFixedColour(palette().color(QPalette::Button));
+  }
+  widgets_.string_grid_arme->setModel(arm_model_);
+  widgets_.string_grid_zentren->setModel(centre_model_);
+  connect(arm_model_, &QAbstractItemModel::modelReset, this,
+          [this] { ApplyColumnWidths(*widgets_.string_grid_arme); });
+  connect(centre_model_, &QAbstractItemModel::modelReset, this,
+          [this] { ApplyColumnWidths(*widgets_.string_grid_zentren); });
+
+  // The texts of construction: the built-in ones, until the first show.
+  ApplyTexts();
+  const QPixmap logo = LogoFromCurrentFolder().value_or(BuiltInLogo());
+  for (QLabel* picture : {widgets_.image_logo1, widgets_.image_logo2}) {
+    picture->setPixmap(logo);
+    picture->resize(logo.size());
+  }
+  widgets_.image1->setPixmap(ProgramPicture(76));
+
+  ConnectHandlers();
+  Refresh();
+  --updating_;
+}
+
+TFormZufora::~TFormZufora() {
+  // The model's sink is a member: nothing may call it while the widgets go.
+  ++updating_;
+}
+
+// ---- Wiring ------------------------------------------------------------------------
+
+void TFormZufora::RunOperation(const std::function<void()>& operation) {
+  ++updating_;
+  try {
+    operation();
+  } catch (const std::exception& error) {
+    ShowErrorBox(services_.boxes, this, FromMessageBytes(error.what()));
+  }
+  Refresh();
+  --updating_;
+}
+
+void TFormZufora::ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string)) {
+  connect(edit, &QLineEdit::textEdited, this, [this, edit, setter](const QString& text) {
+    if (updating_ > 0) {
+      return;
+    }
+    RunOperation([&] {
+      if (std::optional<std::string> typed = ToCp1252(text)) {
+        ((*pages_).*setter)(std::move(*typed));
+      }
+    });
+  });
+}
+
+void TFormZufora::ConnectRowField(QLineEdit* edit, bool arm_table, int column) {
+  connect(edit, &QLineEdit::textEdited, this, [this, arm_table, column](const QString& text) {
+    if (updating_ > 0) {
+      return;
+    }
+    RunOperation([&] {
+      if (std::optional<std::string> typed = ToCp1252(text)) {
+        if (arm_table) {
+          pages_->TypeArmField(column, std::move(*typed));
+        } else {
+          pages_->TypeCentreField(column, std::move(*typed));
+        }
+      }
+    });
+  });
+}
+
+void TFormZufora::ConnectGrid(QTableView* grid, bool arm_table) {
+  // A click, and a move of the selection by keys, choose a row.
+  connect(grid, &QTableView::clicked, this,
+          [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
+  connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
+}
+
+void TFormZufora::ConnectHandlers() {
+  const MainWindowWidgets& w = widgets_;
+  ConnectEdit(w.edit_stud_name, &DesignPages::SetEditStudName);
+  ConnectEdit(w.edit_anz, &DesignPages::SetEditAnz);
+  ConnectEdit(w.edit_arme, &DesignPages::SetEditArme);
+  ConnectEdit(w.edit_zentren, &DesignPages::SetEditZentren);
+  ConnectEdit(w.edit_fix, &DesignPages::SetEditFix);
+  ConnectEdit(w.edit_von, &DesignPages::SetEditVon);
+  ConnectEdit(w.edit_bis, &DesignPages::SetEditBis);
+  ConnectEdit(w.edit_zz, &DesignPages::SetEditZZ);
+  ConnectEdit(w.edit_summe, &DesignPages::SetEditSumme);
+  ConnectRowField(w.arm_fields[kArmDescriptionColumn], true, kArmDescriptionColumn);
+  ConnectRowField(w.arm_fields[kArmRatioColumn], true, kArmRatioColumn);
+  ConnectRowField(w.centre_fields[kCentreNumberColumn], false, kCentreNumberColumn);
+  ConnectRowField(w.centre_fields[kCentreDescriptionColumn], false, kCentreDescriptionColumn);
+  ConnectRowField(w.centre_fields[kCentreSampleSizeColumn], false, kCentreSampleSizeColumn);
+  ConnectGrid(w.string_grid_arme, true);
+  ConnectGrid(w.string_grid_zentren, false);
+
+  const auto on_toggle = [this](QAbstractButton* button, auto action) {
+    connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
+      if (updating_ == 0) {
+        RunOperation([&] { action(on); });
+      }
+    });
+  };
+  on_toggle(w.check_box_zentren, [this](bool on) { pages_->SetCheckBoxZentren(on); });
+  on_toggle(w.check_box_blocks, [this](bool on) { pages_->SetCheckBoxBlocks(on); });
+  on_toggle(w.check_box_seed, [this](bool on) { pages_->SetCheckBoxSeed(on); });
+  on_toggle(w.radio_button1, [this](bool on) {
+    if (on) {
+      pages_->SelectBlockSizeMode(BlockSizeMode::Fixed);
+    }
+  });
+  on_toggle(w.radio_button2, [this](bool on) {
+    if (on) {
+      pages_->SelectBlockSizeMode(BlockSizeMode::Variable);
+    }
+  });
+  w.check_box_zentren->installEventFilter(this);
+  w.label_www->installEventFilter(this);
+  w.page_control->installEventFilter(this);
+  w.page_control->tabBar()->installEventFilter(this);
+  for (QPushButton* button :
+       {w.bit_btn_back, w.bit_btn_next, w.bit_btn_load, w.bit_btn_save, w.bit_btn_close}) {
+    button->installEventFilter(this);
+  }
+
+  const auto on_click = [this](QAbstractButton* button, void (TFormZufora::*handler)()) {
+    connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+      if (swallowed_click_ == button) {
+        swallowed_click_ = nullptr;
+        return;
+      }
+      if (updating_ == 0) {
+        (this->*handler)();
+      }
+    });
+  };
+  on_click(w.bit_btn_back, &TFormZufora::BitBtnBackClick);
+  on_click(w.bit_btn_next, &TFormZufora::BitBtnNextClick);
+  on_click(w.bit_btn_load, &TFormZufora::BitBtnLoadClick);
+  on_click(w.bit_btn_save, &TFormZufora::BitBtnSaveClick);
+  on_click(w.bit_btn_close, &TFormZufora::BitBtnCloseClick);
+  on_click(w.button_zz, &TFormZufora::ButtonZZClick);
+  on_click(w.bit_btn_start, &TFormZufora::BitBtnStartClick);
+  on_click(w.bit_btn_export, &TFormZufora::BitBtnExportClick);
+  on_click(w.bit_btn_clipboard, &TFormZufora::BitBtnClipboardClick);
+  // Printing is wired by the print run; until then the button is there but disabled.
+  w.bit_btn_print->setEnabled(false);
+
+  connect(w.page_control, &QTabWidget::currentChanged, this, &TFormZufora::PageControl1Change);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
+}
+
+// Input to the tabs (a click, keys, the wheel; Ctrl+Tab reaches the page control from the
+// page) switches the visible page before the page control reports the change, and Qt
+// moves the focus off the page that goes: that move is not the user's. The event is
+// handled here, with focus moves unwatched, and the change then goes to the model.
+bool TFormZufora::TabInput(QObject* watched, QEvent* event) {
+  const bool tabs = watched == widgets_.page_control || watched == widgets_.page_control->tabBar();
+  const QEvent::Type type = event->type();
+  if (!tabs ||
+      (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::Wheel)) {
+    return false;
+  }
+  ++focus_unwatched_;
+  watched->event(event);  // QObject::event is public; the widget's own handler runs
+  --focus_unwatched_;
+  return true;
+}
+
+bool TFormZufora::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    mouse_focus_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+  }
+  if (TabInput(watched, event)) {
+    return true;
+  }
+  if (updating_ == 0) {
+    if (watched == widgets_.check_box_zentren && event->type() == QEvent::KeyPress) {
+      RunOperation([this] { pages_->CheckBoxZentrenKeyDown(); });
+    } else if (watched == widgets_.label_www && event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      LabelWWWClick();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---- Handlers ----------------------------------------------------------------------
+
+void TFormZufora::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void TFormZufora::FormShow() {
+  RunOperation([this] {
+    const FirstShowResult first_show = RunFirstShow(texts_, language_folder_ / kLanguageFileName);
+    if (first_show.message) {
+      sink_.ShowPlain(*first_show.message);
+    }
+    ApplyTexts();
+  });
+}
+
+void TFormZufora::PageControl1Change(int index) {
+  if (updating_ > 0) {
+    return;
+  }
+  // The tabs have moved already; the model decides. Until it has, the page left stays.
+  RunOperation([this, index] {
+    ShowPage(pages_->State().active_page);
+    pages_->MovePage(static_cast<Page>(index));
+  });
+}
+
+void TFormZufora::FocusChanged(QWidget* now) {
+  const bool by_mouse = std::exchange(mouse_focus_, false);
+  if (updating_ > 0 || focus_unwatched_ > 0 || now == nullptr || now->window() != this) {
+    return;  // a message box or dialog, or not the user's move
+  }
+  const Control control = ControlOf(now);
+  if (control == Control::None || control == pages_->State().focus) {
+    return;
+  }
+  const int boxes = sink_.BoxesShown();
+  RunOperation([this, control] { pages_->FocusControl(control); });
+  // A box shown while a button is being pressed takes the press: the button's action
+  // does not follow (its click is swallowed, and the button does not stay down).
+  if (by_mouse && sink_.BoxesShown() != boxes) {
+    if (auto* button = qobject_cast<QAbstractButton*>(now)) {
+      swallowed_click_ = button;
+      QTimer::singleShot(0, button, [this, button] {
+        button->setDown(false);
+        if (swallowed_click_ == button) {
+          swallowed_click_ = nullptr;
+        }
+      });
+    }
+  }
+}
+
+void TFormZufora::GridRowChosen(bool arm_table, const QModelIndex& index) {
+  if (updating_ > 0 || !index.isValid()) {
+    return;
+  }
+  RunOperation([&] {
+    if (index.column() == 0) {
+      return;  // the label column is fixed: the selection goes back where it was
+    }
+    const auto row = static_cast<std::int32_t>(index.row());
+    if (arm_table) {
+      pages_->ClickArmRow(row);
+    } else {
+      pages_->ClickCentreRow(row);
+    }
+  });
+}
+
+void TFormZufora::BitBtnBackClick() {
+  RunOperation([this] { pages_->BitBtnBackClick(); });
+}
+
+void TFormZufora::BitBtnNextClick() {
+  RunOperation([this] { pages_->BitBtnNextClick(); });
+}
+
+void TFormZufora::BitBtnLoadClick() {
+  RunOperation([this] {
+    pages_->FocusControl(Control::BitBtnLoad);
+    const std::optional<QString> file =
+        services_.dialogs.AskOpenFileName(this, DialogRequest(texts_.derived.open_dialog_design));
+    std::optional<std::string> name;
+    if (file) {
+      name = PathOf(*file).string();
+    }
+    pages_->BitBtnLoadClick(name);
+  });
+}
+
+void TFormZufora::BitBtnSaveClick() {
+  RunOperation([this] {
+    pages_->FocusControl(Control::BitBtnSave);
+    const std::optional<QString> file =
+        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_design));
+    std::optional<std::string> name;
+    if (file) {
+      name = PathOf(*file).string();
+    }
+    pages_->BitBtnSaveClick(name);
+  });
+}
+
+void TFormZufora::OpenDesignFile(const QString& file) {
+  RunOperation([this, &file] { pages_->BitBtnLoadClick(PathOf(file).string()); });
+}
+
+void TFormZufora::BitBtnCloseClick() {
+  RunOperation([this] { pages_->FocusControl(Control::BitBtnClose); });
+  close();
+}
+
+void TFormZufora::ButtonZZClick() {
+  RunOperation([this] { pages_->ButtonZZClick(); });
+}
+
+void TFormZufora::BitBtnStartClick() {
+  RunOperation([this] {
+    widgets_.rich_edit_list->clear();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct CursorRestore {
+      ~CursorRestore() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    // Once, so that the emptied field and the cursor show; user input waits, so that
+    // nothing can start a second generation inside this one.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pages_->BitBtnStartClick();
+    // The field becomes the list's one store; the model's copy is not kept twice.
+    widgets_.rich_edit_list->setPlainText(FromCp1252(pages_->RichEditList()));
+    pages_->SetRichEditList(std::string());
+  });
+}
+
+std::string TFormZufora::ListText() const {
+  // The raw text keeps no-break spaces, which the plain text form would turn into blanks.
+  QString text = widgets_.rich_edit_list->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  std::optional<std::string> cp1252 = ToCp1252(text);
+  if (!cp1252) {
+    throw std::runtime_error("Die Liste enthält Zeichen, die Zufora nicht speichern kann");
+  }
+  return std::move(*cp1252);
+}
+
+void TFormZufora::BitBtnExportClick() {
+  RunOperation([this] {
+    const std::optional<QString> file =
+        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
+    if (file) {
+      ReplaceFileContents(PathOf(*file), ExportBytes(ListText()));
+    }
+  });
+}
+
+void TFormZufora::BitBtnClipboardClick() {
+  RunOperation([this] {
+    widgets_.rich_edit_list->selectAll();
+    services_.clipboard.SetText(FromCp1252(ListText()));
+  });
+}
+
+void TFormZufora::LabelWWWClick() {
+  services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
+}
+
+// ---- The view ----------------------------------------------------------------------
+
+void TFormZufora::ApplyTexts() {
+  ++updating_;
+  const TextWindow& window = texts_.main_window;
+  setWindowTitle(FromCp1252(window.Caption()));
+  for (const TextComponent& component : window.Components()) {
+    const QString name = QString::fromStdString(component.name);
+    const QString caption = component.caption ? FromCp1252(*component.caption) : QString();
+    if (component.class_name == "TTabSheet") {
+      for (std::size_t page = 0; page < widgets_.pages.size(); ++page) {
+        if (widgets_.pages[page]->objectName() == name) {
+          widgets_.page_control->setTabText(static_cast<int>(page), caption);
+        }
+      }
+    }
+    QWidget* widget = findChild<QWidget*>(name);
+    if (widget == nullptr) {
+      continue;
+    }
+    if (component.caption) {
+      if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+        if (qobject_cast<QPushButton*>(widget) == nullptr) {
+          button->adjustSize();
+        }
+      } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(LabelText(caption, label->buddy() != nullptr));
+        if (label->alignment() & Qt::AlignLeft) {
+          label->adjustSize();
+        }
+      }
+    }
+    if (component.hint) {
+      widget->setToolTip(FromCp1252(*component.hint));
+    }
+    if (component.class_name == "TMemo") {
+      QStringList lines;
+      for (const std::string& line : component.lines) {
+        lines.append(FromCp1252(line));
+      }
+      if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        memo->setPlainText(lines.join(QLatin1Char('\n')));
+      }
+    }
+  }
+  --updating_;
+}
+
+void TFormZufora::ShowPage(Page page) {
+  ++updating_;
+  widgets_.page_control->setCurrentIndex(static_cast<int>(page));
+  --updating_;
+}
+
+void TFormZufora::Refresh() {
+  ++updating_;
+  const StudyDesign& design = pages_->Design();
+  const PagesState& state = pages_->State();
+  const MainWindowWidgets& w = widgets_;
+
+  SetText(w.edit_stud_name, design.study_name);
+  SetText(w.edit_anz, design.sample_size);
+  SetText(w.edit_arme, design.arm_count);
+  w.check_box_zentren->setChecked(design.per_centre_lists);
+  SetText(w.edit_zentren, design.centre_count);
+  w.edit_zentren->setEnabled(state.edit_zentren_enabled);
+
+  arm_model_->Show(&design.arms, state.arm_rows.HeadingFixed());
+  SelectRow(w.string_grid_arme, state.arm_rows.Row());
+  for (int column = 0; column < kArmColumns; ++column) {
+    SetText(w.arm_fields[static_cast<std::size_t>(column)], state.arm_rows.Field(column));
+  }
+  w.arm_fields[kArmLabelColumn]->setEnabled(false);
+
+  centre_model_->Show(&design.centres, state.centre_rows.HeadingFixed());
+  SelectRow(w.string_grid_zentren, state.centre_rows.Row());
+  for (int column = 0; column < kCentreColumns; ++column) {
+    SetText(w.centre_fields[static_cast<std::size_t>(column)], state.centre_rows.Field(column));
+  }
+  w.centre_fields[kCentreLabelColumn]->setEnabled(false);
+  SetText(w.edit_summe, state.edit_summe);
+
+  w.radio_button1->setChecked(design.block_mode == BlockSizeMode::Fixed);
+  w.radio_button2->setChecked(design.block_mode == BlockSizeMode::Variable);
+  SetText(w.edit_fix, design.fixed_block_size);
+  SetText(w.edit_von, design.min_block_size);
+  SetText(w.edit_bis, design.max_block_size);
+  w.edit_fix->setEnabled(state.edit_fix_enabled);
+  w.edit_von->setEnabled(state.edit_von_enabled);
+  w.edit_bis->setEnabled(state.edit_bis_enabled);
+
+  SetText(w.edit_zz, design.seed);
+  w.check_box_blocks->setChecked(state.check_box_blocks);
+  w.check_box_seed->setChecked(state.check_box_seed);
+
+  const int centre_tab = static_cast<int>(Page::TabSheetZentren);
+  w.page_control->setTabVisible(centre_tab, state.centre_tab_visible);
+  w.page_control->setTabEnabled(centre_tab, state.centre_page_enabled);
+  w.page_control->setCurrentIndex(static_cast<int>(state.active_page));
+  ApplyFocus();
+  --updating_;
+}
+
+void TFormZufora::ApplyFocus() {
+  QWidget* target = WidgetOf(pages_->State().focus);
+  if (target != nullptr && QApplication::focusWidget() != target && target->isEnabled()) {
+    target->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+Control TFormZufora::ControlOf(const QWidget* widget) const {
+  for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+    if (w == widgets_.page_control->tabBar() || w == widgets_.page_control) {
+      return Control::PageControl1;
+    }
+    const Control control = ControlByName(w->objectName().toStdString());
+    if (control != Control::None) {
+      return control;
+    }
+  }
+  return Control::None;
+}
+
+QWidget* TFormZufora::WidgetOf(Control control) const {
+  if (control == Control::None) {
+    return nullptr;
+  }
+  if (control == Control::PageControl1) {
+    return widgets_.page_control->tabBar();
+  }
+  return findChild<QWidget*>(QString::fromLatin1(ControlName(control)));
+}
+
+void TFormZufora::ShowRefusal(const QString& character) {
+  QWidget* field = QApplication::focusWidget();
+  const QString text =
+      QStringLiteral(
+          "Das Zeichen \u201E%1\u201C wurde nicht übernommen: Zufora speichert Texte im "
+          "Zeichensatz Windows-1252, der es nicht enthält.")
+          .arg(character);
+  const QPoint where = field != nullptr && field->window() == this
+                           ? field->mapToGlobal(QPoint(0, field->height()))
+                           : mapToGlobal(QPoint(width() / 4, height() / 2));
+  QToolTip::showText(where, text, field);
+  QApplication::beep();
+}
+
+FileDialogRequest TFormZufora::DialogRequest(const FileDialogTexts& texts) const {
+  return {.title = FromCp1252(texts.title),
+          .filter = FromCp1252(texts.filter),
+          .default_extension = FromCp1252(texts.default_extension)};
+}
+
+}  // namespace zufora::app

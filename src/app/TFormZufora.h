@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "MainWindowWidgets.h"
+#include "TextGridModel.h"
+#include "WindowMessageSink.h"
+#include "WindowServices.h"
+#include "design/DesignFiles.h"
+#include "lang/ProgramTexts.h"
+#include "pages/DesignPages.h"
+#include "random/ParkMillerShuffleGenerator.h"
+#include "random/SeedProposal.h"
+
+namespace zufora::app {
+
+struct FileDialogRequest;
+
+// The main window FormZufora: a view of the design pages model. Every event is forwarded
+// to the model's operation for it, then the window shows the model's state. Page moves
+// of every kind (tab click, Ctrl+Tab, keys and wheel on the tabs, Back, Next) go through
+// the model, and the window tells the model where the input focus is, so that the checks
+// run when the focus leaves a page and may give a move up.
+//
+// The window starts with the built-in German texts; its first show applies the language
+// file from language_folder (kLanguageFileName) to all texts and shows them. The list
+// field holds the generated list; once shown, the field is the list's store: Export,
+// Kopieren and printing read ListText().
+class TFormZufora : public QWidget {
+ public:
+  // texts, services and design_files must outlive the window. Throws when the picture
+  // "logo_med.bmp" in the current folder is there but cannot be read.
+  TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+              CalendarClock clock, std::filesystem::path language_folder,
+              QWidget* parent = nullptr);
+  ~TFormZufora() override;
+
+  // Reads a design file as "Studiendesign öffnen" does with a chosen file (the program's
+  // command-line argument).
+  void OpenDesignFile(const QString& file);
+
+  // The list field's current text (user edits included) as cp1252, lines ended by LF.
+  std::string ListText() const;
+
+  const DesignPages& Pages() const { return *pages_; }
+  const ProgramTexts& Texts() const { return texts_; }
+  const MainWindowWidgets& Widgets() const { return widgets_; }
+  const WindowServices& Services() const { return services_; }
+
+  // Runs an operation of the window: focus changes that the operation causes are not
+  // reported to the model, an exception goes to the general error box, and the window
+  // shows the model's state afterwards. For handlers added to the window later.
+  void RunOperation(const std::function<void()>& operation);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ConnectHandlers();
+  void ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string));
+  void ConnectRowField(QLineEdit* edit, bool arm_table, int column);
+  void ConnectGrid(QTableView* grid, bool arm_table);
+
+  // Handlers
+  void FormShow();
+  void PageControl1Change(int index);
+  void FocusChanged(QWidget* now);
+  bool TabInput(QObject* watched, QEvent* event);
+  void BitBtnBackClick();
+  void BitBtnNextClick();
+  void BitBtnLoadClick();
+  void BitBtnSaveClick();
+  void BitBtnCloseClick();
+  void ButtonZZClick();
+  void BitBtnStartClick();
+  void BitBtnExportClick();
+  void BitBtnClipboardClick();
+  void LabelWWWClick();
+  void GridRowChosen(bool arm_table, const QModelIndex& index);
+
+  // The view
+  void ApplyTexts();
+  void Refresh();
+  void ShowPage(Page page);
+  void ApplyFocus();
+  Control ControlOf(const QWidget* widget) const;
+  QWidget* WidgetOf(Control control) const;
+  void ShowRefusal(const QString& character);
+  FileDialogRequest DialogRequest(const FileDialogTexts& texts) const;
+
+  ProgramTexts& texts_;
+  WindowServices services_;
+  CalendarClock clock_;
+  std::filesystem::path language_folder_;
+  MainWindowWidgets widgets_;
+  WindowMessageSink sink_;
+  ParkMillerShuffleGenerator generator_;
+  std::unique_ptr<DesignPages> pages_;
+  TextGridModel* arm_model_ = nullptr;
+  TextGridModel* centre_model_ = nullptr;
+  bool shown_ = false;
+  int updating_ = 0;         // > 0 while an operation runs or the view is written
+  int focus_unwatched_ = 0;  // > 0 while focus moves are not the user's (the tabs switch)
+  // A mouse press gave a button the focus; the check that this ran showed a message.
+  bool mouse_focus_ = false;
+  QWidget* swallowed_click_ = nullptr;
+};
+
+}  // namespace zufora::app
