@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "CompactTabStyle.h"
 #include "Cp1252Validator.h"
 #include "WindowFonts.h"
 
@@ -109,6 +110,9 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   window.setFixedSize(kClientWidth, kClientHeight);
 
   w.page_control = Make<QTabWidget>(&window, "PageControl1", 8, 8, 505, 321);
+  auto* tab_style = new CompactTabStyle;
+  tab_style->setParent(w.page_control);
+  w.page_control->tabBar()->setStyle(tab_style);
   w.page_control->tabBar()->setUsesScrollButtons(false);
   w.page_control->tabBar()->setExpanding(false);
   constexpr std::array<const char*, 7> kPageNames = {
@@ -163,15 +167,15 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   QWidget::setTabOrder(w.string_grid_zentren, w.edit_summe);
 
   // Blöcke
-  QFrame* panel1 = MakePanel(w.pages[3], "Panel1", 8, 8, 481, 88);
-  MakeLabel(panel1, "LabelBlockSize", 12, 8);
-  w.radio_button1 = Make<QRadioButton>(panel1, "RadioButton1", 24, 30);
-  w.edit_fix = MakeEdit(panel1, "EditFix", 120, 28, 56, on_refused);
-  w.radio_button2 = Make<QRadioButton>(panel1, "RadioButton2", 24, 58);
-  w.edit_von = MakeEdit(panel1, "EditVon", 120, 56, 56, on_refused);
-  MakeLabel(panel1, "LabelTo", 184, 60, nullptr);
-  w.edit_bis = MakeEdit(panel1, "EditBis", 212, 56, 56, on_refused);
-  w.memo2 = MakeNote(w.pages[3], "Memo2", 9, 100, 146);
+  QFrame* panel1 = MakePanel(w.pages[3], "Panel1", 8, 6, 481, 80);
+  MakeLabel(panel1, "LabelBlockSize", 12, 6);
+  w.radio_button1 = Make<QRadioButton>(panel1, "RadioButton1", 24, 26);
+  w.edit_fix = MakeEdit(panel1, "EditFix", 120, 24, 56, on_refused);
+  w.radio_button2 = Make<QRadioButton>(panel1, "RadioButton2", 24, 52);
+  w.edit_von = MakeEdit(panel1, "EditVon", 120, 50, 56, on_refused);
+  MakeLabel(panel1, "LabelTo", 184, 54, nullptr);
+  w.edit_bis = MakeEdit(panel1, "EditBis", 212, 50, 56, on_refused);
+  w.memo2 = MakeNote(w.pages[3], "Memo2", 9, 90, 160);
 
   // Zufallsgenerator
   w.edit_zz = MakeEdit(w.pages[4], "EditZZ", 16, 34, 130, on_refused);
