@@ -5,7 +5,7 @@
 
 namespace zufora::app {
 
-std::filesystem::path LanguageFileFolder() {
+std::filesystem::path ExecutableFolder() {
   return std::filesystem::path(
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 }

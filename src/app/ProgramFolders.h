@@ -4,8 +4,8 @@
 
 namespace zufora::app {
 
-// The folder where the program looks for its language file: the folder of the running
-// executable. Call after the application object exists.
-std::filesystem::path LanguageFileFolder();
+// The folder of the running executable, from which the program finds its language file
+// (FindLanguageFile). Call after the application object exists.
+std::filesystem::path ExecutableFolder();
 
 }  // namespace zufora::app

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<TFormZufora> window;
   try {
     window = std::make_unique<TFormZufora>(texts, WindowServices{boxes, dialogs, clipboard, shell},
-                                           design_files, clock, LanguageFileFolder());
+                                           design_files, clock, ExecutableFolder());
   } catch (const std::exception& error) {
     // An error while the windows are built ends the program after its box.
     application.ReportError(FromMessageBytes(error.what()));

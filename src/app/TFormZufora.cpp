@@ -28,6 +28,8 @@
 #include "ProgramPictures.h"
 #include "QtText.h"
 #include "files/FileAccess.h"
+#include "files/FirstShow.h"
+#include "lang/LanguageFileLocation.h"
 #include "random/ListExport.h"
 
 namespace zufora::app {
@@ -78,7 +80,7 @@ void SelectRow(QTableView* grid, std::int32_t row) {
 }  // namespace
 
 TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
-                         CalendarClock clock, std::filesystem::path language_folder,
+                         CalendarClock clock, std::filesystem::path executable_folder,
                          QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -86,7 +88,7 @@ TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFil
       texts_(texts),
       services_(services),
       clock_(std::move(clock)),
-      language_folder_(std::move(language_folder)),
+      executable_folder_(std::move(executable_folder)),
       widgets_(BuildMainWindowWidgets(
           *this, [this](const QString& character) { ShowRefusal(character); })),
       sink_(services.boxes, *this, [this](Page page) { ShowPage(page); }) {
@@ -299,11 +301,14 @@ void TFormZufora::showEvent(QShowEvent* event) {
 
 void TFormZufora::FormShow() {
   RunOperation([this] {
-    const FirstShowResult first_show = RunFirstShow(texts_, language_folder_ / kLanguageFileName);
+    const FirstShowResult first_show = RunFirstShow(texts_, FindLanguageFile(executable_folder_));
+    ApplyTexts();
     if (first_show.message) {
       sink_.ShowPlain(*first_show.message);
     }
-    ApplyTexts();
+    if (first_show.error) {
+      throw std::runtime_error(*first_show.error);  // a file there but unreadable
+    }
   });
 }
 

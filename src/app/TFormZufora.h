@@ -27,7 +27,7 @@ struct FileDialogRequest;
 // run when the focus leaves a page and may give a move up.
 //
 // The window starts with the built-in German texts; its first show applies the language
-// file from language_folder (kLanguageFileName) to all texts and shows them. The list
+// file found from executable_folder (FindLanguageFile) to all texts and shows them. The list
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
 class TFormZufora : public QWidget {
@@ -35,7 +35,7 @@ class TFormZufora : public QWidget {
   // texts, services and design_files must outlive the window. Throws when the picture
   // "logo_med.bmp" in the current folder is there but cannot be read.
   TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
-              CalendarClock clock, std::filesystem::path language_folder,
+              CalendarClock clock, std::filesystem::path executable_folder,
               QWidget* parent = nullptr);
   ~TFormZufora() override;
 
@@ -96,7 +96,7 @@ class TFormZufora : public QWidget {
   ProgramTexts& texts_;
   WindowServices services_;
   CalendarClock clock_;
-  std::filesystem::path language_folder_;
+  std::filesystem::path executable_folder_;
   MainWindowWidgets widgets_;
   WindowMessageSink sink_;
   ParkMillerShuffleGenerator generator_;

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <map>
 
 #include "WindowFixture.h"
 
@@ -30,6 +31,38 @@ TEST_F(FirstShowTest, WithoutLanguageFileOneBoxThenTheGermanWindowOnTheDesignPag
   EXPECT_EQ(QApplication::focusWidget(), Find("EditAnz"));
   EXPECT_EQ(window_->Pages().BlockSeparator(), "------- Block ------");
   EXPECT_EQ(window_->Pages().CenterCaption(), "Zentrum");
+}
+
+// Every text the window shows, by object name (tabs by their page's name).
+std::map<QString, QString> ShownTexts(const QWidget& window) {
+  std::map<QString, QString> texts = {{QStringLiteral("FormZufora"), window.windowTitle()}};
+  for (const QWidget* widget : window.findChildren<QWidget*>()) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      text = label->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+      text = button->text();
+    } else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget)) {
+      text = memo->toPlainText();
+    } else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+      for (int page = 0; page < tabs->count(); ++page) {
+        texts[tabs->widget(page)->objectName()] = tabs->tabText(page);
+      }
+    }
+    texts[widget->objectName()] = text + QLatin1Char('|') + widget->toolTip();
+  }
+  return texts;
+}
+
+TEST_F(FirstShowTest, TheGermanFileWrittenFromTheProgramsTextsChangesNoTextAndShowsNoBox) {
+  Open();
+  const std::map<QString, QString> built_in = ShownTexts(*window_);
+  window_.reset();
+  boxes_.Clear();
+  texts_ = ProgramTexts();
+  Open(std::filesystem::path(ZUFORA_LANGUAGE_FILE));
+  EXPECT_TRUE(boxes_.Boxes().empty());
+  EXPECT_EQ(ShownTexts(*window_), built_in);
 }
 
 TEST_F(FirstShowTest, TranslatedFileReachesWidgetsDerivedTextsAndDialogTitles) {
