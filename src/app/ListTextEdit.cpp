@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 
 #include "QtText.h"
 
@@ -13,6 +14,28 @@ ListTextEdit::ListTextEdit(Refusal on_refused, QWidget* parent)
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
+}
+
+void ListTextEdit::ShowListText(const QString& text) {
+  QString shown = text;
+  int line = 0;
+  for (QChar& character : shown) {
+    if (character == QLatin1Char('\n') && ++line % kLinesPerParagraph != 0) {
+      character = QChar::LineSeparator;
+    }
+  }
+  setPlainText(shown);
+}
+
+QString ListTextEdit::ListText() const {
+  // The raw text keeps no-break spaces, which the plain text form would turn into blanks.
+  QString text = document()->toRawText();
+  for (QChar& character : text) {
+    if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+      character = QLatin1Char('\n');
+    }
+  }
+  return text;
 }
 
 bool ListTextEdit::Refuse(const QString& text) {

@@ -15,6 +15,16 @@ class ListTextEdit : public QPlainTextEdit {
 
   ListTextEdit(Refusal on_refused, QWidget* parent);
 
+  // Shows a list text (lines ended by "\n") in one piece. The lines are held in
+  // paragraphs of kLinesPerParagraph, separated within one by line separators, so that
+  // a list of a million lines is shown at once and scrolls smoothly; ListText() gives
+  // them back as lines.
+  void ShowListText(const QString& text);
+  // The field's text, user edits included, every line ended by "\n" but the last.
+  QString ListText() const;
+
+  static constexpr int kLinesPerParagraph = 100;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;

@@ -123,7 +123,9 @@ TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFil
 }
 
 TFormZufora::~TFormZufora() {
-  // The model's sink is a member: nothing may call it while the widgets go.
+  // QWidget's destructor closes the window, which moves the focus: the handlers must be
+  // gone by then, the members they use are.
+  disconnect(focus_connection_);
   ++updating_;
 }
 
@@ -250,8 +252,8 @@ void TFormZufora::ConnectHandlers() {
   w.bit_btn_print->setEnabled(false);
 
   connect(w.page_control, &QTabWidget::currentChanged, this, &TFormZufora::PageControl1Change);
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
+  focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
+                              [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
 }
 
 // Input to the tabs (a click, keys, the wheel; Ctrl+Tab reaches the page control from the
@@ -425,17 +427,13 @@ void TFormZufora::BitBtnStartClick() {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     pages_->BitBtnStartClick();
     // The field becomes the list's one store; the model's copy is not kept twice.
-    widgets_.rich_edit_list->setPlainText(FromCp1252(pages_->RichEditList()));
+    widgets_.rich_edit_list->ShowListText(FromCp1252(pages_->RichEditList()));
     pages_->SetRichEditList(std::string());
   });
 }
 
 std::string TFormZufora::ListText() const {
-  // The raw text keeps no-break spaces, which the plain text form would turn into blanks.
-  QString text = widgets_.rich_edit_list->document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-  std::optional<std::string> cp1252 = ToCp1252(text);
+  std::optional<std::string> cp1252 = ToCp1252(widgets_.rich_edit_list->ListText());
   if (!cp1252) {
     throw std::runtime_error("Die Liste enthält Zeichen, die Zufora nicht speichern kann");
   }

@@ -109,6 +109,7 @@ class TFormZufora : public QWidget {
   // A mouse press gave a button the focus; the check that this ran showed a message.
   bool mouse_focus_ = false;
   QWidget* swallowed_click_ = nullptr;
+  QMetaObject::Connection focus_connection_;
 };
 
 }  // namespace zufora::app

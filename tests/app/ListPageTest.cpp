@@ -1,4 +1,6 @@
 #include <QFileInfo>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "WindowFixture.h"
 
@@ -84,6 +86,22 @@ TEST_F(ListPageTest, CopySelectsTheWholeFieldAndPutsItsTextOnTheClipboard) {
   EXPECT_EQ(clipboard_.Texts()[0], kWorkedExample.join(QLatin1Char('\n')) + QLatin1Char('\n'));
   auto* list = Find<QPlainTextEdit>("RichEditList");
   EXPECT_EQ(list->textCursor().selectedText().size(), list->document()->characterCount() - 1);
+}
+
+TEST(ListTextEdit, LongListsComeBackLineForLineWithEditsAndNoBreakSpaces) {
+  app::ListTextEdit field([](const QString&) {}, nullptr);
+  QString text;
+  for (int line = 1; line <= 3 * app::ListTextEdit::kLinesPerParagraph + 7; ++line) {
+    text += QStringLiteral("%1\t2\tDosis\u00A0A\n").arg(line);
+  }
+  field.ShowListText(text);
+  EXPECT_EQ(field.ListText(), text);
+  EXPECT_EQ(field.document()->blockCount(), 4);
+  QTextCursor cursor(field.document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(QStringLiteral("Ende"));
+  cursor.insertBlock();
+  EXPECT_EQ(field.ListText(), text + QStringLiteral("Ende\n"));
 }
 
 TEST_F(ListPageTest, SaveThenLoadThroughTheDialogsBringsTheDesignBack) {

@@ -37,9 +37,9 @@ int main(int argc, char** argv) {
   testing::RecordingClipboard clipboard;
   testing::RecordingDesktopShell shell;
   DiskDesignFiles files;
-  app::TFormZufora window(texts, app::WindowServices{boxes, dialogs, clipboard, shell}, files,
-                          [] { return std::int64_t{1'000'000'000}; },
-                          no_language_file.path().toStdString());
+  app::TFormZufora window(
+      texts, app::WindowServices{boxes, dialogs, clipboard, shell}, files,
+      [] { return std::int64_t{1'000'000'000}; }, no_language_file.path().toStdString());
   window.show();
   QApplication::processEvents();
   QTabWidget* tabs = window.Widgets().page_control;
@@ -56,8 +56,11 @@ int main(int argc, char** argv) {
     }
     tabs->setCurrentIndex(page);
     QApplication::processEvents();
-    const QString file = QDir(out_folder).filePath(
-        QStringLiteral("%1-%2-%3.png").arg(prefix).arg(page).arg(tabs->widget(page)->objectName()));
+    const QString file = QDir(out_folder)
+                             .filePath(QStringLiteral("%1-%2-%3.png")
+                                           .arg(prefix)
+                                           .arg(page)
+                                           .arg(tabs->widget(page)->objectName()));
     if (!window.grab().save(file)) {
       std::cerr << "cannot write " << file.toStdString() << '\n';
       return 1;
