@@ -52,11 +52,16 @@ if(commands)
     string(APPEND include_text ".SS ${command}\n.nf\n${command_help}.fi\n")
   endforeach()
 endif()
-file(WRITE "${include_file}" "${include_text}")
+# help2man refuses an empty include file: a program without commands gets none.
+set(include_option)
+if(include_text)
+  file(WRITE "${include_file}" "${include_text}")
+  set(include_option "--include=${include_file}")
+endif()
 
 execute_process(
   COMMAND "${HELP2MAN}" --no-info --section=1 "--name=${DESCRIPTION}"
-          "--include=${include_file}" "--output=${folder}/${page}" "${PROGRAM}"
+          ${include_option} "--output=${folder}/${page}" "${PROGRAM}"
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "help2man failed for ${PROGRAM}: ${status}")

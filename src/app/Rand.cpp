@@ -30,11 +30,12 @@ constexpr char kUsage[] =
     "Usage: zufora [DESIGN.zfd]\n"
     "Draws randomisation lists for clinical trials in permuted blocks.\n"
     "\n"
-    "  DESIGN.zfd   a study design to open at start, as \"Studiendesign öffnen\" does\n"
+    "  DESIGN.zfd   a study design to open at start, as the window's load button does\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "The window's texts come from ZuforaLang.ini beside the executable.\n"
+    "The window's texts come from ZuforaLang.ini, beside the executable or in the\n"
+    "installed data folder ../share/zufora.\n"
     "zufora-cli draws the same lists from the shell.\n";
 
 // --help and --version answer without a display.
