@@ -27,7 +27,7 @@
 #include "MainWindowLayout.h"
 #include "ProgramPictures.h"
 #include "QtText.h"
-#include "files/FileAccess.h"
+#include "files/ExportFile.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileLocation.h"
 #include "random/ListExport.h"
@@ -445,7 +445,7 @@ void TFormZufora::BitBtnExportClick() {
     const std::optional<QString> file =
         services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
     if (file) {
-      ReplaceFileContents(PathOf(*file), ExportBytes(ListText()));
+      WriteExportFile(PathOf(*file), ExportBytes(ListText()));
     }
   });
 }

@@ -151,7 +151,8 @@ TextWindow MakeMainWindowTexts() {
   add(Plain("TImage", "Image1"));
   add(Label("LabelCompany1", "Zufora-Team"));
   add(Label("LabelCompany2", "Randomisierungslisten für klinische Studien"));
-  add(Label("LabelWWW", "https://zufora.example"));
+  // The program's documentation as installed: a click opens it with the desktop's handler.
+  add(Label("LabelWWW", "file:///usr/share/doc/zufora/README.md"));
   add(Plain("TImage", "ImageLogo2"));
 
   add(Captioned("TBitBtn", "BitBtnBack", "&zurück"));
