@@ -11,10 +11,12 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "ListTextEdit.h"
+#include "PrintDialogs.h"
 #include "TFormZufora.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
@@ -42,6 +44,14 @@ struct NoClipboard : app::Clipboard {
 };
 struct NoShell : app::DesktopShell {
   void Open(const QString&) override {}
+};
+struct NoPrintDialogs : app::PrintDialogs {
+  bool AskPrinter(QWidget*, QPrinter&) override { return false; }
+  void ShowPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
+  std::unique_ptr<app::PrintProgress> StartProgress(QWidget*, const QString&, int,
+                                                    bool) override {
+    return nullptr;
+  }
 };
 
 // Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:").
@@ -76,9 +86,10 @@ void BM_GenerateInWindow(benchmark::State& state) {
   NoDialogs dialogs;
   NoClipboard clipboard;
   NoShell shell;
+  NoPrintDialogs print_dialogs;
   DiskDesignFiles files;
   auto window = std::make_unique<app::TFormZufora>(
-      texts, app::WindowServices{boxes, dialogs, clipboard, shell}, files,
+      texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, folder.path().toStdString());
   window->show();
   QApplication::processEvents();

@@ -204,6 +204,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.bit_btn_export->setIcon(w.bit_btn_export->style()->standardIcon(QStyle::SP_DialogSaveButton));
   w.bit_btn_print = AddListPageButton(w, "BitBtnPrint");
   w.bit_btn_print->setIcon(w.bit_btn_print->style()->standardIcon(QStyle::SP_FileIcon));
+  w.bit_btn_preview = AddListPageButton(w, "BitBtnPreview");  // no picture: room for the caption
   w.bit_btn_clipboard = AddListPageButton(w, "BitBtnClipboard");
   w.bit_btn_clipboard->setIcon(
       w.bit_btn_clipboard->style()->standardIcon(QStyle::SP_FileDialogContentsView));

@@ -62,6 +62,7 @@ struct MainWindowWidgets {
   ListTextEdit* rich_edit_list = nullptr;
   QPushButton* bit_btn_export = nullptr;
   QPushButton* bit_btn_print = nullptr;
+  QPushButton* bit_btn_preview = nullptr;  // BitBtnPreview: the print window's preview
   QPushButton* bit_btn_clipboard = nullptr;
 
   // TabSheetInfo

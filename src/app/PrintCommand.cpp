@@ -8,6 +8,7 @@
 #include "qtprint/PdfOutput.h"
 #include "qtprint/PrintCancelled.h"
 #include "qtprint/QtPrintSurface.h"
+#include "text/Cp1252.h"
 
 namespace zufora::app {
 
@@ -39,7 +40,9 @@ bool PrintCommand::Run(QWidget* parent, QPrinter& printer, const PrintJobTexts& 
   const int pages = CountPages(printer, job);
   if (pages > kProgressPages) {
     const bool to_file = !printer.outputFileName().isEmpty();
-    progress = dialogs_.StartProgress(parent, pages, to_file);
+    const QString label =
+        QString::fromStdString(Cp1252ToUtf8(texts_.print_window.CaptionOf("Button2")));
+    progress = dialogs_.StartProgress(parent, label, pages, to_file);
   }
   QtPrintSurface surface(printer, [&progress](std::int32_t done) {
     if (progress && !progress->PagesDone(done)) {

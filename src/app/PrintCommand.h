@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintDialogs.h"
+#include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
 
 class QPrinter;
@@ -22,7 +23,9 @@ class PrintCommand {
  public:
   static constexpr int kProgressPages = 5;
 
-  explicit PrintCommand(PrintDialogs& dialogs) : dialogs_(dialogs) {}
+  // The progress shows the print window's "Drucken", as translated.
+  PrintCommand(PrintDialogs& dialogs, const ProgramTexts& texts)
+      : dialogs_(dialogs), texts_(texts) {}
 
   // Nothing happens when the dialog is cancelled or the job is cancelled; a failure of
   // the printer is thrown, after the job has been abandoned, for the error box.
@@ -35,6 +38,7 @@ class PrintCommand {
 
  private:
   PrintDialogs& dialogs_;
+  const ProgramTexts& texts_;
 };
 
 }  // namespace zufora::app

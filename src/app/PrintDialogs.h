@@ -4,6 +4,7 @@
 #include <memory>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace zufora::app {
@@ -34,8 +35,8 @@ class PrintDialogs {
 
   // A progress indication for a job of `pages` pages, with a way to cancel it when
   // `cancellable`. It disappears when the object is destroyed.
-  virtual std::unique_ptr<PrintProgress> StartProgress(QWidget* parent, int pages,
-                                                       bool cancellable) = 0;
+  virtual std::unique_ptr<PrintProgress> StartProgress(QWidget* parent, const QString& label,
+                                                       int pages, bool cancellable) = 0;
 };
 
 }  // namespace zufora::app

@@ -75,9 +75,9 @@ void QtPrintDialogs::ShowPreview(QWidget* parent, QPrinter& printer,
   }
 }
 
-std::unique_ptr<PrintProgress> QtPrintDialogs::StartProgress(QWidget* parent, int pages,
-                                                             bool cancellable) {
-  return std::make_unique<QtPrintProgress>(parent, progress_label_, pages, cancellable);
+std::unique_ptr<PrintProgress> QtPrintDialogs::StartProgress(QWidget* parent, const QString& label,
+                                                             int pages, bool cancellable) {
+  return std::make_unique<QtPrintProgress>(parent, label, pages, cancellable);
 }
 
 }  // namespace zufora::app

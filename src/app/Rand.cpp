@@ -14,6 +14,7 @@
 #include "QtDesktopShell.h"
 #include "QtFileDialogs.h"
 #include "QtMessageBoxes.h"
+#include "QtPrintDialogs.h"
 #include "QtText.h"
 #include "TFormZufora.h"
 #include "ZuforaApplication.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   QtMessageBoxes boxes;
   QtFileDialogs dialogs;
   QtClipboard clipboard;
+  QtPrintDialogs print_dialogs;
   QtDesktopShell shell;
   application.SetErrorBoxes(&boxes);
 
@@ -79,8 +81,9 @@ int main(int argc, char** argv) {
   const CalendarClock clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
   std::unique_ptr<TFormZufora> window;
   try {
-    window = std::make_unique<TFormZufora>(texts, WindowServices{boxes, dialogs, clipboard, shell},
-                                           design_files, clock, ExecutableFolder());
+    window = std::make_unique<TFormZufora>(
+        texts, WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, design_files, clock,
+        ExecutableFolder());
   } catch (const std::exception& error) {
     // An error while the windows are built ends the program after its box.
     application.ReportError(FromMessageBytes(error.what()));

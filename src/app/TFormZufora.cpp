@@ -30,6 +30,7 @@
 #include "files/ExportFile.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileLocation.h"
+#include "qtprint/HeaderDate.h"
 #include "random/ListExport.h"
 
 namespace zufora::app {
@@ -87,6 +88,7 @@ TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFil
                           Qt::WindowCloseButtonHint),
       texts_(texts),
       services_(services),
+      print_command_(services.print, texts),
       clock_(std::move(clock)),
       executable_folder_(std::move(executable_folder)),
       widgets_(BuildMainWindowWidgets(
@@ -248,8 +250,8 @@ void TFormZufora::ConnectHandlers() {
   on_click(w.bit_btn_start, &TFormZufora::BitBtnStartClick);
   on_click(w.bit_btn_export, &TFormZufora::BitBtnExportClick);
   on_click(w.bit_btn_clipboard, &TFormZufora::BitBtnClipboardClick);
-  // Printing is wired by the print run; until then the button is there but disabled.
-  w.bit_btn_print->setEnabled(false);
+  on_click(w.bit_btn_print, &TFormZufora::BitBtnPrintClick);
+  on_click(w.bit_btn_preview, &TFormZufora::BitBtnPreviewClick);
 
   connect(w.page_control, &QTabWidget::currentChanged, this, &TFormZufora::PageControl1Change);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
@@ -457,6 +459,18 @@ void TFormZufora::BitBtnClipboardClick() {
   });
 }
 
+void TFormZufora::BitBtnPrintClick() {
+  RunOperation([this] { print_command_.Print(this, PrintJob()); });
+}
+
+void TFormZufora::BitBtnPreviewClick() {
+  RunOperation([this] { print_command_.Preview(this, PrintJob()); });
+}
+
+PrintJobTexts TFormZufora::PrintJob() const {
+  return PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
+}
+
 void TFormZufora::LabelWWWClick() {
   services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
 }
@@ -467,6 +481,7 @@ void TFormZufora::ApplyTexts() {
   ++updating_;
   const TextWindow& window = texts_.main_window;
   setWindowTitle(FromCp1252(window.Caption()));
+  widgets_.bit_btn_preview->setText(FromCp1252(texts_.print_window.CaptionOf("Button1")));
   for (const TextComponent& component : window.Components()) {
     const QString name = QString::fromStdString(component.name);
     const QString caption = component.caption ? FromCp1252(*component.caption) : QString();

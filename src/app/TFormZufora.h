@@ -7,6 +7,7 @@
 #include <string>
 
 #include "MainWindowWidgets.h"
+#include "PrintCommand.h"
 #include "TextGridModel.h"
 #include "WindowMessageSink.h"
 #include "WindowServices.h"
@@ -80,6 +81,9 @@ class TFormZufora : public QWidget {
   void BitBtnStartClick();
   void BitBtnExportClick();
   void BitBtnClipboardClick();
+  void BitBtnPrintClick();    // "Drucken": the print window's print action
+  void BitBtnPreviewClick();  // the print window's "Druckvorschau"
+  PrintJobTexts PrintJob() const;
   void LabelWWWClick();
   void GridRowChosen(bool arm_table, const QModelIndex& index);
 
@@ -95,6 +99,7 @@ class TFormZufora : public QWidget {
 
   ProgramTexts& texts_;
   WindowServices services_;
+  PrintCommand print_command_;
   CalendarClock clock_;
   std::filesystem::path executable_folder_;
   MainWindowWidgets widgets_;

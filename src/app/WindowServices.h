@@ -4,6 +4,7 @@
 #include "DesktopShell.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
+#include "PrintDialogs.h"
 
 namespace zufora::app {
 
@@ -14,6 +15,7 @@ struct WindowServices {
   FileDialogs& dialogs;
   Clipboard& clipboard;
   DesktopShell& shell;
+  PrintDialogs& print;
 };
 
 }  // namespace zufora::app

@@ -89,6 +89,7 @@ TEST_F(PrintTest, ALongJobCanBeCancelled) {
   Click("BitBtnPrint");
   EXPECT_TRUE(BoxTexts().empty());
   ASSERT_EQ(print_dialogs_.ProgressShown().size(), 1U);
+  EXPECT_EQ(print_dialogs_.ProgressShown()[0].label, QStringLiteral("Drucken"));
   EXPECT_EQ(print_dialogs_.ProgressShown()[0].pages, 14);
   EXPECT_TRUE(print_dialogs_.ProgressShown()[0].cancellable);
   EXPECT_EQ(print_dialogs_.ProgressShown()[0].last_done, 3);

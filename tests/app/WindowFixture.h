@@ -26,6 +26,7 @@
 #include "RecordingDesktopShell.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
+#include "ScriptedPrintDialogs.h"
 #include "TFormZufora.h"
 #include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
@@ -56,7 +57,7 @@ class WindowTest : public ::testing::Test {
                               folder_.filePath(QStringLiteral("ZuforaLang.ini"))));
     }
     window_ = std::make_unique<app::TFormZufora>(
-        texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_}, files_,
+        texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_}, files_,
         [] { return std::int64_t{1'000'000'000}; },
         std::filesystem::path(folder_.path().toStdString()));
     window_->show();
@@ -122,6 +123,7 @@ class WindowTest : public ::testing::Test {
   ScriptedFileDialogs dialogs_;
   RecordingClipboard clipboard_;
   RecordingDesktopShell shell_;
+  ScriptedPrintDialogs print_dialogs_;
   DiskDesignFiles files_;
   std::unique_ptr<app::TFormZufora> window_;
 };

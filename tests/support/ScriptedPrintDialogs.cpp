@@ -60,9 +60,10 @@ void ScriptedPrintDialogs::ShowPreview(QWidget* /*parent*/, QPrinter& printer,
 }
 
 std::unique_ptr<app::PrintProgress> ScriptedPrintDialogs::StartProgress(QWidget* /*parent*/,
+                                                                        const QString& label,
                                                                         int pages,
                                                                         bool cancellable) {
-  progress_.push_back({pages, cancellable, 0});
+  progress_.push_back({label, pages, cancellable, 0});
   auto progress = std::make_unique<ScriptedProgress>(progress_.back(), cancel_at_);
   cancel_at_.reset();
   return progress;

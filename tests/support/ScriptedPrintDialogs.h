@@ -19,8 +19,8 @@ class ScriptedPrintDialogs : public app::PrintDialogs {
   bool AskPrinter(QWidget* parent, QPrinter& printer) override;
   void ShowPreview(QWidget* parent, QPrinter& printer,
                    const std::function<void(QPrinter&)>& paint) override;
-  std::unique_ptr<app::PrintProgress> StartProgress(QWidget* parent, int pages,
-                                                    bool cancellable) override;
+  std::unique_ptr<app::PrintProgress> StartProgress(QWidget* parent, const QString& label,
+                                                    int pages, bool cancellable) override;
 
   // The next print dialog chooses the PDF entry with this file.
   void ScriptPdf(const QString& file) { answers_.push_back(file); }
@@ -36,6 +36,7 @@ class ScriptedPrintDialogs : public app::PrintDialogs {
   // The page count that each progress indication was started with, and whether it
   // could be cancelled.
   struct Progress {
+    QString label;
     int pages = 0;
     bool cancellable = false;
     int last_done = 0;

@@ -12,6 +12,7 @@
 #include "RecordingDesktopShell.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
+#include "ScriptedPrintDialogs.h"
 #include "TFormZufora.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
@@ -36,9 +37,10 @@ int main(int argc, char** argv) {
   testing::ScriptedFileDialogs dialogs;
   testing::RecordingClipboard clipboard;
   testing::RecordingDesktopShell shell;
+  testing::ScriptedPrintDialogs print_dialogs;
   DiskDesignFiles files;
   app::TFormZufora window(
-      texts, app::WindowServices{boxes, dialogs, clipboard, shell}, files,
+      texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, no_language_file.path().toStdString());
   window.show();
   QApplication::processEvents();
