@@ -279,15 +279,15 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
                      ListTextBound(pages.Design(), pages.ListOptions()) >
                          static_cast<std::uint64_t>(kMaxListTextBytes);
   if (options.pdf_file || whole) {
-    const bool complete = pages.BitBtnStartClick();
+    const bool complete = pages.Generate();
     if (options.output_file) {
-      WriteExportFile(*options.output_file, ExportBytes(pages.RichEditList()));
+      WriteExportFile(*options.output_file, ExportBytes(pages.ListText()));
     }
     if (options.pdf_file) {
-      PrintListPdf(*options.pdf_file, options.page_size, opened.Texts(), pages.RichEditList(),
+      PrintListPdf(*options.pdf_file, options.page_size, opened.Texts(), pages.ListText(),
                    err);
     } else if (!options.output_file) {
-      out << Cp1252ToUtf8(pages.RichEditList());
+      out << Cp1252ToUtf8(pages.ListText());
     }
     return complete ? kExitComplete : kExitIncomplete;
   }

@@ -34,7 +34,7 @@ int OpenedDesign::Open() {
   }
 
   pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, files_);
-  switch (pages_->BitBtnLoadClick(options_.design_file)) {
+  switch (pages_->OpenDesign(options_.design_file)) {
     case DesignPages::LoadOutcome::Loaded:
       break;
     case DesignPages::LoadOutcome::MissingFile:
@@ -46,19 +46,19 @@ int OpenedDesign::Open() {
       return kExitFailure;  // the message has been shown
   }
   if (seed) {
-    pages_->SetEditZZ(*seed);
+    pages_->SetSeed(*seed);
   }
-  if (!pages_->MovePage(Page::TabSheetListe)) {
+  if (!pages_->MovePage(Page::List)) {
     // A check of the design page kept it in front. Only the warning that there are more
     // arms than patients lets the user go on: the focus is on the tabs now, so the next
     // move runs no check.
     if (pages_->State().last_design_check != DesignCheck::Warned ||
-        !pages_->MovePage(Page::TabSheetListe)) {
+        !pages_->MovePage(Page::List)) {
       return kExitIncomplete;
     }
   }
-  pages_->SetCheckBoxBlocks(options_.mark_blocks);
-  pages_->SetCheckBoxSeed(options_.show_seed);
+  pages_->SetMarkBlocks(options_.mark_blocks);
+  pages_->SetShowSeed(options_.show_seed);
   return kExitComplete;
 }
 

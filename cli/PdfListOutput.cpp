@@ -5,7 +5,7 @@
 #include <QPageSize>
 
 #include "print/PrintJobTexts.h"
-#include "qtprint/GuiSession.h"
+#include "qtprint/OffscreenPrintApplication.h"
 #include "qtprint/HeaderDate.h"
 #include "qtprint/PdfListPrinter.h"
 
@@ -13,7 +13,7 @@ namespace zufora::cli {
 
 void PrintListPdf(const std::string& pdf_file, PdfPageSize page_size, const ProgramTexts& texts,
                   const std::string& list_text, std::ostream& err) {
-  const GuiSession session;
+  const OffscreenPrintApplication session;
   const QPageSize size(page_size == PdfPageSize::kLetter ? QPageSize::Letter : QPageSize::A4);
   const PdfPrintResult result =
       PrintListToPdf(PrintJobTexts::From(texts, list_text, &TodaysHeaderDate),

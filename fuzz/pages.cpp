@@ -106,9 +106,9 @@ void CheckAndRemember(const StudyDesign& design, bool check, Cells& cells) {
   }
 }
 
-constexpr Page kPages[] = {Page::TabSheetDesign, Page::TabSheetArme,   Page::TabSheetZentren,
-                           Page::TabSheetBlock,  Page::TabSheetZufall, Page::TabSheetListe,
-                           Page::TabSheetInfo};
+constexpr Page kPages[] = {Page::Design, Page::Arms,   Page::Centres,
+                           Page::Blocks,  Page::Seed, Page::List,
+                           Page::Info};
 
 }  // namespace
 
@@ -141,48 +141,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     switch (action) {
       case 0:  // a field of the page in front
-        if (page == Page::TabSheetDesign) {
+        if (page == Page::Design) {
           switch (data.ConsumeIntegralInRange(0, 3)) {
-            case 0: pages.SetEditStudName(data.ConsumeRandomLengthString(8)); break;
-            case 1: pages.SetEditAnz(Typed(data)); break;
-            case 2: pages.SetEditArme(Typed(data)); break;
-            default: pages.SetEditZentren(Typed(data)); break;
+            case 0: pages.SetStudyName(data.ConsumeRandomLengthString(8)); break;
+            case 1: pages.SetSampleSize(Typed(data)); break;
+            case 2: pages.SetArmCount(Typed(data)); break;
+            default: pages.SetCentreCount(Typed(data)); break;
           }
-        } else if (page == Page::TabSheetBlock) {
+        } else if (page == Page::Blocks) {
           switch (data.ConsumeIntegralInRange(0, 2)) {
-            case 0: pages.SetEditFix(Typed(data)); break;
-            case 1: pages.SetEditVon(Typed(data)); break;
-            default: pages.SetEditBis(Typed(data)); break;
+            case 0: pages.SetFixedBlockSize(Typed(data)); break;
+            case 1: pages.SetMinBlockSize(Typed(data)); break;
+            default: pages.SetMaxBlockSize(Typed(data)); break;
           }
-        } else if (page == Page::TabSheetZufall) {
-          pages.SetEditZZ(Typed(data));
-        } else if (page == Page::TabSheetListe) {
-          pages.SetRichEditList(data.ConsumeRandomLengthString(16));
-        } else if (page == Page::TabSheetZentren) {
-          pages.SetEditSumme(Typed(data));
+        } else if (page == Page::Seed) {
+          pages.SetSeed(Typed(data));
+        } else if (page == Page::List) {
+          pages.SetListText(data.ConsumeRandomLengthString(16));
+        } else if (page == Page::Centres) {
+          pages.SetCentreSumText(Typed(data));
           sum_typed = true;
         }
         break;
       case 1:
-        if (page == Page::TabSheetDesign) {
+        if (page == Page::Design) {
           if (data.ConsumeBool()) {
-            pages.CheckBoxZentrenKeyDown();
+            pages.PerCentreSwitchKeyDown();
           }
-          pages.SetCheckBoxZentren(data.ConsumeBool());
+          pages.SetPerCentreLists(data.ConsumeBool());
         }
         break;
       case 2:
-        if (page == Page::TabSheetBlock) {
+        if (page == Page::Blocks) {
           pages.SelectBlockSizeMode(data.ConsumeBool() ? BlockSizeMode::Fixed
                                                        : BlockSizeMode::Variable);
         }
         break;
       case 3:
-        if (page == Page::TabSheetArme) {
+        if (page == Page::Arms) {
           pages.TypeArmField(data.ConsumeBool() ? kArmDescriptionColumn : kArmRatioColumn,
                              Typed(data));
           cells_may_change = true;
-        } else if (page == Page::TabSheetZentren) {
+        } else if (page == Page::Centres) {
           const TextGrid before = pages.Design().centres;
           pages.TypeCentreField(data.ConsumeIntegralInRange(kCentreNumberColumn,
                                                             kCentreSampleSizeColumn),
@@ -199,16 +199,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
         break;
       case 4:
-        if (page == Page::TabSheetArme) {
+        if (page == Page::Arms) {
           pages.ClickArmRow(data.ConsumeIntegralInRange(-1, 8));
-        } else if (page == Page::TabSheetZentren) {
+        } else if (page == Page::Centres) {
           pages.ClickCentreRow(data.ConsumeIntegralInRange(-1, 8));
         }
         break;
       case 5: {
         // The focus goes to a control of the page in front or one below the pages.
         const auto control = static_cast<Control>(
-            data.ConsumeIntegralInRange(0, static_cast<int>(Control::BitBtnClipboard)));
+            data.ConsumeIntegralInRange(0, static_cast<int>(Control::CopyButton)));
         const auto on = PageOf(control);
         if (!on || *on == page) {
           pages.FocusControl(control);
@@ -218,31 +218,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       case 6:
       case 7: {
         const Page target = kPages[data.ConsumeIntegralInRange(0, 6)];
-        const bool shown = target != Page::TabSheetZentren || pages.State().centre_tab_visible;
+        const bool shown = target != Page::Centres || pages.State().centre_tab_visible;
         if ((shown || data.ConsumeIntegralInRange(0, 7) == 0) && target != page) {
           if (!pages.MovePage(target)) {
-            FUZZ_CHECK(pages.State().active_page == Page::TabSheetDesign);  // given up
+            FUZZ_CHECK(pages.State().active_page == Page::Design);  // given up
           }
         }
         break;
       }
-      case 8: pages.BitBtnBackClick(); break;
-      case 9: pages.BitBtnNextClick(); break;
+      case 8: pages.GoBack(); break;
+      case 9: pages.GoNext(); break;
       case 10:
-        if (page == Page::TabSheetZufall) {
-          pages.ButtonZZClick();
+        if (page == Page::Seed) {
+          pages.ProposeSeed();
           FUZZ_CHECK(ParseIntegerText(pages.Design().seed).has_value());
         }
         break;
       case 11:
       case 12:
-        if (page == Page::TabSheetListe) {
-          pages.SetCheckBoxBlocks(data.ConsumeBool());
-          pages.SetCheckBoxSeed(data.ConsumeBool());
-          const bool complete = pages.BitBtnStartClick();
+        if (page == Page::List) {
+          pages.SetMarkBlocks(data.ConsumeBool());
+          pages.SetShowSeed(data.ConsumeBool());
+          const bool complete = pages.Generate();
           FUZZ_CHECK(complete == pages.State().generation_completed);
           if (complete) {
-            FUZZ_CHECK(pages.RichEditList().rfind(pages.Design().study_name + "\n", 0) == 0);
+            FUZZ_CHECK(pages.ListText().rfind(pages.Design().study_name + "\n", 0) == 0);
           }
         }
         break;
@@ -251,19 +251,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (data.ConsumeIntegralInRange(0, 3) != 0) {
           name = "design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) + ".zfd";
         }
-        pages.BitBtnLoadClick(name);
-        FUZZ_CHECK(pages.State().active_page == Page::TabSheetDesign);
+        pages.OpenDesign(name);
+        FUZZ_CHECK(pages.State().active_page == Page::Design);
         cells_may_change = true;
         cells.clear();
         break;
       }
       case 14:
-        pages.BitBtnSaveClick("design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) +
+        pages.SaveDesign("design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) +
                               ".zfd");
         break;
       default:
-        if (page == Page::TabSheetListe) {
-          pages.SetCheckBoxBlocks(data.ConsumeBool());
+        if (page == Page::List) {
+          pages.SetMarkBlocks(data.ConsumeBool());
         }
         break;
     }
@@ -273,24 +273,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const PagesState& state = pages.State();
     CheckAndRemember(design, !cells_may_change, cells);
     FUZZ_CHECK(design.arms.RowCount() >= 1 && design.centres.RowCount() >= 1);
-    FUZZ_CHECK(state.edit_fix_enabled == (design.block_mode == BlockSizeMode::Fixed));
-    FUZZ_CHECK(state.edit_von_enabled == (design.block_mode == BlockSizeMode::Variable));
-    FUZZ_CHECK(state.edit_bis_enabled == state.edit_von_enabled);
+    FUZZ_CHECK(state.fixed_block_size_enabled == (design.block_mode == BlockSizeMode::Fixed));
+    FUZZ_CHECK(state.min_block_size_enabled == (design.block_mode == BlockSizeMode::Variable));
+    FUZZ_CHECK(state.max_block_size_enabled == state.min_block_size_enabled);
     FUZZ_CHECK(state.centre_tab_visible == design.per_centre_lists);
-    FUZZ_CHECK(state.active_page != Page::TabSheetZentren || design.per_centre_lists);
-    if (state.active_page == Page::TabSheetZentren && !sum_typed) {
+    FUZZ_CHECK(state.active_page != Page::Centres || design.per_centre_lists);
+    if (state.active_page == Page::Centres && !sum_typed) {
       // The centre sum is the lenient sum of the centre rows shown.
       std::int64_t sum = 0;
       for (std::int32_t row = 1; row < design.centres.RowCount(); ++row) {
         sum += ParseIntegerOrZero(design.centres.Cell(kCentreSampleSizeColumn, row));
       }
       if (trace) {
-        std::fprintf(stderr, "  sum field %s, rows %d, sum %lld\n", state.edit_summe.c_str(),
+        std::fprintf(stderr, "  sum field %s, rows %d, sum %lld\n", state.centre_sum_text.c_str(),
                      design.centres.RowCount(), static_cast<long long>(sum));
       }
-      FUZZ_CHECK(state.edit_summe == std::to_string(sum));
+      FUZZ_CHECK(state.centre_sum_text == std::to_string(sum));
     }
-    if (state.active_page != Page::TabSheetZentren) {
+    if (state.active_page != Page::Centres) {
       sum_typed = false;
     }
   }

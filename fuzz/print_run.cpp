@@ -8,7 +8,7 @@
 #include "FuzzCheck.h"
 #include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 #include "support/RecordingSurface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   RecordingSurface surface(width, height, resolution);
   surface.SetKeepLog(false);
-  TFormDruck form;
+  ListPrintRun form;
   const PrintJobTexts job = PrintJobTexts::From(
       texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1),
       [] { return std::string("24.05.2024"); });

@@ -17,7 +17,7 @@
 
 #include "ListTextEdit.h"
 #include "PrintDialogs.h"
-#include "TFormZufora.h"
+#include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 
@@ -88,13 +88,13 @@ void BM_GenerateInWindow(benchmark::State& state) {
   NoShell shell;
   NoPrintDialogs print_dialogs;
   DiskDesignFiles files;
-  auto window = std::make_unique<app::TFormZufora>(
+  auto window = std::make_unique<app::MainWindow>(
       texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, folder.path().toStdString());
   window->show();
   QApplication::processEvents();
   window->OpenDesignFile(design);
-  window->Widgets().page_control->setCurrentIndex(static_cast<int>(Page::TabSheetListe));
+  window->Widgets().page_control->setCurrentIndex(static_cast<int>(Page::List));
   QApplication::processEvents();
 
   QPushButton* start = window->Widgets().bit_btn_start;

@@ -8,8 +8,8 @@
 
 #include "lang/ProgramTexts.h"
 #include "print/PrintJobTexts.h"
-#include "print/TFormDruck.h"
-#include "print/TMyPrinter.h"
+#include "print/ListPrintRun.h"
+#include "print/TableLayout.h"
 #include "support/RecordingSurface.h"
 
 namespace zufora {
@@ -65,7 +65,7 @@ void RunPrint(benchmark::State& state, const std::string& text) {
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
     surface.SetKeepLog(false);
-    TFormDruck form;
+    ListPrintRun form;
     form.Print(surface, job);
     benchmark::DoNotOptimize(surface.CoordinateSum());
     state.counters["pages"] = static_cast<double>(surface.PageCount());
@@ -100,7 +100,7 @@ void BM_PrintTable(benchmark::State& state) {
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
     surface.SetKeepLog(false);
-    TMyPrinter printer(surface, [] { return std::string("24.05.2024"); });
+    TableLayout printer(surface, [] { return std::string("24.05.2024"); });
     printer.SetColumnUnit(800);
     printer.Lines() = rows;
     printer.BeginDocument();

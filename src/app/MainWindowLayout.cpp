@@ -151,8 +151,8 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
 
   // Studienzentren
   w.string_grid_zentren = MakeGrid(w.pages[2], "StringGridZentren", {64, 60, 262, 64});
-  w.edit_summe = MakeEdit(w.pages[2], "EditSumme", 404, 146, 64, on_refused);
-  auto* sum_label = MakeLabel(w.pages[2], "LabelCenterSum", 248, 148, w.edit_summe);
+  w.centre_sum_text = MakeEdit(w.pages[2], "EditSumme", 404, 146, 64, on_refused);
+  auto* sum_label = MakeLabel(w.pages[2], "LabelCenterSum", 248, 148, w.centre_sum_text);
   sum_label->resize(150, kLineHeight - 4);
   sum_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QFrame* panel4 = MakePanel(w.pages[2], "Panel4", 8, 174, 481, 72);
@@ -164,7 +164,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   MakeLabel(panel4, "LabelCenterDescr", 148, 12, w.centre_fields[2]);
   w.centre_fields[3] = MakeEdit(panel4, "EditAFallzahl", 376, 30, 92, on_refused);
   MakeLabel(panel4, "LabelSampleSize", 376, 12, w.centre_fields[3]);
-  QWidget::setTabOrder(w.string_grid_zentren, w.edit_summe);
+  QWidget::setTabOrder(w.string_grid_zentren, w.centre_sum_text);
 
   // Blöcke
   QFrame* panel1 = MakePanel(w.pages[3], "Panel1", 8, 6, 481, 80);
@@ -188,8 +188,8 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
 
   // Liste ausgeben
   w.bit_btn_start = MakeButton(w.pages[5], "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
-  w.check_box_blocks = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
-  w.check_box_seed = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
+  w.mark_blocks = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
+  w.show_seed = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
   w.rich_edit_list = new ListTextEdit(on_refused, w.pages[5]);
   w.rich_edit_list->setObjectName(QStringLiteral("RichEditList"));
   w.rich_edit_list->setGeometry(8, 42, 385, 204);

@@ -37,7 +37,7 @@ struct MainWindowWidgets {
 
   // TabSheetZentren
   QTableView* string_grid_zentren = nullptr;
-  QLineEdit* edit_summe = nullptr;
+  QLineEdit* centre_sum_text = nullptr;
   std::array<QLineEdit*, 4> centre_fields{};  // EditAZentrum, EditANummer, EditABeschr,
                                               // EditAFallzahl
 
@@ -57,8 +57,8 @@ struct MainWindowWidgets {
 
   // TabSheetListe
   QPushButton* bit_btn_start = nullptr;
-  QCheckBox* check_box_blocks = nullptr;
-  QCheckBox* check_box_seed = nullptr;
+  QCheckBox* mark_blocks = nullptr;
+  QCheckBox* show_seed = nullptr;
   ListTextEdit* rich_edit_list = nullptr;
   QPushButton* bit_btn_export = nullptr;
   QPushButton* bit_btn_print = nullptr;

@@ -3,7 +3,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 #include "qtprint/PageCountingSurface.h"
 #include "qtprint/PdfOutput.h"
 #include "qtprint/PrintCancelled.h"
@@ -49,7 +49,7 @@ bool PrintCommand::Run(QWidget* parent, QPrinter& printer, const PrintJobTexts& 
       throw PrintCancelled();
     }
   });
-  TFormDruck form;
+  ListPrintRun form;
   try {
     form.Print(surface, job);
   } catch (const PrintCancelled&) {

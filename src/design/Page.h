@@ -5,14 +5,15 @@
 namespace zufora {
 
 // The pages of the main window's page control, in tab order.
+// The comment after each names its component.
 enum class Page {
-  TabSheetDesign = 0,
-  TabSheetArme = 1,
-  TabSheetZentren = 2,
-  TabSheetBlock = 3,
-  TabSheetZufall = 4,
-  TabSheetListe = 5,
-  TabSheetInfo = 6,
+  Design = 0,   // TabSheetDesign "Studiendesign"
+  Arms = 1,     // TabSheetArme
+  Centres = 2,  // TabSheetZentren
+  Blocks = 3,   // TabSheetBlock
+  Seed = 4,     // TabSheetZufall
+  List = 5,     // TabSheetListe
+  Info = 6,     // TabSheetInfo
 };
 
 inline constexpr int kPageCount = 7;

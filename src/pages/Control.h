@@ -7,53 +7,53 @@
 
 namespace zufora {
 
-// The controls of the main window that can hold the input focus, named as their
-// components. The window tells the pages model which of them has the focus; where the
+// The controls of the main window that can hold the input focus, by what they are;
+// the comment after each names its component. The window tells the pages model which of them has the focus; where the
 // focus is decides which exit handlers a focus change or page move runs.
 enum class Control {
   None,  // nothing the model knows of (another window, or before the first show)
   // Outside the pages.
-  PageControl1,  // the row of tabs
-  BitBtnBack,
-  BitBtnNext,
-  BitBtnLoad,
-  BitBtnSave,
-  BitBtnClose,
+  Tabs,  // PageControl1 (the row of tabs)
+  BackButton,  // BitBtnBack
+  NextButton,  // BitBtnNext
+  OpenButton,  // BitBtnLoad
+  SaveButton,  // BitBtnSave
+  CloseButton,  // BitBtnClose
   // TabSheetDesign
-  EditStudName,
-  EditAnz,
-  EditArme,
-  CheckBoxZentren,
-  EditZentren,
+  StudyNameField,  // EditStudName
+  SampleSizeField,  // EditAnz
+  ArmCountField,  // EditArme
+  PerCentreSwitch,  // CheckBoxZentren
+  CentreCountField,  // EditZentren
   // TabSheetArme
-  StringGridArme,
-  EditCArm,
-  EditCBeschr,
-  EditCRatio,
+  ArmTable,  // StringGridArme
+  ArmLabelField,  // EditCArm
+  ArmDescriptionField,  // EditCBeschr
+  ArmRatioField,  // EditCRatio
   // TabSheetZentren
-  StringGridZentren,
-  EditAZentrum,
-  EditANummer,
-  EditABeschr,
-  EditAFallzahl,
-  EditSumme,
+  CentreTable,  // StringGridZentren
+  CentreLabelField,  // EditAZentrum
+  CentreNumberField,  // EditANummer
+  CentreDescriptionField,  // EditABeschr
+  CentreSampleSizeField,  // EditAFallzahl
+  CentreSumField,  // EditSumme
   // TabSheetBlock
-  RadioButton1,
-  EditFix,
-  RadioButton2,
-  EditVon,
-  EditBis,
+  FixedBlocksOption,  // RadioButton1
+  FixedBlockSizeField,  // EditFix
+  VariableBlocksOption,  // RadioButton2
+  MinBlockSizeField,  // EditVon
+  MaxBlockSizeField,  // EditBis
   // TabSheetZufall
-  EditZZ,
-  ButtonZZ,
+  SeedField,  // EditZZ
+  ProposeSeedButton,  // ButtonZZ
   // TabSheetListe
-  BitBtnStart,
-  CheckBoxBlocks,
-  CheckBoxSeed,
-  RichEditList,
-  BitBtnExport,
-  BitBtnPrint,
-  BitBtnClipboard,
+  GenerateButton,  // BitBtnStart
+  MarkBlocksSwitch,  // CheckBoxBlocks
+  ShowSeedSwitch,  // CheckBoxSeed
+  ListField,  // RichEditList
+  ExportButton,  // BitBtnExport
+  PrintButton,  // BitBtnPrint
+  CopyButton,  // BitBtnClipboard
 };
 
 // The page that holds `control`; none for the controls outside the pages.

@@ -46,7 +46,7 @@ DesignPages::DesignPages(const ProgramTexts& texts, MessageSink& sink,
                          ParkMillerShuffleGenerator& generator, const CalendarClock& clock,
                          DesignFiles& files)
     : texts_(texts), sink_(sink), generator_(generator), clock_(clock), files_(files) {
-  FormShow();
+  ShowFirstPage();
 }
 
 const std::string& DesignPages::Caption(std::string_view component_name) const {
@@ -59,15 +59,15 @@ const std::string& DesignPages::Text(Message message) const {
 
 // ---- What the user types and clicks ------------------------------------------------
 
-void DesignPages::SetCheckBoxZentren(bool on) {
+void DesignPages::SetPerCentreLists(bool on) {
   if (design_.per_centre_lists == on) {
     return;
   }
   design_.per_centre_lists = on;
-  CheckBoxZentrenClick();
+  ApplyPerCentreSwitch();
 }
 
-void DesignPages::CheckBoxZentrenKeyDown() {
+void DesignPages::PerCentreSwitchKeyDown() {
   SetCentreSwitchEnabling(design_.per_centre_lists);
 }
 
@@ -85,8 +85,8 @@ void DesignPages::TypeArmField(int column, std::string text) {
 void DesignPages::TypeCentreField(int column, std::string text) {
   if (column != kCentreLabelColumn &&
       state_.centre_rows.Type(column, std::move(text), design_.centres) &&
-      state_.active_page == Page::TabSheetZentren) {
-    StringGridZentrenDrawCell();  // the changed cell is repainted
+      state_.active_page == Page::Centres) {
+    RecomputeCentreSum();  // the changed cell is repainted
   }
 }
 
@@ -95,7 +95,7 @@ bool DesignPages::ClickArmRow(std::int32_t row) {
     return false;
   }
   state_.arm_rows.Fill(design_.arms);  // StringGridArmeClick
-  state_.focus = Control::EditCBeschr;
+  state_.focus = Control::ArmDescriptionField;
   return true;
 }
 
@@ -104,7 +104,7 @@ bool DesignPages::ClickCentreRow(std::int32_t row) {
     return false;
   }
   state_.centre_rows.Fill(design_.centres);  // StringGridZentrenClick
-  state_.focus = Control::EditABeschr;
+  state_.focus = Control::CentreDescriptionField;
   return true;
 }
 
@@ -116,9 +116,9 @@ void DesignPages::FocusControl(Control control) {
     return;
   }
   state_.focus = control;
-  if (from == Control::StringGridArme) {
+  if (from == Control::ArmTable) {
     state_.arm_rows.Fill(design_.arms);  // StringGridArmeExit
-  } else if (from == Control::StringGridZentren) {
+  } else if (from == Control::CentreTable) {
     state_.centre_rows.Fill(design_.centres);  // StringGridZentrenExit
   }
   const std::optional<Page> left = PageOf(from);
@@ -126,26 +126,26 @@ void DesignPages::FocusControl(Control control) {
   if (left && left != entered) {
     LeavePage(*left);
   }
-  if (entered == Page::TabSheetZentren && left != entered) {
-    TabSheetZentrenEnter();
+  if (entered == Page::Centres && left != entered) {
+    EnterCentrePage();
   }
 }
 
 void DesignPages::SwitchPage(Page page) {
   const bool shows_design =
-      page == Page::TabSheetDesign && state_.active_page != Page::TabSheetDesign;
+      page == Page::Design && state_.active_page != Page::Design;
   state_.active_page = page;
-  if (page == Page::TabSheetDesign) {
+  if (page == Page::Design) {
     design_brought_to_front_ = true;
   }
   sink_.ActivatePage(page);
   if (shows_design) {
-    TabSheetDesignShow();
+    ShowDesignPage();
   }
 }
 
 bool DesignPages::TabVisible(Page page) const {
-  return page != Page::TabSheetZentren || state_.centre_tab_visible;
+  return page != Page::Centres || state_.centre_tab_visible;
 }
 
 Page DesignPages::NeighbourPage(int step) const {
@@ -161,18 +161,18 @@ Page DesignPages::NeighbourPage(int step) const {
 }
 
 void DesignPages::LeavePage(Page page) {
-  if (page == Page::TabSheetDesign) {
-    TabSheetDesignExit();
-  } else if (page == Page::TabSheetZentren) {
-    TabSheetZentrenExit();
+  if (page == Page::Design) {
+    CheckDesignPage();
+  } else if (page == Page::Centres) {
+    CheckCentreSum();
   }
 }
 
 void DesignPages::EnterPage(Page page) {
-  if (page == Page::TabSheetDesign) {
-    TabSheetDesignShow();
-  } else if (page == Page::TabSheetZentren) {
-    TabSheetZentrenEnter();
+  if (page == Page::Design) {
+    ShowDesignPage();
+  } else if (page == Page::Centres) {
+    EnterCentrePage();
   }
 }
 
@@ -190,47 +190,47 @@ bool DesignPages::MoveTo(Page target, Control via, bool report) {
     sink_.ActivatePage(target);
   }
   EnterPage(target);
-  PageControl1Change();
-  if (state_.active_page == Page::TabSheetZentren) {
-    StringGridZentrenDrawCell();  // the table is painted as the page appears
+  AfterPageChange();
+  if (state_.active_page == Page::Centres) {
+    RecomputeCentreSum();  // the table is painted as the page appears
   }
   return state_.active_page == target;
 }
 
 bool DesignPages::MovePage(Page target) {
-  return MoveTo(target, Control::PageControl1, false);
+  return MoveTo(target, Control::Tabs, false);
 }
 
-void DesignPages::BitBtnBackClick() {
-  MoveTo(NeighbourPage(-1), Control::BitBtnBack, true);
+void DesignPages::GoBack() {
+  MoveTo(NeighbourPage(-1), Control::BackButton, true);
 }
 
-void DesignPages::BitBtnNextClick() {
-  MoveTo(NeighbourPage(+1), Control::BitBtnNext, true);
+void DesignPages::GoNext() {
+  MoveTo(NeighbourPage(+1), Control::NextButton, true);
 }
 
 // ---- Handlers -------------------------------------------------------------------
 
-void DesignPages::FormShow() {
+void DesignPages::ShowFirstPage() {
   // The start page is set without the change handler, and the view shows it itself.
-  state_.active_page = Page::TabSheetDesign;
+  state_.active_page = Page::Design;
   state_.centre_tab_visible = false;
   state_.centre_page_enabled = false;
-  TabSheetDesignShow();
+  ShowDesignPage();
 }
 
-void DesignPages::TabSheetDesignShow() {
-  state_.focus = Control::EditAnz;
+void DesignPages::ShowDesignPage() {
+  state_.focus = Control::SampleSizeField;
 }
 
 void DesignPages::ShowAndReturnToDesign(Message message) {
   sink_.ShowPlain(Text(message));
-  SwitchPage(Page::TabSheetDesign);
+  SwitchPage(Page::Design);
 }
 
-void DesignPages::TabSheetDesignExit() {
+void DesignPages::CheckDesignPage() {
   if (design_.seed.empty()) {
-    design_.seed = ProposeSeed(generator_, clock_);
+    design_.seed = zufora::ProposeSeed(generator_, clock_);
   }
   state_.last_design_check = DesignCheck::Stopped;
 
@@ -301,10 +301,10 @@ void DesignPages::TabSheetDesignExit() {
 
 void DesignPages::SetCentreSwitchEnabling(bool on) {
   state_.centre_page_enabled = on;
-  state_.edit_zentren_enabled = on;
+  state_.centre_count_enabled = on;
 }
 
-void DesignPages::CheckBoxZentrenClick() {
+void DesignPages::ApplyPerCentreSwitch() {
   SetCentreSwitchEnabling(design_.per_centre_lists);
   state_.centre_tab_visible = design_.per_centre_lists;
   if (!design_.per_centre_lists) {
@@ -312,24 +312,24 @@ void DesignPages::CheckBoxZentrenClick() {
   }
 }
 
-void DesignPages::TabSheetZentrenEnter() {
+void DesignPages::EnterCentrePage() {
   state_.centre_rows.Fill(design_.centres);
 }
 
-void DesignPages::StringGridZentrenDrawCell() {
+void DesignPages::RecomputeCentreSum() {
   const TextGrid& centres = design_.centres;
   std::int64_t sum = 0;  // up to kMaxCentres cells of 32 bits each
   for (std::int32_t row = 1; row < centres.RowCount(); ++row) {
     sum += ParseIntegerOrZero(centres.Cell(kCentreSampleSizeColumn, row));
   }
-  state_.edit_summe = std::to_string(sum);
+  state_.centre_sum_text = std::to_string(sum);
 }
 
-void DesignPages::TabSheetZentrenExit() {
+void DesignPages::CheckCentreSum() {
   if (!design_.per_centre_lists) {
     return;
   }
-  const std::int64_t sum = ReadSumLeniently(state_.edit_summe);
+  const std::int64_t sum = ReadSumLeniently(state_.centre_sum_text);
   if (sum == 0) {
     sink_.ShowPlain(Text(Message::MessageExpectedSampleSize));
     return;
@@ -351,33 +351,33 @@ void DesignPages::TabSheetZentrenExit() {
 
 void DesignPages::ApplyBlockSizeEnabling() {
   const bool variable = design_.block_mode == BlockSizeMode::Variable;
-  state_.edit_fix_enabled = !variable;
-  state_.edit_von_enabled = variable;
-  state_.edit_bis_enabled = variable;
+  state_.fixed_block_size_enabled = !variable;
+  state_.min_block_size_enabled = variable;
+  state_.max_block_size_enabled = variable;
 }
 
-void DesignPages::PageControl1Change() {
+void DesignPages::AfterPageChange() {
   if (!design_.per_centre_lists) {
     state_.centre_tab_visible = false;
     state_.centre_page_enabled = false;
   }
-  if (state_.active_page == Page::TabSheetZentren && !design_.per_centre_lists) {
+  if (state_.active_page == Page::Centres && !design_.per_centre_lists) {
     sink_.ShowPlain(Text(Message::MessageCheckListEachCenter));
-    SwitchPage(Page::TabSheetDesign);
+    SwitchPage(Page::Design);
   }
-  if (state_.active_page == Page::TabSheetArme) {
+  if (state_.active_page == Page::Arms) {
     state_.arm_rows.Fill(design_.arms);
   }
-  if (state_.active_page == Page::TabSheetZentren) {
+  if (state_.active_page == Page::Centres) {
     state_.centre_rows.Fill(design_.centres);
   }
 }
 
-void DesignPages::ButtonZZClick() {
-  design_.seed = ProposeSeed(generator_, clock_);
+void DesignPages::ProposeSeed() {
+  design_.seed = zufora::ProposeSeed(generator_, clock_);
 }
 
-bool DesignPages::BitBtnStartClick() {
+bool DesignPages::Generate() {
   list_text_.clear();
   const GenerationResult result = GenerateLists(design_, texts_.catalogue, sink_, generator_);
   design_.checked = result.checked;
@@ -413,13 +413,13 @@ bool DesignPages::GenerateInto(ListConsumer& consumer) {
 }
 
 ListTextOptions DesignPages::ListOptions() const {
-  return ListTextOptions{.mark_blocks = state_.check_box_blocks,
-                         .show_seed = state_.check_box_seed,
+  return ListTextOptions{.mark_blocks = state_.mark_blocks,
+                         .show_seed = state_.show_seed,
                          .block_separator = BlockSeparator(),
                          .center_caption = CenterCaption()};
 }
 
-DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::string>& file_name) {
+DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {
   LoadOutcome outcome = LoadOutcome::Cancelled;
   if (file_name) {
     const CentreHeadings headings = {Caption("LabelCenter"), Caption("LabelCenterId"),
@@ -440,7 +440,7 @@ DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::s
         outcome = load.status == DesignLoadStatus::Missing ? LoadOutcome::MissingFile
                                                            : LoadOutcome::Loaded;
         if (design_.per_centre_lists != was_per_centre) {
-          CheckBoxZentrenClick();  // the check box changed state
+          ApplyPerCentreSwitch();  // the check box changed state
         }
         state_.arm_rows.FollowRowCount(design_.arms);
         state_.centre_rows.FollowRowCount(design_.centres);
@@ -449,13 +449,13 @@ DesignPages::LoadOutcome DesignPages::BitBtnLoadClick(const std::optional<std::s
     }
   }
   // Closing steps, also after a cancel or a file that was not taken.
-  CheckBoxZentrenClick();
-  SwitchPage(Page::TabSheetDesign);
-  state_.focus = Control::EditAnz;
+  ApplyPerCentreSwitch();
+  SwitchPage(Page::Design);
+  state_.focus = Control::SampleSizeField;
   return outcome;
 }
 
-bool DesignPages::BitBtnSaveClick(const std::optional<std::string>& file_name) {
+bool DesignPages::SaveDesign(const std::optional<std::string>& file_name) {
   if (!file_name) {
     return false;
   }

@@ -20,9 +20,9 @@
 namespace zufora {
 
 // The main window's pages without widgets: the study design as the pages hold it
-// (Design()), the state of the pages (State()), the list field (RichEditList()), and
+// (Design()), the state of the pages (State()), the list field (ListText()), and
 // one operation for each thing the user does. The window is a view: it forwards each
-// event to its operation and then shows Design(), State() and RichEditList(), which is
+// event to its operation and then shows Design(), State() and ListText(), which is
 // all there is to show.
 //
 // Messages and questions go to the MessageSink, and so does every page switch that an
@@ -55,7 +55,7 @@ class DesignPages {
   // All five are owned by the program and must outlive the model; `clock` is read by
   // every seed proposal. The texts are read when an operation needs them: captions of
   // the main window, catalogue messages, and the block separator and centre word that
-  // the first show derived. Runs FormShow: the design page in front, the centre page
+  // the first show derived. Runs ShowFirstPage: the design page in front, the centre page
   // hidden, the focus on EditAnz.
   DesignPages(const ProgramTexts& texts, MessageSink& sink, ParkMillerShuffleGenerator& generator,
               const CalendarClock& clock, DesignFiles& files);
@@ -71,7 +71,7 @@ class DesignPages {
   const PagesState& State() const { return state_; }
   // The list field RichEditList: cp1252 lines, each ended by LF, as the last generation
   // rendered them or as the user edited them.
-  const std::string& RichEditList() const { return list_text_; }
+  const std::string& ListText() const { return list_text_; }
 
   // BlockSeparator and CenterCaption, as the list text and the print run use them.
   const std::string& BlockSeparator() const { return texts_.derived.block_separator; }
@@ -82,26 +82,26 @@ class DesignPages {
   // included; none runs a check (checks run when a page is left) and none moves the
   // focus (the window tells it).
 
-  void SetEditStudName(std::string text) { design_.study_name = std::move(text); }
-  void SetEditAnz(std::string text) { design_.sample_size = std::move(text); }
-  void SetEditArme(std::string text) { design_.arm_count = std::move(text); }
-  void SetEditZentren(std::string text) { design_.centre_count = std::move(text); }
-  void SetEditFix(std::string text) { design_.fixed_block_size = std::move(text); }
-  void SetEditVon(std::string text) { design_.min_block_size = std::move(text); }
-  void SetEditBis(std::string text) { design_.max_block_size = std::move(text); }
-  void SetEditZZ(std::string text) { design_.seed = std::move(text); }
+  void SetStudyName(std::string text) { design_.study_name = std::move(text); }
+  void SetSampleSize(std::string text) { design_.sample_size = std::move(text); }
+  void SetArmCount(std::string text) { design_.arm_count = std::move(text); }
+  void SetCentreCount(std::string text) { design_.centre_count = std::move(text); }
+  void SetFixedBlockSize(std::string text) { design_.fixed_block_size = std::move(text); }
+  void SetMinBlockSize(std::string text) { design_.min_block_size = std::move(text); }
+  void SetMaxBlockSize(std::string text) { design_.max_block_size = std::move(text); }
+  void SetSeed(std::string text) { design_.seed = std::move(text); }
   // Text typed into EditSumme stands until a centre cell changes or the centre page
   // is shown again; the centre sum check reads whatever it holds.
-  void SetEditSumme(std::string text) { state_.edit_summe = std::move(text); }
-  void SetRichEditList(std::string text) { list_text_ = std::move(text); }
-  void SetCheckBoxBlocks(bool on) { state_.check_box_blocks = on; }
-  void SetCheckBoxSeed(bool on) { state_.check_box_seed = on; }
+  void SetCentreSumText(std::string text) { state_.centre_sum_text = std::move(text); }
+  void SetListText(std::string text) { list_text_ = std::move(text); }
+  void SetMarkBlocks(bool on) { state_.mark_blocks = on; }
+  void SetShowSeed(bool on) { state_.show_seed = on; }
 
   // Sets CheckBoxZentren; a change of state runs the per-centre switch.
-  void SetCheckBoxZentren(bool on);
+  void SetPerCentreLists(bool on);
   // A key pressed while CheckBoxZentren has the focus (before the key changes its
   // state): enables the centre page and EditZentren for the state it has.
-  void CheckBoxZentrenKeyDown();
+  void PerCentreSwitchKeyDown();
   // Selects "fest" or "variabel" (RadioButton1, RadioButton2) by mouse or key: the mode
   // changes, then the block size fields are enabled for it.
   void SelectBlockSizeMode(BlockSizeMode mode);
@@ -140,27 +140,27 @@ class DesignPages {
   // The previous or next page with a visible tab, wrapping around; the move runs as
   // MovePage does, with the focus going to the button, and the page found is reported
   // to the sink. Nothing happens when the search comes back to the active page.
-  void BitBtnBackClick();
-  void BitBtnNextClick();
+  void GoBack();
+  void GoNext();
 
   // ---- Buttons -------------------------------------------------------------------
 
   // "erzeugen" on the seed page: a new seed proposal into EditZZ.
-  void ButtonZZClick();
+  void ProposeSeed();
   // "Generieren": draws the lists from the design as the pages hold it and puts their
   // text into the list field; the generation's checked numbers become the pages' and
   // the pages its checks bring to the front are made active. Returns
   // State().generation_completed.
-  bool BitBtnStartClick();
+  bool Generate();
   // The same generation, but each list goes to `consumer` while it is drawn instead of
   // into the list field, which stays empty: for a caller that writes the text out as it
-  // comes (ListTextWriter with ListOptions()). Returns the same as BitBtnStartClick.
+  // comes (ListTextWriter with ListOptions()). Returns the same as Generate.
   bool GenerateInto(ListConsumer& consumer);
   // What shapes the list text now: the two check boxes, BlockSeparator, CenterCaption.
   ListTextOptions ListOptions() const;
 
   // The window reports the focus going to a pressed button (FocusControl with
-  // Control::BitBtnLoad, BitBtnSave, ...) before it runs the button's operation, so the
+  // Control::OpenButton, BitBtnSave, ...) before it runs the button's operation, so the
   // check of the page that held the focus runs first, as it does when the button is
   // pressed with the mouse.
   //
@@ -169,13 +169,13 @@ class DesignPages {
   // limits) shows its message, an unreadable one MessageErrorFileOpen with the file
   // name, and both leave the pages unchanged. The closing steps (per-centre state as
   // its click sets it, design page to the front, focus to EditAnz) run in every case.
-  LoadOutcome BitBtnLoadClick(const std::optional<std::string>& file_name);
+  LoadOutcome OpenDesign(const std::optional<std::string>& file_name);
   // "Studiendesign speichern" with the save dialog's outcome; false for a cancel. Writes
   // the design as the pages hold it, keeping the file's other sections and keys, and
   // changes nothing on the pages. A file that cannot be written is a platform failure:
   // the exception of DesignFiles::Save leaves this operation for the general error box,
   // and an existing file stays exactly as it was.
-  bool BitBtnSaveClick(const std::optional<std::string>& file_name);
+  bool SaveDesign(const std::optional<std::string>& file_name);
 
  private:
   const std::string& Caption(std::string_view component_name) const;
@@ -191,15 +191,15 @@ class DesignPages {
   void ShowAndReturnToDesign(Message message);
 
   // The window's handlers, run by the operations above.
-  void FormShow();
-  void TabSheetDesignShow();
-  void TabSheetDesignExit();  // the design page check
-  void CheckBoxZentrenClick();
-  void TabSheetZentrenEnter();
-  void StringGridZentrenDrawCell();  // the centre sum into EditSumme
-  void TabSheetZentrenExit();        // the centre sum check
+  void ShowFirstPage();
+  void ShowDesignPage();
+  void CheckDesignPage();  // the design page check
+  void ApplyPerCentreSwitch();
+  void EnterCentrePage();
+  void RecomputeCentreSum();  // the centre sum into EditSumme
+  void CheckCentreSum();        // the centre sum check
   void ApplyBlockSizeEnabling();
-  void PageControl1Change();
+  void AfterPageChange();
   void SetCentreSwitchEnabling(bool on);
 
   const ProgramTexts& texts_;

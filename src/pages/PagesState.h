@@ -19,31 +19,31 @@ enum class DesignCheck {
 };
 
 // Everything a view shows of the pages besides the design's own fields and tables
-// (DesignPages::Design()) and the list field (DesignPages::RichEditList()). A view's
+// (DesignPages::Design()) and the list field (DesignPages::ListText()). A view's
 // refresh maps this struct and the design onto its widgets.
 struct PagesState {
-  Page active_page = Page::TabSheetDesign;
+  Page active_page = Page::Design;
   // The tab of TabSheetZentren is shown / the page is enabled.
   bool centre_tab_visible = false;
   bool centre_page_enabled = false;
   // Enabled edit fields (the others are always enabled, EditCArm and EditAZentrum never).
-  bool edit_zentren_enabled = false;
-  bool edit_fix_enabled = true;
-  bool edit_von_enabled = false;
-  bool edit_bis_enabled = false;
+  bool centre_count_enabled = false;
+  bool fixed_block_size_enabled = true;
+  bool min_block_size_enabled = false;
+  bool max_block_size_enabled = false;
   // The control that has the input focus, as the window last told it or a handler set it
-  // (TabSheetDesignShow: EditAnz; a table click: EditCBeschr or EditABeschr).
-  Control focus = Control::EditAnz;
+  // (ShowDesignPage: EditAnz; a table click: EditCBeschr or EditABeschr).
+  Control focus = Control::SampleSizeField;
   // The arm page's fields under StringGridArme with its selected row (fields by arm
   // column: EditCArm, EditCBeschr, EditCRatio), and the centre page's likewise
   // (EditAZentrum, EditANummer, EditABeschr, EditAFallzahl).
   RowEditor arm_rows{kArmColumns};
   RowEditor centre_rows{kCentreColumns};
   // EditSumme: the centre sum as last computed, or as the user typed it.
-  std::string edit_summe = "0";
+  std::string centre_sum_text = "0";
   // The list page's options CheckBoxBlocks and CheckBoxSeed.
-  bool check_box_blocks = true;
-  bool check_box_seed = true;
+  bool mark_blocks = true;
+  bool show_seed = true;
   // Whether the last "Generieren" ran to its end with every list drawn in full.
   bool generation_completed = false;
   DesignCheck last_design_check = DesignCheck::NotRun;

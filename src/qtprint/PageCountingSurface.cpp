@@ -2,7 +2,7 @@
 
 #include <QPrinter>
 
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 
 namespace zufora {
 
@@ -15,7 +15,7 @@ std::int32_t CountPages(const QPrinter& printer, const PrintJobTexts& job) {
   PageCountingSurface surface(printer);
   PrintJobTexts counted = job;
   counted.date = [] { return std::string(); };  // the job reads the clock when it prints
-  TFormDruck form;
+  ListPrintRun form;
   form.Print(surface, counted);
   return surface.Pages();
 }

@@ -2,7 +2,7 @@
 
 #include <QPrinter>
 
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 #include "qtprint/PdfOutput.h"
 #include "qtprint/QtPrintSurface.h"
 
@@ -14,7 +14,7 @@ PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
   SetUpPdfFile(printer, file, page_size);
   PdfPrintResult result;
   QtPrintSurface surface(printer, [&result](std::int32_t pages) { result.pages = pages; });
-  TFormDruck form;
+  ListPrintRun form;
   form.Print(surface, job);
   result.body_family = surface.FamilyInUse();
   return result;

@@ -271,7 +271,7 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
   const auto arms = ParseIntegerText(design_.arm_count);
   if (!arms || *arms < 1 || *arms > kMaxArms) {
     sink_.ShowPlain(messages_.Text(Message::MessageArmCount));
-    SwitchPage(Page::TabSheetDesign);
+    SwitchPage(Page::Design);
     return false;
   }
   const std::int32_t a = *arms;
@@ -282,14 +282,14 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
   const auto patients = ParseIntegerText(design_.sample_size);
   if (!patients || *patients < 0 || (!design_.per_centre_lists && *patients > kMaxPatients)) {
     sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
-    SwitchPage(Page::TabSheetDesign);
+    SwitchPage(Page::Design);
     return false;
   }
   checked_.sample_size = *patients;
 
   if (a > *patients) {
     sink_.ShowPlain(messages_.Text(Message::MessageArmPatientCount));
-    SwitchPage(Page::TabSheetDesign);
+    SwitchPage(Page::Design);
   }
 
   const auto ratio_sum = ReadRatios(a);
@@ -308,47 +308,47 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
 
   if (r != a) {
     if (n % r != 0 &&
-        AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::TabSheetArme)) {
+        AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
       return false;
     }
     if (fixed) {
       if (f % r != 0 &&
-          AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::TabSheetArme)) {
+          AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
         return false;
       }
       if (n % f != 0) {
-        Notice(messages_.Text(Message::MessageRatioSampleSize2), Page::TabSheetBlock);
+        Notice(messages_.Text(Message::MessageRatioSampleSize2), Page::Blocks);
         return false;
       }
     } else {
       if (v_min >= v_max) {
-        Notice(messages_.Text(Message::MessageBlockSize), Page::TabSheetBlock);
+        Notice(messages_.Text(Message::MessageBlockSize), Page::Blocks);
         return false;
       }
       if ((v_min < r || v_min % r > 0 || n / 2 < v_min) &&
-          AskAbandon(messages_.Text(Message::MessageBlockSizeRatio), Page::TabSheetBlock)) {
+          AskAbandon(messages_.Text(Message::MessageBlockSizeRatio), Page::Blocks)) {
         return false;
       }
     }
   } else {
-    if (n % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitSampleSize(), Page::TabSheetArme)) {
+    if (n % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitSampleSize(), Page::Arms)) {
       return false;
     }
     if (fixed) {
-      if (f % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitBlockSize(), Page::TabSheetArme)) {
+      if (f % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitBlockSize(), Page::Arms)) {
         return false;
       }
       if (n % f != 0) {
-        Notice(FixedMessages::BlockSizeDoesNotFitPatients(), Page::TabSheetBlock);
+        Notice(FixedMessages::BlockSizeDoesNotFitPatients(), Page::Blocks);
         return false;
       }
     } else {
       if (v_min >= v_max) {
-        Notice(FixedMessages::MinimumNotBelowMaximum(), Page::TabSheetBlock);
+        Notice(FixedMessages::MinimumNotBelowMaximum(), Page::Blocks);
         return false;
       }
       if ((a > v_min || v_min % a > 0 || n / 2 < v_min) &&
-          AskAbandon(FixedMessages::MinimumDoesNotFitArms(), Page::TabSheetBlock)) {
+          AskAbandon(FixedMessages::MinimumDoesNotFitArms(), Page::Blocks)) {
         return false;
       }
     }
@@ -357,7 +357,7 @@ bool ListGenerator::CheckListDesign(std::int32_t n) {
   // and those would never fill the list.
   if (!fixed && v_min < r) {
     sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
-    SwitchPage(Page::TabSheetBlock);
+    SwitchPage(Page::Blocks);
     return false;
   }
   return true;

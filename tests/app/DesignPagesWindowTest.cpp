@@ -22,7 +22,7 @@ TEST_F(DesignPagesWindowTest, RowFieldsWriteTheTableAndTheCentreSumAsksOnLeaving
   OpenQuietly();
   QTest::mouseClick(Find("CheckBoxZentren"), Qt::LeftButton);
   Type("EditZentren", QStringLiteral("3"));
-  ClickTab(Page::TabSheetArme);
+  ClickTab(Page::Arms);
   auto* arms = Find<QTableView>("StringGridArme");
   ASSERT_EQ(arms->model()->rowCount(), 4);
   EXPECT_EQ(Cell(arms, 0, 1), QStringLiteral("Beschreibung"));
@@ -35,8 +35,8 @@ TEST_F(DesignPagesWindowTest, RowFieldsWriteTheTableAndTheCentreSumAsksOnLeaving
   EXPECT_EQ(Cell(arms, 2, 1), QStringLiteral("Dosis ä"));
   EXPECT_TRUE(arms->selectionModel()->isRowSelected(2, QModelIndex()));
 
-  ClickTab(Page::TabSheetZentren);
-  ASSERT_EQ(ActivePage(), Index(Page::TabSheetZentren));
+  ClickTab(Page::Centres);
+  ASSERT_EQ(ActivePage(), Index(Page::Centres));
   auto* centres = Find<QTableView>("StringGridZentren");
   const std::vector<QString> sizes = {QStringLiteral("50"), QStringLiteral("40"),
                                       QStringLiteral("abc")};
@@ -51,16 +51,16 @@ TEST_F(DesignPagesWindowTest, RowFieldsWriteTheTableAndTheCentreSumAsksOnLeaving
   EXPECT_TRUE(BoxTexts().empty());
 
   boxes_.ScriptAnswers({true});
-  ClickTab(Page::TabSheetBlock);
+  ClickTab(Page::Blocks);
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageSampleSizeError)});
   EXPECT_EQ(boxes_.Boxes()[0].caption, QStringLiteral("Zufora"));
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetBlock));
+  EXPECT_EQ(ActivePage(), Index(Page::Blocks));
   EXPECT_EQ(Find<QLineEdit>("EditAnz")->text(), QStringLiteral("150"));
 }
 
 TEST_F(DesignPagesWindowTest, VariableBlockSizeEnablesItsFieldsAndKeepsTheTexts) {
   OpenQuietly();
-  ClickTab(Page::TabSheetBlock);
+  ClickTab(Page::Blocks);
   auto* fixed = Find<QLineEdit>("EditFix");
   auto* from = Find<QLineEdit>("EditVon");
   auto* to = Find<QLineEdit>("EditBis");
@@ -90,7 +90,7 @@ TEST_F(DesignPagesWindowTest, CharactersOutsideCp1252AreRefusedVisiblyWhereTyped
   EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("\u263A")));
   QToolTip::hideText();
 
-  ClickTab(Page::TabSheetListe);
+  ClickTab(Page::List);
   auto* list = Find<QPlainTextEdit>("RichEditList");
   list->setFocus();
   Keys(list, QStringLiteral("a"));

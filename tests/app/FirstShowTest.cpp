@@ -26,8 +26,8 @@ TEST_F(FirstShowTest, WithoutLanguageFileOneBoxThenTheGermanWindowOnTheDesignPag
   EXPECT_EQ(Find<QPlainTextEdit>("Memo2")->toPlainText().split(QLatin1Char('\n')).size(), 10);
   EXPECT_EQ(Find<QRadioButton>("RadioButton2")->toolTip(),
             QStringLiteral("Größe der Blöcke wird per Zufallsgenerator vorgegeben"));
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetDesign));
-  EXPECT_FALSE(Tabs()->isTabVisible(Index(Page::TabSheetZentren)));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
+  EXPECT_FALSE(Tabs()->isTabVisible(Index(Page::Centres)));
   EXPECT_EQ(QApplication::focusWidget(), Find("EditAnz"));
   EXPECT_EQ(window_->Pages().BlockSeparator(), "------- Block ------");
   EXPECT_EQ(window_->Pages().CenterCaption(), "Zentrum");
@@ -104,7 +104,7 @@ TEST_F(FirstShowTest, LogoFromTheCurrentFolderReplacesBothLogosAndAnUnreadableOn
   broken.write("no picture");
   broken.close();
   EXPECT_THROW(
-      app::TFormZufora(
+      app::MainWindow(
           texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_}, files_,
           [] { return std::int64_t{0}; }, "."),
       std::runtime_error);
@@ -114,7 +114,7 @@ TEST_F(FirstShowTest, LogoFromTheCurrentFolderReplacesBothLogosAndAnUnreadableOn
 TEST_F(FirstShowTest, WebLabelOpensTheCaptionItShows) {
   OpenQuietly();
   auto* label = Find<QLabel>("LabelWWW");
-  Tabs()->setCurrentIndex(Index(Page::TabSheetInfo));
+  Tabs()->setCurrentIndex(Index(Page::Info));
   QTest::mouseClick(label, Qt::LeftButton);
   ASSERT_EQ(shell_.Addresses().size(), 1u);
   EXPECT_EQ(shell_.Addresses()[0], label->text());

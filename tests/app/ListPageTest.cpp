@@ -14,8 +14,8 @@ class ListPageTest : public WindowTest {
     OpenQuietly();
     dialogs_.ScriptAnswer(QString::fromStdString((kExamples / "worked-example.zfd").string()));
     Click("BitBtnLoad");
-    ClickTab(Page::TabSheetListe);
-    ASSERT_EQ(ActivePage(), Index(Page::TabSheetListe));
+    ClickTab(Page::List);
+    ASSERT_EQ(ActivePage(), Index(Page::List));
     Click("BitBtnStart");
     ASSERT_TRUE(BoxTexts().empty());
   }
@@ -109,7 +109,7 @@ TEST_F(ListPageTest, SaveThenLoadThroughTheDialogsBringsTheDesignBack) {
   OpenQuietly();
   Type("EditStudName", QStringLiteral("Müller-Studie"));
   Type("EditArme", QStringLiteral("2"));
-  ClickTab(Page::TabSheetBlock);
+  ClickTab(Page::Blocks);
   QTest::mouseClick(Find("RadioButton2"), Qt::LeftButton);
   Type("EditVon", QStringLiteral("4"));
   Type("EditBis", QStringLiteral("8"));
@@ -122,12 +122,12 @@ TEST_F(ListPageTest, SaveThenLoadThroughTheDialogsBringsTheDesignBack) {
 
   Type("EditVon", QStringLiteral("9"));
   QTest::mouseClick(Find("RadioButton1"), Qt::LeftButton);
-  ClickTab(Page::TabSheetDesign);
+  ClickTab(Page::Design);
   Type("EditStudName", QStringLiteral("anders"));
   dialogs_.ScriptAnswer(file);
   Click("BitBtnLoad");
   EXPECT_TRUE(BoxTexts().empty());
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetDesign));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
   EXPECT_EQ(QApplication::focusWidget(), Find("EditAnz"));
   EXPECT_EQ(Find<QLineEdit>("EditStudName")->text(), QStringLiteral("Müller-Studie"));
   EXPECT_EQ(Find<QLineEdit>("EditArme")->text(), QStringLiteral("2"));

@@ -9,15 +9,15 @@ using PageMovesTest = WindowTest;
 
 TEST_F(PageMovesTest, BackAndNextWrapAndSkipTheHiddenCentrePage) {
   OpenQuietly();
-  const std::vector<Page> forward = {Page::TabSheetArme,   Page::TabSheetBlock,
-                                     Page::TabSheetZufall, Page::TabSheetListe,
-                                     Page::TabSheetInfo,   Page::TabSheetDesign};
+  const std::vector<Page> forward = {Page::Arms,   Page::Blocks,
+                                     Page::Seed, Page::List,
+                                     Page::Info,   Page::Design};
   for (const Page page : forward) {
     Click("BitBtnNext");
     EXPECT_EQ(ActivePage(), Index(page));
   }
   Click("BitBtnBack");
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetInfo));
+  EXPECT_EQ(ActivePage(), Index(Page::Info));
   Click("BitBtnNext");
 
   // Per-centre lists on: the centre page is on the way.
@@ -25,10 +25,10 @@ TEST_F(PageMovesTest, BackAndNextWrapAndSkipTheHiddenCentrePage) {
   Type("EditZentren", QStringLiteral("2"));
   Click("BitBtnNext");
   Click("BitBtnNext");
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetZentren));
-  EXPECT_TRUE(Tabs()->isTabVisible(Index(Page::TabSheetZentren)));
+  EXPECT_EQ(ActivePage(), Index(Page::Centres));
+  EXPECT_TRUE(Tabs()->isTabVisible(Index(Page::Centres)));
   Click("BitBtnBack");
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetArme));
+  EXPECT_EQ(ActivePage(), Index(Page::Arms));
   EXPECT_TRUE(BoxTexts().empty());
 }
 
@@ -41,7 +41,7 @@ class FailedCheckTest : public WindowTest, public ::testing::WithParamInterface<
     QTabBar* bar = Tabs()->tabBar();
     switch (way) {
       case Way::TabClick:
-        ClickTab(Page::TabSheetListe);
+        ClickTab(Page::List);
         break;
       case Way::ControlTab:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
@@ -72,7 +72,7 @@ TEST_P(FailedCheckTest, KeepsTheDesignPageWithOneMessage) {
   Type("EditArme", QStringLiteral("abc"));
   Leave(GetParam());
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmCount)});
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetDesign));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
   EXPECT_EQ(Find<QLineEdit>("EditArme")->text(), QStringLiteral("abc"));
 }
 
@@ -88,9 +88,9 @@ TEST_F(PageMovesTest, FocusMovedToTheTabsRunsTheCheckThereAndTheArrowsThenMove) 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), Tabs()->tabBar());
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmCount)});
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetDesign));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
   QTest::keyClick(Tabs()->tabBar(), Qt::Key_Right);
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetArme));
+  EXPECT_EQ(ActivePage(), Index(Page::Arms));
   EXPECT_EQ(BoxTexts().size(), 1u);
 }
 
@@ -99,13 +99,13 @@ TEST_F(PageMovesTest, CheckRunsOnceThenTheListPageIsReachedAndTheListDrawn) {
   Type("EditStudName", QStringLiteral("Grenzfall"));
   Type("EditArme", QStringLiteral("1"));
   Type("EditAnz", QStringLiteral("0"));
-  ClickTab(Page::TabSheetListe);
+  ClickTab(Page::List);
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmPatientCount)});
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetDesign));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
 
   // The focus is on the tabs now, outside the design page: no second check.
-  ClickTab(Page::TabSheetListe);
-  ASSERT_EQ(ActivePage(), Index(Page::TabSheetListe));
+  ClickTab(Page::List);
+  ASSERT_EQ(ActivePage(), Index(Page::List));
   EXPECT_EQ(BoxTexts().size(), 1u);
   Click("BitBtnStart");
   const QString seed = Find<QLineEdit>("EditZZ")->text();
@@ -123,8 +123,8 @@ TEST_F(PageMovesTest, SaveFromTheDesignPageRunsItsCheckFirstAndItsMessageTakesTh
   Click("BitBtnSave");
   EXPECT_EQ(dialogs_.ShownDialogs().size(), 1u);
   EXPECT_EQ(BoxTexts().size(), 1u);
-  ClickTab(Page::TabSheetBlock);
-  EXPECT_EQ(ActivePage(), Index(Page::TabSheetBlock));
+  ClickTab(Page::Blocks);
+  EXPECT_EQ(ActivePage(), Index(Page::Blocks));
   EXPECT_EQ(BoxTexts().size(), 1u);
 }
 

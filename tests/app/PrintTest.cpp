@@ -15,15 +15,15 @@ class PrintTest : public WindowTest {
   void GenerateWorkedExample() {
     dialogs_.ScriptAnswer(QString::fromStdString((kExamples / "worked-example.zfd").string()));
     Click("BitBtnLoad");
-    ClickTab(Page::TabSheetListe);
-    ASSERT_EQ(ActivePage(), Index(Page::TabSheetListe));
+    ClickTab(Page::List);
+    ASSERT_EQ(ActivePage(), Index(Page::List));
     Click("BitBtnStart");
     ASSERT_TRUE(BoxTexts().empty());
   }
 
   // The list field as the user may leave it: a title and `rows` allocation lines.
   void TypeList(int rows) {
-    ClickTab(Page::TabSheetListe);
+    ClickTab(Page::List);
     QString text = QStringLiteral("Lange Liste\n");
     for (int i = 1; i <= rows; ++i) {
       text += QStringLiteral("%1\t1\tA\n").arg(i);

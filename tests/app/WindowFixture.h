@@ -27,7 +27,7 @@
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedPrintDialogs.h"
-#include "TFormZufora.h"
+#include "MainWindow.h"
 #include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
 #include "text/Cp1252.h"
@@ -56,7 +56,7 @@ class WindowTest : public ::testing::Test {
       ASSERT_TRUE(QFile::copy(QString::fromStdString(language_file->string()),
                               folder_.filePath(QStringLiteral("ZuforaLang.ini"))));
     }
-    window_ = std::make_unique<app::TFormZufora>(
+    window_ = std::make_unique<app::MainWindow>(
         texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_}, files_,
         [] { return std::int64_t{1'000'000'000}; },
         std::filesystem::path(folder_.path().toStdString()));
@@ -125,7 +125,7 @@ class WindowTest : public ::testing::Test {
   RecordingDesktopShell shell_;
   ScriptedPrintDialogs print_dialogs_;
   DiskDesignFiles files_;
-  std::unique_ptr<app::TFormZufora> window_;
+  std::unique_ptr<app::MainWindow> window_;
 };
 
 }  // namespace zufora::testing

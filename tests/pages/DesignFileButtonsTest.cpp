@@ -53,9 +53,9 @@ class DesignFileButtons : public DesignPagesTest {
   // The closing steps of every load, after the events that came before them.
   void ExpectClosingSteps() const {
     ASSERT_FALSE(Events().empty());
-    EXPECT_EQ(Events().back(), PageEvent(Page::TabSheetDesign));
-    EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
-    EXPECT_EQ(pages_.State().focus, Control::EditAnz);
+    EXPECT_EQ(Events().back(), PageEvent(Page::Design));
+    EXPECT_EQ(pages_.State().active_page, Page::Design);
+    EXPECT_EQ(pages_.State().focus, Control::SampleSizeField);
   }
 
   inline static DiskDesignFiles disk_files_;
@@ -69,7 +69,7 @@ TEST_F(DesignFileButtons, SavingAFreshDesignAfterLeavingTheDesignPage) {
   CheckDesignPage();
   const std::string path = PathOf("neu.zfd");
 
-  EXPECT_TRUE(pages_.BitBtnSaveClick(path));
+  EXPECT_TRUE(pages_.SaveDesign(path));
 
   EXPECT_TRUE(Events().empty());
   const IniDocument ini = ReadIni(path);
@@ -96,45 +96,45 @@ TEST_F(DesignFileButtons, SavingAFreshDesignAfterLeavingTheDesignPage) {
   EXPECT_EQ(Key(ini, "Bloecke", "Bis"), "");
   EXPECT_EQ(Key(ini, "Zufall", "Seed"), kProposedSeed);
   // Saving changes nothing on the pages.
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
 }
 
 TEST_F(DesignFileButtons, CancelledDialogsStillRunTheClosingStepsOfLoading) {
-  EXPECT_FALSE(pages_.BitBtnSaveClick(std::nullopt));
+  EXPECT_FALSE(pages_.SaveDesign(std::nullopt));
   EXPECT_TRUE(Events().empty());
 
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditZentren("2");
-  pages_.MovePage(Page::TabSheetBlock);
+  pages_.SetPerCentreLists(true);
+  pages_.SetCentreCount("2");
+  pages_.MovePage(Page::Blocks);
   sink_.Clear();
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(std::nullopt), Outcome::Cancelled);
-  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(pages_.OpenDesign(std::nullopt), Outcome::Cancelled);
+  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::Design)}));
   ExpectClosingSteps();
   EXPECT_TRUE(pages_.State().centre_tab_visible);
   EXPECT_EQ(pages_.Design().checked.centre_count, 2);
 }
 
 TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
-  pages_.SetEditStudName("Studie \xE4");  // a cp1252 byte
-  pages_.SetEditArme("2");
-  pages_.SetEditAnz("10");
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditZentren("2");
+  pages_.SetStudyName("Studie \xE4");  // a cp1252 byte
+  pages_.SetArmCount("2");
+  pages_.SetSampleSize("10");
+  pages_.SetPerCentreLists(true);
+  pages_.SetCentreCount("2");
   pages_.SelectBlockSizeMode(BlockSizeMode::Variable);
-  pages_.SetEditVon("2");
-  pages_.SetEditBis("6");
-  pages_.SetEditZZ("-17 ");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetMinBlockSize("2");
+  pages_.SetMaxBlockSize("6");
+  pages_.SetSeed("-17 ");
+  pages_.MovePage(Page::Arms);
   pages_.TypeArmField(kArmRatioColumn, "abc");
   pages_.TypeArmField(kArmDescriptionColumn, "Verum");
   const std::string path = PathOf("rund.zfd");
-  ASSERT_TRUE(pages_.BitBtnSaveClick(path));
+  ASSERT_TRUE(pages_.SaveDesign(path));
 
   RecordingMessageSink other_sink;
   DesignPages other(texts_, other_sink, generator_, clock_, files_);
-  EXPECT_EQ(other.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(other.OpenDesign(path), Outcome::Loaded);
 
   const StudyDesign& loaded = other.Design();
   EXPECT_EQ(loaded.study_name, "Studie \xE4");
@@ -152,12 +152,12 @@ TEST_F(DesignFileButtons, RoundTripKeepsEveryTextAsTyped) {
   EXPECT_EQ(loaded.centres.Cell(kCentreLabelColumn, 2), "Zentrum 2");
   // The pages follow the loaded state; no check ran and no checked number changed.
   EXPECT_TRUE(other.State().centre_tab_visible);
-  EXPECT_TRUE(other.State().edit_zentren_enabled);
-  EXPECT_FALSE(other.State().edit_fix_enabled);
-  EXPECT_TRUE(other.State().edit_von_enabled);
+  EXPECT_TRUE(other.State().centre_count_enabled);
+  EXPECT_FALSE(other.State().fixed_block_size_enabled);
+  EXPECT_TRUE(other.State().min_block_size_enabled);
   EXPECT_EQ(other.Design().checked.arm_count, 0);
   EXPECT_EQ(other.Design().checked.sample_size, 0);
-  EXPECT_EQ(other_sink.Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(other_sink.Events(), (std::vector<Event>{PageEvent(Page::Design)}));
 }
 
 TEST_F(DesignFileButtons, LoadedCentreLabelsStayAndArmLabelsAreRegenerated) {
@@ -166,16 +166,16 @@ TEST_F(DesignFileButtons, LoadedCentreLabelsStayAndArmLabelsAreRegenerated) {
                                      "[Arme]\nAnzahl=2\nBez1=Eigener Arm\nRatio1=3\nBez2=X\n"
                                      "[Zentren]\nAnzahl=2\nBez1=Eigenes Zentrum\nID1=A7\n"
                                      "[Bloecke]\nFix=1\n");
-  pages_.MovePage(Page::TabSheetBlock);
+  pages_.MovePage(Page::Blocks);
   sink_.Clear();
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.OpenDesign(path), Outcome::Loaded);
   ExpectClosingSteps();
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
   EXPECT_EQ(pages_.Design().arm_count, "4");
 
-  pages_.SetEditZZ("1");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetSeed("1");
+  pages_.MovePage(Page::Arms);
   const TextGrid& arms = pages_.Design().arms;
   ASSERT_EQ(arms.RowCount(), 5);
   EXPECT_EQ(arms.Cell(kArmLabelColumn, 1), "Arm 1");
@@ -192,21 +192,21 @@ TEST_F(DesignFileButtons, LoadedCentreLabelsStayAndArmLabelsAreRegenerated) {
 
 TEST_F(DesignFileButtons, FileWithoutBlockSectionLoadsInVariableMode) {
   const std::string path = WriteFile("ohne.zfd", "[Design]\nName=Ohne Bloecke\n");
-  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.OpenDesign(path), Outcome::Loaded);
   EXPECT_EQ(pages_.Design().block_mode, BlockSizeMode::Variable);
   EXPECT_EQ(pages_.Design().fixed_block_size, "12");
-  EXPECT_FALSE(pages_.State().edit_fix_enabled);
-  EXPECT_TRUE(pages_.State().edit_von_enabled);
-  EXPECT_TRUE(pages_.State().edit_bis_enabled);
+  EXPECT_FALSE(pages_.State().fixed_block_size_enabled);
+  EXPECT_TRUE(pages_.State().min_block_size_enabled);
+  EXPECT_TRUE(pages_.State().max_block_size_enabled);
 }
 
 TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
-  pages_.SetEditStudName("vorher");
-  pages_.SetEditZZ("5");
+  pages_.SetStudyName("vorher");
+  pages_.SetSeed("5");
   CheckDesignPage();
   ASSERT_TRUE(pages_.ClickArmRow(3));
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(PathOf("gibt-es-nicht.zfd")), Outcome::MissingFile);
+  EXPECT_EQ(pages_.OpenDesign(PathOf("gibt-es-nicht.zfd")), Outcome::MissingFile);
 
   const StudyDesign& design = pages_.Design();
   EXPECT_EQ(design.study_name, "");
@@ -230,46 +230,46 @@ TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
 }
 
 TEST_F(DesignFileOutcomes, RefusedFileLeavesThePagesUnchanged) {
-  pages_.SetEditStudName("bleibt");
+  pages_.SetStudyName("bleibt");
   CheckDesignPage();
   fake_files_.FailLoad("gross.zfd", {DesignLoadStatus::Refused, "zu gross"});
 
-  EXPECT_EQ(pages_.BitBtnLoadClick("gross.zfd"), Outcome::Refused);
+  EXPECT_EQ(pages_.OpenDesign("gross.zfd"), Outcome::Refused);
 
-  EXPECT_EQ(Events(), (std::vector<Event>{Plain("zu gross"), PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.State().focus, Control::EditAnz);
+  EXPECT_EQ(Events(), (std::vector<Event>{Plain("zu gross"), PageEvent(Page::Design)}));
+  EXPECT_EQ(pages_.State().focus, Control::SampleSizeField);
   EXPECT_EQ(pages_.Design().study_name, "bleibt");
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
-  EXPECT_TRUE(pages_.State().edit_fix_enabled);
+  EXPECT_TRUE(pages_.State().fixed_block_size_enabled);
 }
 
 TEST_F(DesignFileOutcomes, UnreadableFileShowsErrorFileOpen) {
-  pages_.SetEditStudName("bleibt");
+  pages_.SetStudyName("bleibt");
   fake_files_.FailLoad("ordner.zfd", {DesignLoadStatus::Unreadable, "Is a directory"});
 
-  EXPECT_EQ(pages_.BitBtnLoadClick("ordner.zfd"), Outcome::Unreadable);
+  EXPECT_EQ(pages_.OpenDesign("ordner.zfd"), Outcome::Unreadable);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageErrorFileOpen) + " ordner.zfd"),
-                                          PageEvent(Page::TabSheetDesign)}));
+                                          PageEvent(Page::Design)}));
   EXPECT_EQ(pages_.Design().study_name, "bleibt");
 }
 
 TEST_F(DesignFileOutcomes, FailedSaveLeavesThePagesAndASavedDesignLoadsBack) {
   fake_files_.MakeUnwritable("x.zfd");
-  EXPECT_THROW(pages_.BitBtnSaveClick("x.zfd"), std::runtime_error);
+  EXPECT_THROW(pages_.SaveDesign("x.zfd"), std::runtime_error);
   EXPECT_TRUE(Events().empty());
   EXPECT_EQ(pages_.Design().seed, "");  // no check ran either
-  EXPECT_FALSE(pages_.BitBtnSaveClick(std::nullopt));
+  EXPECT_FALSE(pages_.SaveDesign(std::nullopt));
   EXPECT_TRUE(fake_files_.Saved().empty());
 
-  pages_.SetCheckBoxZentren(true);
+  pages_.SetPerCentreLists(true);
   pages_.SelectBlockSizeMode(BlockSizeMode::Variable);
-  ASSERT_TRUE(pages_.BitBtnSaveClick("y.zfd"));
+  ASSERT_TRUE(pages_.SaveDesign("y.zfd"));
   DesignPages other(texts_, sink_, generator_, clock_, fake_files_);
-  EXPECT_EQ(other.BitBtnLoadClick("y.zfd"), Outcome::Loaded);
+  EXPECT_EQ(other.OpenDesign("y.zfd"), Outcome::Loaded);
   EXPECT_TRUE(other.State().centre_tab_visible);
-  EXPECT_TRUE(other.State().edit_von_enabled);
-  EXPECT_EQ(other.BitBtnLoadClick("none.zfd"), Outcome::MissingFile);
+  EXPECT_TRUE(other.State().min_block_size_enabled);
+  EXPECT_EQ(other.OpenDesign("none.zfd"), Outcome::MissingFile);
 }
 
 TEST_F(DesignFileButtons, SaveIntoReadOnlyFolderKeepsTheOldFile) {
@@ -282,8 +282,8 @@ TEST_F(DesignFileButtons, SaveIntoReadOnlyFolderKeepsTheOldFile) {
       GTEST_SKIP() << "this user writes into read-only folders";
     }
   }
-  pages_.SetEditStudName("neu");
-  EXPECT_THROW(pages_.BitBtnSaveClick(path), FileWriteError);
+  pages_.SetStudyName("neu");
+  EXPECT_THROW(pages_.SaveDesign(path), FileWriteError);
   EXPECT_EQ(ReadFileBytes(path).bytes, old_text);
 }
 
@@ -292,7 +292,7 @@ TEST_F(DesignFileButtons, SaveKeepsKeysTheDesignDoesNotWrite) {
                                      "[Design]\nName=alt\n[Arme]\nAnzahl=5\nBez4=Vier\nRatio5=9\n"
                                      "[Eigenes]\nNotiz=bleibt\n");
   CheckDesignPage();
-  ASSERT_TRUE(pages_.BitBtnSaveClick(path));
+  ASSERT_TRUE(pages_.SaveDesign(path));
   const IniDocument ini = ReadIni(path);
   EXPECT_EQ(Key(ini, "Arme", "Anzahl"), "3");
   EXPECT_EQ(Key(ini, "Arme", "Bez4"), "Vier");
@@ -300,7 +300,7 @@ TEST_F(DesignFileButtons, SaveKeepsKeysTheDesignDoesNotWrite) {
   EXPECT_EQ(Key(ini, "Eigenes", "Notiz"), "bleibt");
   EXPECT_EQ(Key(ini, "Design", "Name"), "");
 
-  EXPECT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.OpenDesign(path), Outcome::Loaded);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
 }
 
@@ -316,15 +316,15 @@ TEST_F(DesignFileButtons, LoadSeedAndGenerateCentreLists) {
                 "[Zentren]\nAnzahl=2\nID1=1\nBeschr1=Nord\nFallzahl1=4\nID2=2\nBeschr2=S\xFC"
                 "d\nFallzahl2=6\n"
                 "[Bloecke]\nFix=1\nGroesse=2\n[Zufall]\nSeed=99\n");
-  ASSERT_EQ(pages_.BitBtnLoadClick(path), Outcome::Loaded);
-  pages_.SetEditZZ("4711");
-  pages_.MovePage(Page::TabSheetListe);
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetListe);
+  ASSERT_EQ(pages_.OpenDesign(path), Outcome::Loaded);
+  pages_.SetSeed("4711");
+  pages_.MovePage(Page::List);
+  EXPECT_EQ(pages_.State().active_page, Page::List);
 
-  EXPECT_TRUE(pages_.BitBtnStartClick());
+  EXPECT_TRUE(pages_.Generate());
 
   const std::string separator = "------- Block ------\n";
-  EXPECT_EQ(pages_.RichEditList(),
+  EXPECT_EQ(pages_.ListText(),
             "Multi\n"
             "Zentrum 1\tNord - Seed: (773724032)\n"
             "1\t2\tPlacebo\n2\t1\tVerum\n" +
@@ -333,7 +333,7 @@ TEST_F(DesignFileButtons, LoadSeedAndGenerateCentreLists) {
                 "d - Seed: (1659940736)\n" +
                 "1\t2\tPlacebo\n2\t1\tVerum\n" + separator + "3\t1\tVerum\n4\t2\tPlacebo\n" +
                 separator + "5\t2\tPlacebo\n6\t1\tVerum\n" + separator);
-  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::TabSheetDesign)}));
+  EXPECT_EQ(Events(), (std::vector<Event>{PageEvent(Page::Design)}));
 }
 
 }  // namespace

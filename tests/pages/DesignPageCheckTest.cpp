@@ -13,10 +13,10 @@ namespace {
 using DesignPageCheck = DesignPagesTest;
 
 TEST_F(DesignPageCheck, FreshDesignSizesArmTableAndProposesSeed) {
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.MovePage(Page::Arms);
 
   EXPECT_TRUE(Events().empty());
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
+  EXPECT_EQ(pages_.State().active_page, Page::Arms);
   const StudyDesign& design = pages_.Design();
   EXPECT_EQ(design.seed, kProposedSeed);
   EXPECT_EQ(pages_.Design().checked.arm_count, 3);
@@ -39,26 +39,26 @@ TEST_F(DesignPageCheck, FreshDesignSizesArmTableAndProposesSeed) {
 }
 
 TEST_F(DesignPageCheck, SeedFieldWithAnyTextIsKept) {
-  pages_.SetEditZZ("abc");
+  pages_.SetSeed("abc");
   LeaveDesignPage();
   EXPECT_EQ(pages_.Design().seed, "abc");
-  pages_.SetEditZZ("");
+  pages_.SetSeed("");
   LeaveDesignPage();
   EXPECT_EQ(pages_.Design().seed, kProposedSeed);
 }
 
 TEST_F(DesignPageCheck, ArmCountNotAnIntegerChangesNothingAndGivesUpTheMove) {
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditZentren("4");
-  pages_.SetEditArme("abc");
+  pages_.SetPerCentreLists(true);
+  pages_.SetCentreCount("4");
+  pages_.SetArmCount("abc");
 
-  pages_.BitBtnNextClick();
+  pages_.GoNext();
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmCount)),
-                                          PageEvent(Page::TabSheetDesign)}));
+                                          PageEvent(Page::Design)}));
   EXPECT_EQ(Msg(Message::MessageArmCount),
             Cp1252Literal("Gültige Anzahl für Studienarme eingeben!"));
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
   EXPECT_EQ(pages_.Design().checked.arm_count, 0);
   EXPECT_EQ(pages_.Design().checked.sample_size, 0);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
@@ -69,14 +69,14 @@ TEST_F(DesignPageCheck, ArmCountNotAnIntegerChangesNothingAndGivesUpTheMove) {
 }
 
 TEST_F(DesignPageCheck, SampleSizeNotAnIntegerKeepsCheckedArmCountOnly) {
-  pages_.SetEditArme("4");
-  pages_.SetEditAnz("");
+  pages_.SetArmCount("4");
+  pages_.SetSampleSize("");
 
-  pages_.MovePage(Page::TabSheetBlock);
+  pages_.MovePage(Page::Blocks);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessagePatientCount)),
-                                          PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
   EXPECT_EQ(pages_.Design().checked.arm_count, 4);
   EXPECT_EQ(pages_.Design().checked.sample_size, 0);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
@@ -84,14 +84,14 @@ TEST_F(DesignPageCheck, SampleSizeNotAnIntegerKeepsCheckedArmCountOnly) {
 }
 
 TEST_F(DesignPageCheck, MoreArmsThanPatientsStillSizesTheTable) {
-  pages_.SetEditArme("5");
-  pages_.SetEditAnz("3");
+  pages_.SetArmCount("5");
+  pages_.SetSampleSize("3");
 
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.MovePage(Page::Arms);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmPatientCount)),
-                                          PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
   const TextGrid& arms = pages_.Design().arms;
   ASSERT_EQ(arms.RowCount(), 6);
   for (int row = 1; row <= 5; ++row) {
@@ -103,14 +103,14 @@ TEST_F(DesignPageCheck, MoreArmsThanPatientsStillSizesTheTable) {
 }
 
 TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditArme("4");  // EditZentren stays empty
+  pages_.SetPerCentreLists(true);
+  pages_.SetArmCount("4");  // EditZentren stays empty
 
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.MovePage(Page::Arms);
 
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
-                                          PageEvent(Page::TabSheetDesign)}));
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 5);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, 4), "Arm 4");
   EXPECT_TRUE(pages_.State().centre_tab_visible);
@@ -123,10 +123,10 @@ TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
 TEST_F(DesignPageCheck, CentreTableFilledOnlyWhereEmpty) {
   OpenCentrePage("3");
   pages_.TypeCentreField(kCentreNumberColumn, "Z-7");  // row 1's number typed by the user
-  pages_.MovePage(Page::TabSheetDesign);
+  pages_.MovePage(Page::Design);
   sink_.Clear();
-  pages_.SetEditZentren("4");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetCentreCount("4");
+  pages_.MovePage(Page::Arms);
 
   const TextGrid& centres = pages_.Design().centres;
   ASSERT_EQ(centres.RowCount(), 5);
@@ -144,21 +144,21 @@ TEST_F(DesignPageCheck, CentreTableFilledOnlyWhereEmpty) {
 }
 
 TEST_F(DesignPageCheck, RowsCutOffComeBackWithTheirCells) {
-  pages_.SetEditArme("5");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetArmCount("5");
+  pages_.MovePage(Page::Arms);
   ASSERT_TRUE(pages_.ClickArmRow(4));
   pages_.TypeArmField(kArmDescriptionColumn, "Verum hoch");
   pages_.TypeArmField(kArmRatioColumn, "2");
   ASSERT_TRUE(pages_.ClickArmRow(2));
   pages_.TypeArmField(kArmDescriptionColumn, "Placebo");
-  pages_.MovePage(Page::TabSheetDesign);
+  pages_.MovePage(Page::Design);
 
-  pages_.SetEditArme("3");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetArmCount("3");
+  pages_.MovePage(Page::Arms);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 4);
-  pages_.MovePage(Page::TabSheetDesign);
-  pages_.SetEditArme("5");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.MovePage(Page::Design);
+  pages_.SetArmCount("5");
+  pages_.MovePage(Page::Arms);
 
   const TextGrid& arms = pages_.Design().arms;
   ASSERT_EQ(arms.RowCount(), 6);
@@ -171,12 +171,12 @@ TEST_F(DesignPageCheck, RowsCutOffComeBackWithTheirCells) {
 
 TEST_F(DesignPageCheck, TranslatedArmCaptionRelabelsArmsButNotFilledCentres) {
   OpenCentrePage("2");
-  pages_.MovePage(Page::TabSheetDesign);
+  pages_.MovePage(Page::Design);
   texts_.main_window.Find("LabelArm")->caption = "Bras";
   texts_.main_window.Find("LabelCenter")->caption = "Centre";
-  pages_.SetEditZentren("3");
+  pages_.SetCentreCount("3");
 
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.MovePage(Page::Arms);
 
   const StudyDesign& design = pages_.Design();
   EXPECT_EQ(design.arms.Cell(0, 0), "Bras");
@@ -190,15 +190,15 @@ TEST_F(DesignPageCheck, TranslatedArmCaptionRelabelsArmsButNotFilledCentres) {
 
 TEST_F(DesignPageCheck, ArmCountZeroLeavesHeadingRowOnly) {
   CheckDesignPage();  // three arms with ratio "1"
-  pages_.SetEditArme("0");
-  pages_.MovePage(Page::TabSheetArme);
+  pages_.SetArmCount("0");
+  pages_.MovePage(Page::Arms);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 1);
   EXPECT_EQ(pages_.Design().arms.Cell(0, 0), "Arm");
   // A negative count is no error for this check; the table keeps its heading row.
-  pages_.MovePage(Page::TabSheetDesign);
-  pages_.SetEditArme("-5");
-  pages_.MovePage(Page::TabSheetArme);
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
+  pages_.MovePage(Page::Design);
+  pages_.SetArmCount("-5");
+  pages_.MovePage(Page::Arms);
+  EXPECT_EQ(pages_.State().active_page, Page::Arms);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 1);
   EXPECT_EQ(pages_.Design().checked.arm_count, -5);
   // The hidden rows were never cleared.
@@ -208,36 +208,36 @@ TEST_F(DesignPageCheck, ArmCountZeroLeavesHeadingRowOnly) {
 // Counts the program cannot hold are refused like a text that does not parse, so that
 // no table grows beyond its limit.
 TEST_F(DesignPageCheck, CountsBeyondTheLimitsAreRefused) {
-  pages_.SetEditAnz("2147483647");
-  pages_.SetEditArme(std::to_string(kMaxArms + 1));
+  pages_.SetSampleSize("2147483647");
+  pages_.SetArmCount(std::to_string(kMaxArms + 1));
   LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
   EXPECT_EQ(pages_.Design().arms.RowCount(), 3);
   EXPECT_EQ(pages_.Design().checked.arm_count, 0);
 
   sink_.Clear();
-  pages_.SetEditArme("2147483647");
+  pages_.SetArmCount("2147483647");
   LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageArmCount)));
 
   sink_.Clear();
-  pages_.SetEditArme(std::to_string(kMaxArms));
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditZentren("2147483647");
+  pages_.SetArmCount(std::to_string(kMaxArms));
+  pages_.SetPerCentreLists(true);
+  pages_.SetCentreCount("2147483647");
   LeaveDesignPage();
   EXPECT_EQ(pages_.Design().arms.RowCount(), kMaxArms + 1);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, kMaxArms), "Arm 65536");
   EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
-                                          PageEvent(Page::TabSheetDesign)}));
+                                          PageEvent(Page::Design)}));
   EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
 
   sink_.Clear();
-  pages_.SetEditZentren(std::to_string(kMaxCentres + 1));
+  pages_.SetCentreCount(std::to_string(kMaxCentres + 1));
   LeaveDesignPage();
   EXPECT_EQ(Events().front(), Plain(Msg(Message::MessageCenterCount)));
 
   sink_.Clear();
-  pages_.SetEditZentren(std::to_string(kMaxCentres));
+  pages_.SetCentreCount(std::to_string(kMaxCentres));
   LeaveDesignPage();
   EXPECT_TRUE(Events().empty());
   EXPECT_EQ(pages_.Design().centres.RowCount(), kMaxCentres + 1);

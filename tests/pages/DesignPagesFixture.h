@@ -42,24 +42,24 @@ class DesignPagesTest : public ::testing::Test {
   // The focus leaves the design page for a button below the pages: the design page
   // check runs.
   void LeaveDesignPage() {
-    pages_.FocusControl(Control::EditAnz);
-    pages_.FocusControl(Control::BitBtnSave);
+    pages_.FocusControl(Control::SampleSizeField);
+    pages_.FocusControl(Control::SaveButton);
   }
 
   // Moves off the design page once (running its check) and back, forgetting what the
   // sink recorded, so that a test starts from sized tables.
   void CheckDesignPage() {
-    pages_.MovePage(Page::TabSheetArme);
-    pages_.MovePage(Page::TabSheetDesign);
+    pages_.MovePage(Page::Arms);
+    pages_.MovePage(Page::Design);
     sink_.Clear();
   }
 
   // Per-centre lists with `count` centres, checked, and the centre page active.
   void OpenCentrePage(const std::string& count) {
-    pages_.SetCheckBoxZentren(true);
-    pages_.SetEditZentren(count);
-    pages_.MovePage(Page::TabSheetZentren);
-    ASSERT_EQ(pages_.State().active_page, Page::TabSheetZentren);
+    pages_.SetPerCentreLists(true);
+    pages_.SetCentreCount(count);
+    pages_.MovePage(Page::Centres);
+    ASSERT_EQ(pages_.State().active_page, Page::Centres);
     sink_.Clear();
   }
 

@@ -15,26 +15,26 @@ using Generation = DesignPagesTest;
 class WorkedExample : public DesignPagesTest {
  protected:
   void SetUp() override {
-    pages_.SetEditStudName("Studie A");
-    pages_.SetEditAnz("12");
-    pages_.SetEditFix("6");
-    pages_.SetEditZZ("12345");
-    pages_.MovePage(Page::TabSheetArme);
+    pages_.SetStudyName("Studie A");
+    pages_.SetSampleSize("12");
+    pages_.SetFixedBlockSize("6");
+    pages_.SetSeed("12345");
+    pages_.MovePage(Page::Arms);
     const char* descriptions[] = {"Placebo", "Niedrig", "Hoch"};
     for (int row = 1; row <= 3; ++row) {
       ASSERT_TRUE(pages_.ClickArmRow(row));
       pages_.TypeArmField(kArmDescriptionColumn, descriptions[row - 1]);
     }
-    pages_.MovePage(Page::TabSheetListe);
+    pages_.MovePage(Page::List);
     ASSERT_TRUE(Events().empty());
   }
 };
 
 TEST_F(WorkedExample, ListTextOfTheWorkedExample) {
-  EXPECT_TRUE(pages_.BitBtnStartClick());
+  EXPECT_TRUE(pages_.Generate());
   EXPECT_TRUE(pages_.State().generation_completed);
   EXPECT_TRUE(Events().empty());
-  EXPECT_EQ(pages_.RichEditList(),
+  EXPECT_EQ(pages_.ListText(),
             "Studie A\n"
             "Seed: (12345)\n"
             "1\t3\tHoch\n2\t1\tPlacebo\n3\t3\tHoch\n4\t2\tNiedrig\n5\t2\tNiedrig\n6\t1\tPlacebo\n"
@@ -45,10 +45,10 @@ TEST_F(WorkedExample, ListTextOfTheWorkedExample) {
 }
 
 TEST_F(WorkedExample, OptionsOffLeaveNoSeedAndNoSeparators) {
-  pages_.SetCheckBoxBlocks(false);
-  pages_.SetCheckBoxSeed(false);
-  EXPECT_TRUE(pages_.BitBtnStartClick());
-  const std::string& text = pages_.RichEditList();
+  pages_.SetMarkBlocks(false);
+  pages_.SetShowSeed(false);
+  EXPECT_TRUE(pages_.Generate());
+  const std::string& text = pages_.ListText();
   EXPECT_EQ(text.substr(0, 10), "Studie A\n\n");
   EXPECT_EQ(text.find("Block"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 13), "12\t1\tPlacebo\n");
@@ -57,10 +57,10 @@ TEST_F(WorkedExample, OptionsOffLeaveNoSeedAndNoSeparators) {
 TEST_F(WorkedExample, BlockWordDerivedByTheFirstShowIsUsed) {
   texts_.catalogue.Window().Find("LabelBlock")->caption = "Bloc";
   ApplyFirstShowTexts(texts_, nullptr);
-  pages_.MovePage(Page::TabSheetListe);
+  pages_.MovePage(Page::List);
   EXPECT_EQ(pages_.BlockSeparator(), "------- Bloc ------");
-  pages_.BitBtnStartClick();
-  EXPECT_NE(pages_.RichEditList().find("\n------- Bloc ------\n"), std::string::npos);
+  pages_.Generate();
+  EXPECT_NE(pages_.ListText().find("\n------- Bloc ------\n"), std::string::npos);
 }
 
 TEST_F(Generation, EveryLineOfTheListTextCountsAgainstItsLimit) {
@@ -68,53 +68,53 @@ TEST_F(Generation, EveryLineOfTheListTextCountsAgainstItsLimit) {
   // text of 1.2 GB, beyond the limit of 1 GiB although each allocation line is short.
   texts_.catalogue.Window().Find("LabelBlock")->caption = std::string(4000, 'B');
   ApplyFirstShowTexts(texts_, nullptr);
-  pages_.SetEditStudName("Lang");
-  pages_.SetEditArme("1");
-  pages_.SetEditAnz("300000");
-  pages_.SetEditFix("1");
-  pages_.SetEditZZ("1");
-  pages_.MovePage(Page::TabSheetListe);
+  pages_.SetStudyName("Lang");
+  pages_.SetArmCount("1");
+  pages_.SetSampleSize("300000");
+  pages_.SetFixedBlockSize("1");
+  pages_.SetSeed("1");
+  pages_.MovePage(Page::List);
   sink_.Clear();
-  EXPECT_FALSE(pages_.BitBtnStartClick());
+  EXPECT_FALSE(pages_.Generate());
   EXPECT_EQ(Events(), std::vector<Event>{Plain(Msg(Message::MessagePatientCount))});
-  EXPECT_EQ(pages_.RichEditList(), "Lang\n");
+  EXPECT_EQ(pages_.ListText(), "Lang\n");
 
   // Without the separators the same list fits.
-  pages_.SetCheckBoxBlocks(false);
-  EXPECT_TRUE(pages_.BitBtnStartClick());
-  const std::string& text = pages_.RichEditList();
+  pages_.SetMarkBlocks(false);
+  EXPECT_TRUE(pages_.Generate());
+  const std::string& text = pages_.ListText();
   EXPECT_EQ(text.substr(text.size() - 10), "300000\t1\t\n");
 }
 
 TEST_F(WorkedExample, GeneratorPageSwitchBecomesTheActivePage) {
-  pages_.SetEditFix("5");  // equal ratios: 5 is no multiple of 3 arms
+  pages_.SetFixedBlockSize("5");  // equal ratios: 5 is no multiple of 3 arms
   sink_.ScriptAnswers({true});
 
-  EXPECT_FALSE(pages_.BitBtnStartClick());
+  EXPECT_FALSE(pages_.Generate());
 
   EXPECT_EQ(Events(), (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitBlockSize(), true),
-                                          PageEvent(Page::TabSheetArme)}));
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetArme);
-  EXPECT_EQ(pages_.RichEditList(), "Studie A\n");
+                                          PageEvent(Page::Arms)}));
+  EXPECT_EQ(pages_.State().active_page, Page::Arms);
+  EXPECT_EQ(pages_.ListText(), "Studie A\n");
   // Back from the page the generator chose goes on from there.
-  pages_.BitBtnBackClick();
-  EXPECT_EQ(pages_.State().active_page, Page::TabSheetDesign);
+  pages_.GoBack();
+  EXPECT_EQ(pages_.State().active_page, Page::Design);
 }
 
 TEST_F(Generation, SeedButtonWritesTheClocksProposal) {
-  pages_.SetEditZZ("17");
-  pages_.ButtonZZClick();
+  pages_.SetSeed("17");
+  pages_.ProposeSeed();
   EXPECT_EQ(pages_.Design().seed, kProposedSeed);
 }
 
 TEST_F(Generation, NoCentresLeavesTheListEmpty) {
-  pages_.SetCheckBoxZentren(true);
-  pages_.SetEditZentren("0");
-  pages_.SetEditZZ("1");
-  pages_.SetRichEditList("old text\n");
-  pages_.MovePage(Page::TabSheetListe);
-  EXPECT_FALSE(pages_.BitBtnStartClick());
-  EXPECT_EQ(pages_.RichEditList(), "");
+  pages_.SetPerCentreLists(true);
+  pages_.SetCentreCount("0");
+  pages_.SetSeed("1");
+  pages_.SetListText("old text\n");
+  pages_.MovePage(Page::List);
+  EXPECT_FALSE(pages_.Generate());
+  EXPECT_EQ(pages_.ListText(), "");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "PdfReadBack.h"
 #include "ZuforaCli.h"
 #include "lang/ProgramTexts.h"
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 #include "qtprint/HeaderDate.h"
 #include "qtprint/PageCountingSurface.h"
 #include "qtprint/PdfOutput.h"
@@ -118,7 +118,7 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
         throw PrintCancelled();
       }
     });
-    TFormDruck form;
+    ListPrintRun form;
     EXPECT_THROW(form.Print(surface, job), PrintCancelled);
     EXPECT_FALSE(surface.Printing());
   }
@@ -131,7 +131,7 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
 
   // The same printer then prints the whole job over the earlier file.
   QtPrintSurface surface(printer);
-  TFormDruck form;
+  ListPrintRun form;
   form.Print(surface, job);
   EXPECT_EQ(Files(), QStringList{"list.pdf"});
   EXPECT_EQ(qtprint_test::ReadWords(target, 600, 100).size(), 4U);

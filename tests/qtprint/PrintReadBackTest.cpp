@@ -16,7 +16,7 @@
 #include "ZuforaCli.h"
 #include "lang/ProgramTexts.h"
 #include "print/PrintLogQueries.h"
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 #include "qtprint/PdfListPrinter.h"
 #include "support/RecordingSurface.h"
 #include "text/Cp1252.h"
@@ -124,7 +124,7 @@ class PrintReadBackTest : public ::testing::Test {
     const QString pdf = directory_.filePath(QStringLiteral("list.pdf"));
     const PdfPrintResult result = PrintListToPdf(
         job, pdf, QPageSize(QSizeF(600, 840), QPageSize::Point, QString(), QPageSize::ExactMatch));
-    TFormDruck form;
+    ListPrintRun form;
     form.Print(expected_, job);
 
     const auto pages = static_cast<int>(expected_.PageCount());

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "qtprint/GuiSession.h"
+#include "qtprint/OffscreenPrintApplication.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  const zufora::GuiSession session;  // offscreen unless a platform is asked for
+  const zufora::OffscreenPrintApplication session;  // offscreen unless a platform is asked for
   return RUN_ALL_TESTS();
 }

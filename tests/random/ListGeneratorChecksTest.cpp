@@ -96,14 +96,14 @@ TEST_F(GenerationChecks, ArmAndPatientCountsSwitchToTheDesignPage) {
   design.arm_count = "zwei";
   EXPECT_EQ(Generate(design), "Studie\n");
   EXPECT_EQ(sink_.Events(), (std::vector<Event>{Plain(Text(Message::MessageArmCount)),
-                                                PageSwitch(Page::TabSheetDesign)}));
+                                                PageSwitch(Page::Design)}));
 
   design = Valid();
   design.sample_size = "";
   sink_.Clear();
   EXPECT_EQ(Generate(design), "Studie\n");
   EXPECT_EQ(sink_.Events(), (std::vector<Event>{Plain(Text(Message::MessagePatientCount)),
-                                                PageSwitch(Page::TabSheetDesign)}));
+                                                PageSwitch(Page::Design)}));
 }
 
 TEST_F(GenerationChecks, MoreArmsThanPatientsWarnsAndGoesOn) {
@@ -111,7 +111,7 @@ TEST_F(GenerationChecks, MoreArmsThanPatientsWarnsAndGoesOn) {
   testing::SetFixed(design, "3");
   EXPECT_EQ(Generate(design), "Studie\nSeed: (5)\n");
   EXPECT_EQ(sink_.Events(), (std::vector<Event>{Plain(Text(Message::MessageArmPatientCount)),
-                                                PageSwitch(Page::TabSheetDesign)}));
+                                                PageSwitch(Page::Design)}));
   EXPECT_TRUE(result_.complete);
 }
 
@@ -122,7 +122,7 @@ TEST_F(GenerationChecks, QuestionAnsweredYesAbandons) {
   EXPECT_EQ(Generate(design), "Studie\n");
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitSampleSize(), true),
-                                PageSwitch(Page::TabSheetArme)}));
+                                PageSwitch(Page::Arms)}));
 }
 
 TEST_F(GenerationChecks, EqualRatioTestsInOrder) {
@@ -135,7 +135,7 @@ TEST_F(GenerationChecks, EqualRatioTestsInOrder) {
             (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitSampleSize(), false),
                                 Question(FixedMessages::ArmsDoNotFitBlockSize(), false),
                                 Notice(FixedMessages::BlockSizeDoesNotFitPatients()),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "6", "6");
   sink_.Clear();
@@ -143,7 +143,7 @@ TEST_F(GenerationChecks, EqualRatioTestsInOrder) {
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitSampleSize(), false),
                                 Notice(FixedMessages::MinimumNotBelowMaximum()),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "4", "9");  // 4 mod 3 > 0
   sink_.Clear();
@@ -152,7 +152,7 @@ TEST_F(GenerationChecks, EqualRatioTestsInOrder) {
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(FixedMessages::ArmsDoNotFitSampleSize(), false),
                                 Question(FixedMessages::MinimumDoesNotFitArms(), true),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 }
 
 TEST_F(GenerationChecks, UnequalRatioTestsInOrder) {
@@ -165,7 +165,7 @@ TEST_F(GenerationChecks, UnequalRatioTestsInOrder) {
             (std::vector<Event>{Question(Text(Message::MessageRatioSampleSize), false),
                                 Question(Text(Message::MessageRatioSampleSize), false),
                                 Notice(Text(Message::MessageRatioSampleSize2)),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "9", "3");
   sink_.Clear();
@@ -173,7 +173,7 @@ TEST_F(GenerationChecks, UnequalRatioTestsInOrder) {
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(Text(Message::MessageRatioSampleSize), false),
                                 Notice(Text(Message::MessageBlockSize)),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "6", "9");  // 10 div 2 < 6
   sink_.Clear();
@@ -182,7 +182,7 @@ TEST_F(GenerationChecks, UnequalRatioTestsInOrder) {
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(Text(Message::MessageRatioSampleSize), false),
                                 Question(Text(Message::MessageBlockSizeRatio), true),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 }
 
 TEST_F(GenerationChecks, UndrawableBlockSizesKeepTitleAndSeedLine) {
@@ -313,22 +313,22 @@ TEST_F(GenerationChecks, UndrawableDesignsAreRefused) {
       {"negative sample size", [](StudyDesign& d) { d.sample_size = "-12"; },
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessagePatientCount)),
-                                   PageSwitch(Page::TabSheetDesign)};
+                                   PageSwitch(Page::Design)};
        }},
       {"too many patients", [](StudyDesign& d) { d.sample_size = "10000001"; },
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessagePatientCount)),
-                                   PageSwitch(Page::TabSheetDesign)};
+                                   PageSwitch(Page::Design)};
        }},
       {"no arms", [](StudyDesign& d) { d.arm_count = "0"; },
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessageArmCount)),
-                                   PageSwitch(Page::TabSheetDesign)};
+                                   PageSwitch(Page::Design)};
        }},
       {"too many arms", [](StudyDesign& d) { d.arm_count = "65537"; },
        [](const MessageCatalogue& m) {
          return std::vector<Event>{Plain(m.Text(Message::MessageArmCount)),
-                                   PageSwitch(Page::TabSheetDesign)};
+                                   PageSwitch(Page::Design)};
        }},
       {"negative centre count",
        [](StudyDesign& d) {
@@ -379,7 +379,7 @@ TEST_F(GenerationChecks, MinimumBelowRatioSumIsRefusedEvenWhenAccepted) {
   EXPECT_EQ(sink_.Events(),
             (std::vector<Event>{Question(Text(Message::MessageBlockSizeRatio), false),
                                 Plain(Text(Message::MessageValidBlockSize)),
-                                PageSwitch(Page::TabSheetBlock)}));
+                                PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "-6", "9");
   sink_.Clear();

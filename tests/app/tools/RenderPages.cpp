@@ -13,7 +13,7 @@
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedPrintDialogs.h"
-#include "TFormZufora.h"
+#include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   testing::RecordingDesktopShell shell;
   testing::ScriptedPrintDialogs print_dialogs;
   DiskDesignFiles files;
-  app::TFormZufora window(
+  app::MainWindow window(
       texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, no_language_file.path().toStdString());
   window.show();
@@ -47,9 +47,9 @@ int main(int argc, char** argv) {
   QTabWidget* tabs = window.Widgets().page_control;
   if (argc > 3) {
     window.OpenDesignFile(QString::fromLocal8Bit(argv[3]));
-    tabs->setCurrentIndex(static_cast<int>(Page::TabSheetListe));
+    tabs->setCurrentIndex(static_cast<int>(Page::List));
     window.Widgets().bit_btn_start->click();
-    tabs->setCurrentIndex(static_cast<int>(Page::TabSheetDesign));
+    tabs->setCurrentIndex(static_cast<int>(Page::Design));
   }
   boxes.Clear();
   for (int page = 0; page < tabs->count(); ++page) {

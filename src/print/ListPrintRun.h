@@ -8,16 +8,16 @@
 
 #include "print/PrintJobTexts.h"
 #include "print/PrintSurface.h"
-#include "print/TMyPrinter.h"
+#include "print/TableLayout.h"
 
 namespace zufora {
 
 // The print run: turns the list text into one table per centre (or one for the whole
-// list) on a printer, through a TMyPrinter created for the job. The printer dialog
+// list) on a printer, through a TableLayout created for the job. The printer dialog
 // belongs to the window; this class starts where the dialog has returned a printer.
-class TFormDruck {
+class ListPrintRun {
  public:
-  TFormDruck() = default;
+  ListPrintRun() = default;
 
   // The print action after the printer dialog was confirmed: creates LayoutPrinter on
   // the chosen printer, runs PrintList and destroys LayoutPrinter again, on every way
@@ -47,13 +47,13 @@ class TFormDruck {
   const std::string& CenterIdText() const { return center_id_text_; }
   const std::string& CenterName() const { return center_name_; }
   const std::vector<std::string>& Memo1() const { return memo1_; }
-  TMyPrinter* LayoutPrinter() { return layout_printer_.get(); }
+  TableLayout* LayoutPrinter() { return layout_printer_.get(); }
 
  private:
   std::string center_heading_;
   std::string center_id_text_;
   std::string center_name_;
-  std::unique_ptr<TMyPrinter> layout_printer_;
+  std::unique_ptr<TableLayout> layout_printer_;
   std::vector<std::string> memo1_;
 };
 

@@ -1,4 +1,4 @@
-#include "print/TMyPrinter.h"
+#include "print/TableLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "print/PrintLogQueries.h"
-#include "print/TPrintAbschnitt.h"
+#include "print/PageBand.h"
 #include "support/RecordingSurface.h"
 
 namespace zufora {
@@ -34,9 +34,9 @@ void SetBodySize(PrintSurface& surface, std::int32_t points) {
 // ---------------------------------------------------------------------------------------
 // Construction and the line arithmetic
 
-TEST(TMyPrinterConstruction, TakesItsMeasuresFromTheEightPointLine) {
+TEST(TableLayoutConstruction, TakesItsMeasuresFromTheEightPointLine) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, [] { return std::string("01.02.2024"); });
+  TableLayout printer(surface, [] { return std::string("01.02.2024"); });
 
   // 8 points at 600 dpi: 66.67 rounds to 67, times 1.5 is 100.5, truncated 100.
   EXPECT_EQ(printer.LineHeight(), 100);
@@ -61,7 +61,7 @@ TEST(TMyPrinterConstruction, TakesItsMeasuresFromTheEightPointLine) {
   EXPECT_EQ(body.point_size, 8);
   EXPECT_FALSE(body.bold);
   EXPECT_FALSE(body.italic);
-  for (const TPrintAbschnitt* band : {&printer.Footer(), &printer.Header()}) {
+  for (const PageBand* band : {&printer.Footer(), &printer.Header()}) {
     EXPECT_EQ(band->Font().face, "Arial");
     EXPECT_EQ(band->Font().point_size, 8);
     EXPECT_TRUE(band->Font().italic);
@@ -69,9 +69,9 @@ TEST(TMyPrinterConstruction, TakesItsMeasuresFromTheEightPointLine) {
   }
 }
 
-TEST(TMyPrinterConstruction, BandsStayWhereConstructionPutThem) {
+TEST(TableLayoutConstruction, BandsStayWhereConstructionPutThem) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   printer.SetMarginLeft(600);
   printer.SetMarginTop(900);
   SetBodySize(surface, 12);
@@ -80,7 +80,7 @@ TEST(TMyPrinterConstruction, BandsStayWhereConstructionPutThem) {
   EXPECT_EQ(printer.Footer().Rect(), (PrintRect{100, 6600, 4700, 6700}));
 }
 
-TEST(TMyPrinterLineHeight, FollowsPointSizeAndResolution) {
+TEST(TableLayoutLineHeight, FollowsPointSizeAndResolution) {
   struct Case {
     std::int32_t points;
     std::int32_t dpi;
@@ -93,25 +93,25 @@ TEST(TMyPrinterLineHeight, FollowsPointSizeAndResolution) {
                        // A negative size counts by its absolute value.
                        Case{-8, 600, 100}}) {
     RecordingSurface surface(4800, 6800, c.dpi);
-    TMyPrinter printer(surface, NoDate);
+    TableLayout printer(surface, NoDate);
     SetBodySize(surface, c.points);
     printer.UpdateLineHeight();
     EXPECT_EQ(printer.LineHeight(), c.line_height) << c.points << " pt at " << c.dpi;
   }
 }
 
-TEST(TMyPrinterLineHeight, UpdateLineHeightRecomputesRowsPerPage) {
+TEST(TableLayoutLineHeight, UpdateLineHeightRecomputesRowsPerPage) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   SetBodySize(surface, 12);
   printer.UpdateLineHeight();
   // (6800 - 200 - 100 - 100 - 100 - 100) div 150
   EXPECT_EQ(printer.LinesPerPage(), 41);
 }
 
-TEST(TMyPrinterLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
+TEST(TableLayoutLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
   RecordingSurface surface(4800, 6800, 600);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   printer.SetMarginLeft(600);
   printer.SetMarginTop(3000);
   printer.SetMarginBottom(3000);
@@ -126,16 +126,16 @@ TEST(TMyPrinterLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
   EXPECT_EQ(printer.LinesPerPage(), 45);
 }
 
-TEST(TMyPrinterLinesPerPage, ZeroLineHeightGivesNoRowsInsteadOfDividingByZero) {
+TEST(TableLayoutLinesPerPage, ZeroLineHeightGivesNoRowsInsteadOfDividingByZero) {
   RecordingSurface surface(4800, 6800, 0);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   EXPECT_EQ(printer.LineHeight(), 0);
   EXPECT_EQ(printer.LinesPerPage(), 0);
 }
 
-TEST(TMyPrinterColumnUnit, IsAThirtyTwoBitFloat) {
+TEST(TableLayoutColumnUnit, IsAThirtyTwoBitFloat) {
   RecordingSurface surface(4760, 6800, 600);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   printer.SetColumnUnit(800);
   // 4760 / 800 = 5.95, held as the float just below it: 100 × unit truncates to 594.
   EXPECT_EQ(printer.ColumnUnit(), 5.95F);
@@ -143,7 +143,7 @@ TEST(TMyPrinterColumnUnit, IsAThirtyTwoBitFloat) {
   EXPECT_EQ(std::trunc(100.0 * static_cast<double>(printer.ColumnUnit())), 594.0);
 
   RecordingSurface even(4800, 6800, 600);
-  TMyPrinter even_printer(even, NoDate);
+  TableLayout even_printer(even, NoDate);
   even_printer.SetColumnUnit(800);
   EXPECT_EQ(even_printer.ColumnUnit(), 6.0F);
   even_printer.SetColumnUnit(0);  // no division by zero: the unit stays
@@ -153,29 +153,29 @@ TEST(TMyPrinterColumnUnit, IsAThirtyTwoBitFloat) {
 // ---------------------------------------------------------------------------------------
 // SplitFields, CopyFont, the band
 
-TEST(TMyPrinterSplitFields, KeepsEmptyFieldsAndPadsToTheMinimum) {
+TEST(TableLayoutSplitFields, KeepsEmptyFieldsAndPadsToTheMinimum) {
   using Fields = std::vector<std::string>;
-  EXPECT_EQ(TMyPrinter::SplitFields("a", '\t', 0), (Fields{"a"}));
-  EXPECT_EQ(TMyPrinter::SplitFields("a\t\tb", '\t', 0), (Fields{"a", "", "b"}));
-  EXPECT_EQ(TMyPrinter::SplitFields("a\t", '\t', 0), (Fields{"a", ""}));
-  EXPECT_EQ(TMyPrinter::SplitFields("\ta", '\t', 0), (Fields{"", "a"}));
-  EXPECT_EQ(TMyPrinter::SplitFields("", '\t', 0), (Fields{""}));
-  EXPECT_EQ(TMyPrinter::SplitFields("", '\t', 3), (Fields{"", "", ""}));
-  EXPECT_EQ(TMyPrinter::SplitFields("a\tb", '\t', 4), (Fields{"a", "b", "", ""}));
-  EXPECT_EQ(TMyPrinter::SplitFields("a\tb\tc", '\t', 2), (Fields{"a", "b", "c"}));
-  EXPECT_EQ(TMyPrinter::SplitFields("a\tb", '\t', -5), (Fields{"a", "b"}));
-  EXPECT_EQ(TMyPrinter::SplitFields("x:y\tz", ':', 0), (Fields{"x", "y\tz"}));
+  EXPECT_EQ(TableLayout::SplitFields("a", '\t', 0), (Fields{"a"}));
+  EXPECT_EQ(TableLayout::SplitFields("a\t\tb", '\t', 0), (Fields{"a", "", "b"}));
+  EXPECT_EQ(TableLayout::SplitFields("a\t", '\t', 0), (Fields{"a", ""}));
+  EXPECT_EQ(TableLayout::SplitFields("\ta", '\t', 0), (Fields{"", "a"}));
+  EXPECT_EQ(TableLayout::SplitFields("", '\t', 0), (Fields{""}));
+  EXPECT_EQ(TableLayout::SplitFields("", '\t', 3), (Fields{"", "", ""}));
+  EXPECT_EQ(TableLayout::SplitFields("a\tb", '\t', 4), (Fields{"a", "b", "", ""}));
+  EXPECT_EQ(TableLayout::SplitFields("a\tb\tc", '\t', 2), (Fields{"a", "b", "c"}));
+  EXPECT_EQ(TableLayout::SplitFields("a\tb", '\t', -5), (Fields{"a", "b"}));
+  EXPECT_EQ(TableLayout::SplitFields("x:y\tz", ':', 0), (Fields{"x", "y\tz"}));
 }
 
-TEST(TMyPrinterCopyFont, CopiesEveryProperty) {
+TEST(TableLayoutCopyFont, CopiesEveryProperty) {
   const PrintFont source{"Courier New", 17, true, true, PrintColor{1, 2, 3}};
   PrintFont destination;
-  TMyPrinter::CopyFont(source, destination);
+  TableLayout::CopyFont(source, destination);
   EXPECT_EQ(destination, source);
 }
 
-TEST(TPrintAbschnittTest, SettingATextClearsItsAutoFlagOnly) {
-  TPrintAbschnitt band;
+TEST(PageBandTest, SettingATextClearsItsAutoFlagOnly) {
+  PageBand band;
   EXPECT_TRUE(band.LeftAuto());
   EXPECT_TRUE(band.RightAuto());
   EXPECT_TRUE(band.CenterAuto());
@@ -240,7 +240,7 @@ class TableTest : public ::testing::Test {
   }
 
   RecordingSurface surface_;
-  TMyPrinter printer_;
+  TableLayout printer_;
   std::vector<std::string> titles_{"A", "B", "C"};
   std::vector<std::string> widths_{"100", "0", "200"};
   std::vector<std::string> codes_{"1", "0", "2"};
@@ -476,10 +476,10 @@ TEST_F(TableTest, ExplicitBandTextsAreDrawnAsTheyStand) {
   }
 }
 
-TEST(TMyPrinterSection, CentresWithDivisionTowardZero) {
+TEST(TableLayoutSection, CentresWithDivisionTowardZero) {
   // One unit per point and character; a 1-point header font measures one per byte.
   RecordingSurface surface(4800, 6800, 600, 1);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   printer.Header().Font().point_size = 1;
   printer.Header().SetCenterText(std::string(4801, 'c'));
   printer.Header().SetRightText("abc");
@@ -494,9 +494,9 @@ TEST(TMyPrinterSection, CentresWithDivisionTowardZero) {
   EXPECT_FALSE(surface.Font().italic);
 }
 
-TEST(TMyPrinterTextCell, AlignsByCode) {
+TEST(TableLayoutTextCell, AlignsByCode) {
   RecordingSurface surface(4800, 6800, 600, 1);
-  TMyPrinter printer(surface, NoDate);
+  TableLayout printer(surface, NoDate);
   SetBodySize(surface, 3);  // 3 units per character
   printer.UpdateLineHeight();
   printer.TextCell("ab", 0, 1000, 0);
@@ -515,10 +515,10 @@ TEST(TMyPrinterTextCell, AlignsByCode) {
   EXPECT_EQ(texts[5].x, 999);  // 3 div 2 is 1
 }
 
-TEST(TMyPrinterLifecycle, DestroyingTheEngineEndsAnOpenDocument) {
+TEST(TableLayoutLifecycle, DestroyingTheEngineEndsAnOpenDocument) {
   RecordingSurface surface(4800, 6800, 600);
   {
-    TMyPrinter printer(surface, NoDate);
+    TableLayout printer(surface, NoDate);
     printer.SetTitle("Dokument");
     printer.BeginDocument();
     EXPECT_EQ(surface.PageNumber(), 1);

@@ -16,7 +16,7 @@
 #include "QtMessageBoxes.h"
 #include "QtPrintDialogs.h"
 #include "QtText.h"
-#include "TFormZufora.h"
+#include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
   ProgramTexts texts;
   DiskDesignFiles design_files;
   const CalendarClock clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
-  std::unique_ptr<TFormZufora> window;
+  std::unique_ptr<MainWindow> window;
   try {
-    window = std::make_unique<TFormZufora>(
+    window = std::make_unique<MainWindow>(
         texts, WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, design_files, clock,
         ExecutableFolder());
   } catch (const std::exception& error) {

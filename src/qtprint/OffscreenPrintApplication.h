@@ -6,16 +6,16 @@
 namespace zufora {
 
 // Fonts and printers need a QGuiApplication. A program without one (the command line)
-// makes it with a GuiSession for as long as it prints. Unless a platform is asked for
+// makes it with a OffscreenPrintApplication for as long as it prints. Unless a platform is asked for
 // (QT_QPA_PLATFORM), it runs offscreen, so that no display is needed, and Qt's messages
 // below the critical ones are kept from standard error meanwhile. Does nothing while an
 // application exists already.
-class GuiSession {
+class OffscreenPrintApplication {
  public:
-  GuiSession();
-  ~GuiSession();
-  GuiSession(const GuiSession&) = delete;
-  GuiSession& operator=(const GuiSession&) = delete;
+  OffscreenPrintApplication();
+  ~OffscreenPrintApplication();
+  OffscreenPrintApplication(const OffscreenPrintApplication&) = delete;
+  OffscreenPrintApplication& operator=(const OffscreenPrintApplication&) = delete;
 
  private:
   int argc_ = 1;

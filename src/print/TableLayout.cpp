@@ -1,4 +1,4 @@
-#include "print/TMyPrinter.h"
+#include "print/TableLayout.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,7 +14,7 @@ constexpr char kTab = '\t';
 
 }  // namespace
 
-TMyPrinter::TMyPrinter(PrintSurface& printer, HeaderDateClock header_date)
+TableLayout::TableLayout(PrintSurface& printer, HeaderDateClock header_date)
     : printer_(printer), header_date_clock_(std::move(header_date)) {
   // Every job starts from the platform's default font, whatever an earlier job left on
   // the surface: Arial, 8 points, regular.
@@ -50,7 +50,7 @@ TMyPrinter::TMyPrinter(PrintSurface& printer, HeaderDateClock header_date)
   column_unit_ = 1.0F;
 }
 
-TMyPrinter::~TMyPrinter() {
+TableLayout::~TableLayout() {
   if (!printer_.Printing()) {
     return;
   }
@@ -62,13 +62,13 @@ TMyPrinter::~TMyPrinter() {
   }
 }
 
-void TMyPrinter::BeginDocument() {
+void TableLayout::BeginDocument() {
   // The band fonts need no resolution of their own: the surface renders every font at
   // its device resolution.
   printer_.BeginDocument(title_);
 }
 
-void TMyPrinter::UpdateLineHeight() {
+void TableLayout::UpdateLineHeight() {
   const std::int64_t points = printer_.Font().point_size;
   const std::int64_t resolution = printer_.ResolutionY();
   // round(points × resolution ÷ 72) with halves away from zero, then its absolute value.
@@ -77,7 +77,7 @@ void TMyPrinter::UpdateLineHeight() {
   UpdateLinesPerPage();
 }
 
-void TMyPrinter::UpdateLinesPerPage() {
+void TableLayout::UpdateLinesPerPage() {
   // A line height of 0 (a zero-point font, a resolution below 1 dpi) would divide by
   // zero; such a page holds no rows.
   if (line_height_ <= 0) {
@@ -94,7 +94,7 @@ void TMyPrinter::UpdateLinesPerPage() {
   lines_per_page_ = ClampToInt32(free_height / line_height_);
 }
 
-void TMyPrinter::SetColumnUnit(std::int32_t divisions) {
+void TableLayout::SetColumnUnit(std::int32_t divisions) {
   if (divisions == 0) {
     return;
   }
@@ -102,27 +102,27 @@ void TMyPrinter::SetColumnUnit(std::int32_t divisions) {
                                     static_cast<double>(divisions));
 }
 
-std::int64_t TMyPrinter::BodyTop() const {
+std::int64_t TableLayout::BodyTop() const {
   return std::int64_t{header_.Rect().bottom} + body_top_gap_;
 }
 
-std::int64_t TMyPrinter::RowY(std::int64_t row) const {
+std::int64_t TableLayout::RowY(std::int64_t row) const {
   // "rem" keeps the sign of the row, so the heading rows -4, -3, -1 lie above BodyTop.
   // Without rows per page there is nothing to wrap around.
   const std::int64_t in_page = lines_per_page_ == 0 ? row : row % lines_per_page_;
   return BodyTop() + in_page * line_height_;
 }
 
-double TMyPrinter::BandLead() const {
+double TableLayout::BandLead() const {
   const auto spacing = static_cast<double>(line_spacing_);
   return (spacing - 1.0) * line_height_ / (2.0 * spacing);
 }
 
-std::int32_t TMyPrinter::RowBandTop(std::int64_t row) const {
+std::int32_t TableLayout::RowBandTop(std::int64_t row) const {
   return TruncToInt32(static_cast<double>(RowY(row)) - BandLead());
 }
 
-bool TMyPrinter::TextCell(std::string_view text, std::int64_t row, std::int32_t x,
+bool TableLayout::TextCell(std::string_view text, std::int64_t row, std::int32_t x,
                           std::int32_t code) {
   std::int64_t left = x;
   if (code == 0) {
@@ -134,7 +134,7 @@ bool TMyPrinter::TextCell(std::string_view text, std::int64_t row, std::int32_t 
   return true;
 }
 
-TMyPrinter::Columns TMyPrinter::ParseColumns(const std::vector<std::string>& widths,
+TableLayout::Columns TableLayout::ParseColumns(const std::vector<std::string>& widths,
                                              const std::vector<std::string>& codes) {
   // The lists should be of equal length; a column needs both a width and a code.
   const std::size_t count = std::min(widths.size(), codes.size());
@@ -148,14 +148,14 @@ TMyPrinter::Columns TMyPrinter::ParseColumns(const std::vector<std::string>& wid
   return columns;
 }
 
-bool TMyPrinter::PrintRow(std::int64_t row, const std::vector<std::string>& fields,
+bool TableLayout::PrintRow(std::int64_t row, const std::vector<std::string>& fields,
                           const std::vector<std::string>& widths,
                           const std::vector<std::string>& codes) {
   PrintCells(row, fields, ParseColumns(widths, codes));
   return true;
 }
 
-void TMyPrinter::PrintCells(std::int64_t row, const std::vector<std::string>& fields,
+void TableLayout::PrintCells(std::int64_t row, const std::vector<std::string>& fields,
                             const Columns& columns) {
   const std::size_t column_count = columns.widths.size();
   const std::size_t drawn = std::min(fields.size(), column_count);
@@ -180,14 +180,14 @@ void TMyPrinter::PrintCells(std::int64_t row, const std::vector<std::string>& fi
   }
 }
 
-void TMyPrinter::SetFontSizeAndBold(std::int32_t point_size, bool bold) {
+void TableLayout::SetFontSizeAndBold(std::int32_t point_size, bool bold) {
   PrintFont font = printer_.Font();
   font.point_size = point_size;
   font.bold = bold;
   printer_.SetFont(font);
 }
 
-bool TMyPrinter::PrintTable(const std::vector<std::string>& titles,
+bool TableLayout::PrintTable(const std::vector<std::string>& titles,
                             const std::vector<std::string>& widths,
                             const std::vector<std::string>& codes) {
   UpdateLineHeight();  // the body font may have changed since construction
@@ -275,7 +275,7 @@ bool TMyPrinter::PrintTable(const std::vector<std::string>& titles,
   return true;
 }
 
-void TMyPrinter::DrawHeader() {
+void TableLayout::DrawHeader() {
   if (!header_date_) {
     header_date_ = header_date_clock_ ? header_date_clock_() : std::string();
   }
@@ -284,12 +284,12 @@ void TMyPrinter::DrawHeader() {
   DrawSection(header_);
 }
 
-void TMyPrinter::DrawFooter() {
+void TableLayout::DrawFooter() {
   footer_.FillAutoTexts("", "", std::to_string(printer_.PageNumber()));
   DrawSection(footer_);
 }
 
-void TMyPrinter::DrawSection(const TPrintAbschnitt& band) {
+void TableLayout::DrawSection(const PageBand& band) {
   const PrintFont kept = printer_.Font();
   printer_.SetFont(band.Font());
   const PrintRect& rect = band.Rect();
@@ -303,18 +303,18 @@ void TMyPrinter::DrawSection(const TPrintAbschnitt& band) {
   printer_.SetFont(kept);
 }
 
-void TMyPrinter::CopyFont(const PrintFont& source, PrintFont& destination) {
+void TableLayout::CopyFont(const PrintFont& source, PrintFont& destination) {
   destination = source;
 }
 
-std::vector<std::string> TMyPrinter::SplitFields(std::string_view text, char separator,
+std::vector<std::string> TableLayout::SplitFields(std::string_view text, char separator,
                                                  std::int32_t minimum) {
   std::vector<std::string> fields;
   SplitFieldsInto(text, separator, minimum, fields);
   return fields;
 }
 
-void TMyPrinter::SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
+void TableLayout::SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
                                  std::vector<std::string>& fields) {
   // Reuses the strings of `fields` so that a table's rows cost no fresh allocations.
   std::size_t count = 0;

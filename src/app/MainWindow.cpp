@@ -1,4 +1,4 @@
-#include "TFormZufora.h"
+#include "MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -80,7 +80,7 @@ void SelectRow(QTableView* grid, std::int32_t row) {
 
 }  // namespace
 
-TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
                          CalendarClock clock, std::filesystem::path executable_folder,
                          QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -124,7 +124,7 @@ TFormZufora::TFormZufora(ProgramTexts& texts, WindowServices services, DesignFil
   --updating_;
 }
 
-TFormZufora::~TFormZufora() {
+MainWindow::~MainWindow() {
   // QWidget's destructor closes the window, which moves the focus: the handlers must be
   // gone by then, the members they use are.
   disconnect(focus_connection_);
@@ -133,7 +133,7 @@ TFormZufora::~TFormZufora() {
 
 // ---- Wiring ------------------------------------------------------------------------
 
-void TFormZufora::RunOperation(const std::function<void()>& operation) {
+void MainWindow::RunOperation(const std::function<void()>& operation) {
   ++updating_;
   try {
     operation();
@@ -144,7 +144,7 @@ void TFormZufora::RunOperation(const std::function<void()>& operation) {
   --updating_;
 }
 
-void TFormZufora::ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string)) {
+void MainWindow::ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string)) {
   connect(edit, &QLineEdit::textEdited, this, [this, edit, setter](const QString& text) {
     if (updating_ > 0) {
       return;
@@ -157,7 +157,7 @@ void TFormZufora::ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::
   });
 }
 
-void TFormZufora::ConnectRowField(QLineEdit* edit, bool arm_table, int column) {
+void MainWindow::ConnectRowField(QLineEdit* edit, bool arm_table, int column) {
   connect(edit, &QLineEdit::textEdited, this, [this, arm_table, column](const QString& text) {
     if (updating_ > 0) {
       return;
@@ -174,7 +174,7 @@ void TFormZufora::ConnectRowField(QLineEdit* edit, bool arm_table, int column) {
   });
 }
 
-void TFormZufora::ConnectGrid(QTableView* grid, bool arm_table) {
+void MainWindow::ConnectGrid(QTableView* grid, bool arm_table) {
   // A click, and a move of the selection by keys, choose a row.
   connect(grid, &QTableView::clicked, this,
           [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
@@ -182,17 +182,17 @@ void TFormZufora::ConnectGrid(QTableView* grid, bool arm_table) {
           [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
 }
 
-void TFormZufora::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
   const MainWindowWidgets& w = widgets_;
-  ConnectEdit(w.edit_stud_name, &DesignPages::SetEditStudName);
-  ConnectEdit(w.edit_anz, &DesignPages::SetEditAnz);
-  ConnectEdit(w.edit_arme, &DesignPages::SetEditArme);
-  ConnectEdit(w.edit_zentren, &DesignPages::SetEditZentren);
-  ConnectEdit(w.edit_fix, &DesignPages::SetEditFix);
-  ConnectEdit(w.edit_von, &DesignPages::SetEditVon);
-  ConnectEdit(w.edit_bis, &DesignPages::SetEditBis);
-  ConnectEdit(w.edit_zz, &DesignPages::SetEditZZ);
-  ConnectEdit(w.edit_summe, &DesignPages::SetEditSumme);
+  ConnectEdit(w.edit_stud_name, &DesignPages::SetStudyName);
+  ConnectEdit(w.edit_anz, &DesignPages::SetSampleSize);
+  ConnectEdit(w.edit_arme, &DesignPages::SetArmCount);
+  ConnectEdit(w.edit_zentren, &DesignPages::SetCentreCount);
+  ConnectEdit(w.edit_fix, &DesignPages::SetFixedBlockSize);
+  ConnectEdit(w.edit_von, &DesignPages::SetMinBlockSize);
+  ConnectEdit(w.edit_bis, &DesignPages::SetMaxBlockSize);
+  ConnectEdit(w.edit_zz, &DesignPages::SetSeed);
+  ConnectEdit(w.centre_sum_text, &DesignPages::SetCentreSumText);
   ConnectRowField(w.arm_fields[kArmDescriptionColumn], true, kArmDescriptionColumn);
   ConnectRowField(w.arm_fields[kArmRatioColumn], true, kArmRatioColumn);
   ConnectRowField(w.centre_fields[kCentreNumberColumn], false, kCentreNumberColumn);
@@ -208,9 +208,9 @@ void TFormZufora::ConnectHandlers() {
       }
     });
   };
-  on_toggle(w.check_box_zentren, [this](bool on) { pages_->SetCheckBoxZentren(on); });
-  on_toggle(w.check_box_blocks, [this](bool on) { pages_->SetCheckBoxBlocks(on); });
-  on_toggle(w.check_box_seed, [this](bool on) { pages_->SetCheckBoxSeed(on); });
+  on_toggle(w.check_box_zentren, [this](bool on) { pages_->SetPerCentreLists(on); });
+  on_toggle(w.mark_blocks, [this](bool on) { pages_->SetMarkBlocks(on); });
+  on_toggle(w.show_seed, [this](bool on) { pages_->SetShowSeed(on); });
   on_toggle(w.radio_button1, [this](bool on) {
     if (on) {
       pages_->SelectBlockSizeMode(BlockSizeMode::Fixed);
@@ -230,7 +230,7 @@ void TFormZufora::ConnectHandlers() {
     button->installEventFilter(this);
   }
 
-  const auto on_click = [this](QAbstractButton* button, void (TFormZufora::*handler)()) {
+  const auto on_click = [this](QAbstractButton* button, void (MainWindow::*handler)()) {
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
       if (swallowed_click_ == button) {
         swallowed_click_ = nullptr;
@@ -241,19 +241,19 @@ void TFormZufora::ConnectHandlers() {
       }
     });
   };
-  on_click(w.bit_btn_back, &TFormZufora::BitBtnBackClick);
-  on_click(w.bit_btn_next, &TFormZufora::BitBtnNextClick);
-  on_click(w.bit_btn_load, &TFormZufora::BitBtnLoadClick);
-  on_click(w.bit_btn_save, &TFormZufora::BitBtnSaveClick);
-  on_click(w.bit_btn_close, &TFormZufora::BitBtnCloseClick);
-  on_click(w.button_zz, &TFormZufora::ButtonZZClick);
-  on_click(w.bit_btn_start, &TFormZufora::BitBtnStartClick);
-  on_click(w.bit_btn_export, &TFormZufora::BitBtnExportClick);
-  on_click(w.bit_btn_clipboard, &TFormZufora::BitBtnClipboardClick);
-  on_click(w.bit_btn_print, &TFormZufora::BitBtnPrintClick);
-  on_click(w.bit_btn_preview, &TFormZufora::BitBtnPreviewClick);
+  on_click(w.bit_btn_back, &MainWindow::GoBack);
+  on_click(w.bit_btn_next, &MainWindow::GoNext);
+  on_click(w.bit_btn_load, &MainWindow::OpenDesign);
+  on_click(w.bit_btn_save, &MainWindow::SaveDesign);
+  on_click(w.bit_btn_close, &MainWindow::BitBtnCloseClick);
+  on_click(w.button_zz, &MainWindow::ProposeSeed);
+  on_click(w.bit_btn_start, &MainWindow::Generate);
+  on_click(w.bit_btn_export, &MainWindow::BitBtnExportClick);
+  on_click(w.bit_btn_clipboard, &MainWindow::BitBtnClipboardClick);
+  on_click(w.bit_btn_print, &MainWindow::BitBtnPrintClick);
+  on_click(w.bit_btn_preview, &MainWindow::BitBtnPreviewClick);
 
-  connect(w.page_control, &QTabWidget::currentChanged, this, &TFormZufora::PageControl1Change);
+  connect(w.page_control, &QTabWidget::currentChanged, this, &MainWindow::AfterPageChange);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
 }
@@ -262,7 +262,7 @@ void TFormZufora::ConnectHandlers() {
 // page) switches the visible page before the page control reports the change, and Qt
 // moves the focus off the page that goes: that move is not the user's. The event is
 // handled here, with focus moves unwatched, and the change then goes to the model.
-bool TFormZufora::TabInput(QObject* watched, QEvent* event) {
+bool MainWindow::TabInput(QObject* watched, QEvent* event) {
   const bool tabs = watched == widgets_.page_control || watched == widgets_.page_control->tabBar();
   const QEvent::Type type = event->type();
   if (!tabs ||
@@ -275,7 +275,7 @@ bool TFormZufora::TabInput(QObject* watched, QEvent* event) {
   return true;
 }
 
-bool TFormZufora::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     mouse_focus_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
   }
@@ -284,7 +284,7 @@ bool TFormZufora::eventFilter(QObject* watched, QEvent* event) {
   }
   if (updating_ == 0) {
     if (watched == widgets_.check_box_zentren && event->type() == QEvent::KeyPress) {
-      RunOperation([this] { pages_->CheckBoxZentrenKeyDown(); });
+      RunOperation([this] { pages_->PerCentreSwitchKeyDown(); });
     } else if (watched == widgets_.label_www && event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       LabelWWWClick();
@@ -295,15 +295,15 @@ bool TFormZufora::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Handlers ----------------------------------------------------------------------
 
-void TFormZufora::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shown_) {
     shown_ = true;
-    FormShow();
+    ShowFirstPage();
   }
 }
 
-void TFormZufora::FormShow() {
+void MainWindow::ShowFirstPage() {
   RunOperation([this] {
     const FirstShowResult first_show = RunFirstShow(texts_, FindLanguageFile(executable_folder_));
     ApplyTexts();
@@ -316,7 +316,7 @@ void TFormZufora::FormShow() {
   });
 }
 
-void TFormZufora::PageControl1Change(int index) {
+void MainWindow::AfterPageChange(int index) {
   if (updating_ > 0) {
     return;
   }
@@ -327,7 +327,7 @@ void TFormZufora::PageControl1Change(int index) {
   });
 }
 
-void TFormZufora::FocusChanged(QWidget* now) {
+void MainWindow::FocusChanged(QWidget* now) {
   const bool by_mouse = std::exchange(mouse_focus_, false);
   if (updating_ > 0 || focus_unwatched_ > 0 || now == nullptr || now->window() != this) {
     return;  // a message box or dialog, or not the user's move
@@ -353,7 +353,7 @@ void TFormZufora::FocusChanged(QWidget* now) {
   }
 }
 
-void TFormZufora::GridRowChosen(bool arm_table, const QModelIndex& index) {
+void MainWindow::GridRowChosen(bool arm_table, const QModelIndex& index) {
   if (updating_ > 0 || !index.isValid()) {
     return;
   }
@@ -370,54 +370,54 @@ void TFormZufora::GridRowChosen(bool arm_table, const QModelIndex& index) {
   });
 }
 
-void TFormZufora::BitBtnBackClick() {
-  RunOperation([this] { pages_->BitBtnBackClick(); });
+void MainWindow::GoBack() {
+  RunOperation([this] { pages_->GoBack(); });
 }
 
-void TFormZufora::BitBtnNextClick() {
-  RunOperation([this] { pages_->BitBtnNextClick(); });
+void MainWindow::GoNext() {
+  RunOperation([this] { pages_->GoNext(); });
 }
 
-void TFormZufora::BitBtnLoadClick() {
+void MainWindow::OpenDesign() {
   RunOperation([this] {
-    pages_->FocusControl(Control::BitBtnLoad);
+    pages_->FocusControl(Control::OpenButton);
     const std::optional<QString> file =
         services_.dialogs.AskOpenFileName(this, DialogRequest(texts_.derived.open_dialog_design));
     std::optional<std::string> name;
     if (file) {
       name = PathOf(*file).string();
     }
-    pages_->BitBtnLoadClick(name);
+    pages_->OpenDesign(name);
   });
 }
 
-void TFormZufora::BitBtnSaveClick() {
+void MainWindow::SaveDesign() {
   RunOperation([this] {
-    pages_->FocusControl(Control::BitBtnSave);
+    pages_->FocusControl(Control::SaveButton);
     const std::optional<QString> file =
         services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_design));
     std::optional<std::string> name;
     if (file) {
       name = PathOf(*file).string();
     }
-    pages_->BitBtnSaveClick(name);
+    pages_->SaveDesign(name);
   });
 }
 
-void TFormZufora::OpenDesignFile(const QString& file) {
-  RunOperation([this, &file] { pages_->BitBtnLoadClick(PathOf(file).string()); });
+void MainWindow::OpenDesignFile(const QString& file) {
+  RunOperation([this, &file] { pages_->OpenDesign(PathOf(file).string()); });
 }
 
-void TFormZufora::BitBtnCloseClick() {
-  RunOperation([this] { pages_->FocusControl(Control::BitBtnClose); });
+void MainWindow::BitBtnCloseClick() {
+  RunOperation([this] { pages_->FocusControl(Control::CloseButton); });
   close();
 }
 
-void TFormZufora::ButtonZZClick() {
-  RunOperation([this] { pages_->ButtonZZClick(); });
+void MainWindow::ProposeSeed() {
+  RunOperation([this] { pages_->ProposeSeed(); });
 }
 
-void TFormZufora::BitBtnStartClick() {
+void MainWindow::Generate() {
   RunOperation([this] {
     widgets_.rich_edit_list->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -427,14 +427,14 @@ void TFormZufora::BitBtnStartClick() {
     // Once, so that the emptied field and the cursor show; user input waits, so that
     // nothing can start a second generation inside this one.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    pages_->BitBtnStartClick();
+    pages_->Generate();
     // The field becomes the list's one store; the model's copy is not kept twice.
-    widgets_.rich_edit_list->ShowListText(FromCp1252(pages_->RichEditList()));
-    pages_->SetRichEditList(std::string());
+    widgets_.rich_edit_list->ShowListText(FromCp1252(pages_->ListText()));
+    pages_->SetListText(std::string());
   });
 }
 
-std::string TFormZufora::ListText() const {
+std::string MainWindow::ListText() const {
   std::optional<std::string> cp1252 = ToCp1252(widgets_.rich_edit_list->ListText());
   if (!cp1252) {
     throw std::runtime_error("Die Liste enthält Zeichen, die Zufora nicht speichern kann");
@@ -442,7 +442,7 @@ std::string TFormZufora::ListText() const {
   return std::move(*cp1252);
 }
 
-void TFormZufora::BitBtnExportClick() {
+void MainWindow::BitBtnExportClick() {
   RunOperation([this] {
     const std::optional<QString> file =
         services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
@@ -452,32 +452,32 @@ void TFormZufora::BitBtnExportClick() {
   });
 }
 
-void TFormZufora::BitBtnClipboardClick() {
+void MainWindow::BitBtnClipboardClick() {
   RunOperation([this] {
     widgets_.rich_edit_list->selectAll();
     services_.clipboard.SetText(FromCp1252(ListText()));
   });
 }
 
-void TFormZufora::BitBtnPrintClick() {
+void MainWindow::BitBtnPrintClick() {
   RunOperation([this] { print_command_.Print(this, PrintJob()); });
 }
 
-void TFormZufora::BitBtnPreviewClick() {
+void MainWindow::BitBtnPreviewClick() {
   RunOperation([this] { print_command_.Preview(this, PrintJob()); });
 }
 
-PrintJobTexts TFormZufora::PrintJob() const {
+PrintJobTexts MainWindow::PrintJob() const {
   return PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
 }
 
-void TFormZufora::LabelWWWClick() {
+void MainWindow::LabelWWWClick() {
   services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
 }
 
 // ---- The view ----------------------------------------------------------------------
 
-void TFormZufora::ApplyTexts() {
+void MainWindow::ApplyTexts() {
   ++updating_;
   const TextWindow& window = texts_.main_window;
   setWindowTitle(FromCp1252(window.Caption()));
@@ -526,13 +526,13 @@ void TFormZufora::ApplyTexts() {
   --updating_;
 }
 
-void TFormZufora::ShowPage(Page page) {
+void MainWindow::ShowPage(Page page) {
   ++updating_;
   widgets_.page_control->setCurrentIndex(static_cast<int>(page));
   --updating_;
 }
 
-void TFormZufora::Refresh() {
+void MainWindow::Refresh() {
   ++updating_;
   const StudyDesign& design = pages_->Design();
   const PagesState& state = pages_->State();
@@ -543,7 +543,7 @@ void TFormZufora::Refresh() {
   SetText(w.edit_arme, design.arm_count);
   w.check_box_zentren->setChecked(design.per_centre_lists);
   SetText(w.edit_zentren, design.centre_count);
-  w.edit_zentren->setEnabled(state.edit_zentren_enabled);
+  w.edit_zentren->setEnabled(state.centre_count_enabled);
 
   arm_model_->Show(&design.arms, state.arm_rows.HeadingFixed());
   SelectRow(w.string_grid_arme, state.arm_rows.Row());
@@ -558,22 +558,22 @@ void TFormZufora::Refresh() {
     SetText(w.centre_fields[static_cast<std::size_t>(column)], state.centre_rows.Field(column));
   }
   w.centre_fields[kCentreLabelColumn]->setEnabled(false);
-  SetText(w.edit_summe, state.edit_summe);
+  SetText(w.centre_sum_text, state.centre_sum_text);
 
   w.radio_button1->setChecked(design.block_mode == BlockSizeMode::Fixed);
   w.radio_button2->setChecked(design.block_mode == BlockSizeMode::Variable);
   SetText(w.edit_fix, design.fixed_block_size);
   SetText(w.edit_von, design.min_block_size);
   SetText(w.edit_bis, design.max_block_size);
-  w.edit_fix->setEnabled(state.edit_fix_enabled);
-  w.edit_von->setEnabled(state.edit_von_enabled);
-  w.edit_bis->setEnabled(state.edit_bis_enabled);
+  w.edit_fix->setEnabled(state.fixed_block_size_enabled);
+  w.edit_von->setEnabled(state.min_block_size_enabled);
+  w.edit_bis->setEnabled(state.max_block_size_enabled);
 
   SetText(w.edit_zz, design.seed);
-  w.check_box_blocks->setChecked(state.check_box_blocks);
-  w.check_box_seed->setChecked(state.check_box_seed);
+  w.mark_blocks->setChecked(state.mark_blocks);
+  w.show_seed->setChecked(state.show_seed);
 
-  const int centre_tab = static_cast<int>(Page::TabSheetZentren);
+  const int centre_tab = static_cast<int>(Page::Centres);
   w.page_control->setTabVisible(centre_tab, state.centre_tab_visible);
   w.page_control->setTabEnabled(centre_tab, state.centre_page_enabled);
   w.page_control->setCurrentIndex(static_cast<int>(state.active_page));
@@ -581,17 +581,17 @@ void TFormZufora::Refresh() {
   --updating_;
 }
 
-void TFormZufora::ApplyFocus() {
+void MainWindow::ApplyFocus() {
   QWidget* target = WidgetOf(pages_->State().focus);
   if (target != nullptr && QApplication::focusWidget() != target && target->isEnabled()) {
     target->setFocus(Qt::OtherFocusReason);
   }
 }
 
-Control TFormZufora::ControlOf(const QWidget* widget) const {
+Control MainWindow::ControlOf(const QWidget* widget) const {
   for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
     if (w == widgets_.page_control->tabBar() || w == widgets_.page_control) {
-      return Control::PageControl1;
+      return Control::Tabs;
     }
     const Control control = ControlByName(w->objectName().toStdString());
     if (control != Control::None) {
@@ -601,17 +601,17 @@ Control TFormZufora::ControlOf(const QWidget* widget) const {
   return Control::None;
 }
 
-QWidget* TFormZufora::WidgetOf(Control control) const {
+QWidget* MainWindow::WidgetOf(Control control) const {
   if (control == Control::None) {
     return nullptr;
   }
-  if (control == Control::PageControl1) {
+  if (control == Control::Tabs) {
     return widgets_.page_control->tabBar();
   }
   return findChild<QWidget*>(QString::fromLatin1(ControlName(control)));
 }
 
-void TFormZufora::ShowRefusal(const QString& character) {
+void MainWindow::ShowRefusal(const QString& character) {
   QWidget* field = QApplication::focusWidget();
   const QString text =
       QStringLiteral(
@@ -625,7 +625,7 @@ void TFormZufora::ShowRefusal(const QString& character) {
   QApplication::beep();
 }
 
-FileDialogRequest TFormZufora::DialogRequest(const FileDialogTexts& texts) const {
+FileDialogRequest MainWindow::DialogRequest(const FileDialogTexts& texts) const {
   return {.title = FromCp1252(texts.title),
           .filter = FromCp1252(texts.filter),
           .default_extension = FromCp1252(texts.default_extension)};

@@ -1,4 +1,4 @@
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ class PrintRunTest : public ::testing::Test {
   }
 
   RecordingSurface surface_;
-  TFormDruck form_;
+  ListPrintRun form_;
   PrintJobTexts job_ = BuiltInJob();
 };
 
@@ -346,9 +346,9 @@ TEST_F(PrintRunTest, LineBreaksOfEveryKindSeparateLines) {
 }
 
 // The centre texts that a print run took from a list whose one centre heading is `line`.
-TFormDruck PrintedCentre(const std::string& line) {
+ListPrintRun PrintedCentre(const std::string& line) {
   RecordingSurface surface(4800, 6800, 600);
-  TFormDruck form;
+  ListPrintRun form;
   PrintJobTexts job = BuiltInJob();
   job.list_text = "Studie\n" + line + "\n1\t1\tA\n";
   form.Print(surface, job);
@@ -356,16 +356,16 @@ TFormDruck PrintedCentre(const std::string& line) {
 }
 
 TEST(ParseCenterLineTest, SplitsHeadingIdAndName) {
-  TFormDruck form;
+  ListPrintRun form;
   form.ParseCenterLine("Zentrum 3\tKlinik Nord");
   EXPECT_EQ(form.CenterHeading(), "");  // no engine, no effect
 
-  const TFormDruck full = PrintedCentre("Zentrum 3\tKlinik Nord - Seed: (4711)");
+  const ListPrintRun full = PrintedCentre("Zentrum 3\tKlinik Nord - Seed: (4711)");
   EXPECT_EQ(full.CenterHeading(), "Zentrum 3        Klinik Nord - Seed: (4711)");
   EXPECT_EQ(full.CenterIdText(), "Zentrum 3");
   EXPECT_EQ(full.CenterName(), "Klinik Nord");
 
-  const TFormDruck bare = PrintedCentre("Zentrum 7");
+  const ListPrintRun bare = PrintedCentre("Zentrum 7");
   EXPECT_EQ(bare.CenterHeading(), "Zentrum 7        ");
   EXPECT_EQ(bare.CenterIdText(), "Zentrum 7");
   EXPECT_EQ(bare.CenterName(), "");
@@ -373,7 +373,7 @@ TEST(ParseCenterLineTest, SplitsHeadingIdAndName) {
   // Only the second field counts; id cut at its colon; blanks and control characters
   // trimmed, cp1252 letters kept.
   const std::string name = Cp1252Literal("Bü");
-  const TFormDruck odd = PrintedCentre("Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
+  const ListPrintRun odd = PrintedCentre("Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
   EXPECT_EQ(odd.CenterHeading(), "Zentrum 9 :x         \x01" + name + "\x02 -y");
   EXPECT_EQ(odd.CenterIdText(), "Zentrum 9");
   EXPECT_EQ(odd.CenterName(), name);
@@ -383,7 +383,7 @@ TEST(AddColumnTest, AppendsWidthAndCodeAsDecimalText) {
   std::vector<std::string> titles{"ID"};
   std::vector<std::string> widths{"50"};
   std::vector<std::string> codes{"0"};
-  TFormDruck::AddColumn(titles, widths, codes, "Arm", -7, 2);
+  ListPrintRun::AddColumn(titles, widths, codes, "Arm", -7, 2);
   EXPECT_EQ(titles, (std::vector<std::string>{"ID", "Arm"}));
   EXPECT_EQ(widths, (std::vector<std::string>{"50", "-7"}));
   EXPECT_EQ(codes, (std::vector<std::string>{"0", "2"}));
@@ -463,7 +463,7 @@ class FailingSurface : public RecordingSurface {
 
 TEST(PrintRunFailure, APrinterErrorStopsTheRunAndEndsTheJob) {
   FailingSurface surface;
-  TFormDruck form;
+  ListPrintRun form;
   PrintJobTexts job = BuiltInJob();
   job.list_text = "S\nZentrum 1\tA\n1\t1\tX\nZentrum 2\tB\n2\t1\tY\n";
   EXPECT_THROW(form.Print(surface, job), std::runtime_error);
@@ -475,7 +475,7 @@ TEST(PrintRunFailure, APrinterErrorStopsTheRunAndEndsTheJob) {
 }
 
 TEST(PrintRunFailure, PrintListNeedsALayoutPrinter) {
-  TFormDruck form;
+  ListPrintRun form;
   EXPECT_THROW(form.PrintList(PrintJobTexts{}), std::logic_error);
 }
 
@@ -494,7 +494,7 @@ TEST(PrintJobDate, ReadWhenTheFirstPageIsDrawnOncePerJob) {
   });
   EXPECT_EQ(reads, 0);
 
-  TFormDruck form;
+  ListPrintRun form;
   form.Print(first, job);
   EXPECT_EQ(reads, 1);
   EXPECT_EQ(FindTexts(first, 1, "01.12.26").size(), 1U);

@@ -1,4 +1,4 @@
-#include "qtprint/GuiSession.h"
+#include "qtprint/OffscreenPrintApplication.h"
 
 #include <QtGlobal>
 
@@ -15,7 +15,7 @@ void CriticalOnly(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-GuiSession::GuiSession() {
+OffscreenPrintApplication::OffscreenPrintApplication() {
   if (QCoreApplication::instance() != nullptr) {
     return;
   }
@@ -27,7 +27,7 @@ GuiSession::GuiSession() {
   application_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-GuiSession::~GuiSession() {
+OffscreenPrintApplication::~OffscreenPrintApplication() {
   if (application_) {
     application_.reset();
     qInstallMessageHandler(previous_handler_);

@@ -1,28 +1,28 @@
-#include "print/TPrintAbschnitt.h"
+#include "print/PageBand.h"
 
 namespace zufora {
 
-void TPrintAbschnitt::SetLeftText(std::string text) {
+void PageBand::SetLeftText(std::string text) {
   left_text_ = std::move(text);
   left_auto_ = false;
 }
 
-void TPrintAbschnitt::SetRightText(std::string text) {
+void PageBand::SetRightText(std::string text) {
   right_text_ = std::move(text);
   right_auto_ = false;
 }
 
-void TPrintAbschnitt::SetCenterText(std::string text) {
+void PageBand::SetCenterText(std::string text) {
   center_text_ = std::move(text);
   center_auto_ = false;
 }
 
-void TPrintAbschnitt::SetRect(std::int32_t left, std::int32_t top, std::int32_t right,
+void PageBand::SetRect(std::int32_t left, std::int32_t top, std::int32_t right,
                               std::int32_t bottom) {
   rect_ = PrintRect{left, top, right, bottom};
 }
 
-void TPrintAbschnitt::FillAutoTexts(std::string_view left, std::string_view center,
+void PageBand::FillAutoTexts(std::string_view left, std::string_view center,
                                     std::string_view right) {
   if (left_auto_) {
     left_text_ = left;
@@ -35,7 +35,7 @@ void TPrintAbschnitt::FillAutoTexts(std::string_view left, std::string_view cent
   }
 }
 
-void TPrintAbschnitt::ClearAutoFlags() {
+void PageBand::ClearAutoFlags() {
   left_auto_ = false;
   center_auto_ = false;
   right_auto_ = false;

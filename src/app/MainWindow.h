@@ -31,14 +31,14 @@ struct FileDialogRequest;
 // file found from executable_folder (FindLanguageFile) to all texts and shows them. The list
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
-class TFormZufora : public QWidget {
+class MainWindow : public QWidget {
  public:
   // texts, services and design_files must outlive the window. Throws when the picture
   // "logo_med.bmp" in the current folder is there but cannot be read.
-  TFormZufora(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+  MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
               CalendarClock clock, std::filesystem::path executable_folder,
               QWidget* parent = nullptr);
-  ~TFormZufora() override;
+  ~MainWindow() override;
 
   // Reads a design file as "Studiendesign öffnen" does with a chosen file (the program's
   // command-line argument).
@@ -68,17 +68,17 @@ class TFormZufora : public QWidget {
   void ConnectGrid(QTableView* grid, bool arm_table);
 
   // Handlers
-  void FormShow();
-  void PageControl1Change(int index);
+  void ShowFirstPage();
+  void AfterPageChange(int index);
   void FocusChanged(QWidget* now);
   bool TabInput(QObject* watched, QEvent* event);
-  void BitBtnBackClick();
-  void BitBtnNextClick();
-  void BitBtnLoadClick();
-  void BitBtnSaveClick();
+  void GoBack();
+  void GoNext();
+  void OpenDesign();
+  void SaveDesign();
   void BitBtnCloseClick();
-  void ButtonZZClick();
-  void BitBtnStartClick();
+  void ProposeSeed();
+  void Generate();
   void BitBtnExportClick();
   void BitBtnClipboardClick();
   void BitBtnPrintClick();    // "Drucken": the print window's print action

@@ -9,7 +9,7 @@
 #include "print/HeaderDateClock.h"
 #include "print/PrintFont.h"
 #include "print/PrintSurface.h"
-#include "print/TPrintAbschnitt.h"
+#include "print/PageBand.h"
 
 namespace zufora {
 
@@ -28,15 +28,15 @@ namespace zufora {
 //
 // The operations that draw on "the printer's canvas" take no canvas argument: the
 // engine's canvas is always its surface.
-class TMyPrinter {
+class TableLayout {
  public:
   // Takes over the printer (no document open). header_date gives the date the header
   // shows on every page of the job; it is read once, when the first page is drawn.
-  TMyPrinter(PrintSurface& printer, HeaderDateClock header_date);
+  TableLayout(PrintSurface& printer, HeaderDateClock header_date);
   // Ends a document that is still open.
-  ~TMyPrinter();
-  TMyPrinter(const TMyPrinter&) = delete;
-  TMyPrinter& operator=(const TMyPrinter&) = delete;
+  ~TableLayout();
+  TableLayout(const TableLayout&) = delete;
+  TableLayout& operator=(const TableLayout&) = delete;
 
   PrintSurface& Printer() { return printer_; }
 
@@ -74,7 +74,7 @@ class TMyPrinter {
 
   void DrawHeader();
   void DrawFooter();
-  void DrawSection(const TPrintAbschnitt& band);
+  void DrawSection(const PageBand& band);
 
   static void CopyFont(const PrintFont& source, PrintFont& destination);
   // The fields of the text between separators, empty ones included (at least one
@@ -91,8 +91,8 @@ class TMyPrinter {
 
   std::int32_t LineHeight() const { return line_height_; }
   std::int32_t LinesPerPage() const { return lines_per_page_; }
-  TPrintAbschnitt& Footer() { return footer_; }
-  TPrintAbschnitt& Header() { return header_; }
+  PageBand& Footer() { return footer_; }
+  PageBand& Header() { return header_; }
   std::int32_t BodyBottomGap() const { return body_bottom_gap_; }
   void SetBodyBottomGap(std::int32_t gap) { body_bottom_gap_ = gap; }
   std::int32_t BodyTopGap() const { return body_top_gap_; }
@@ -144,8 +144,8 @@ class TMyPrinter {
 
   std::int32_t line_height_ = 0;
   std::int32_t lines_per_page_ = 0;
-  TPrintAbschnitt footer_;
-  TPrintAbschnitt header_;
+  PageBand footer_;
+  PageBand header_;
   std::int32_t body_bottom_gap_ = 0;
   std::int32_t body_top_gap_ = 0;
   std::int32_t margin_left_ = 0;

@@ -12,10 +12,10 @@ namespace zufora {
 // A page band (header or footer) with three texts: one at its left edge, one ending at
 // its right edge and one centred between them. A text whose Auto flag is set is filled
 // in by the engine when the band is drawn; setting a text explicitly clears its flag.
-class TPrintAbschnitt {
+class PageBand {
  public:
   // Empty texts, all three Auto flags set, the platform default font, rectangle (0,0,0,0).
-  TPrintAbschnitt() = default;
+  PageBand() = default;
 
   const std::string& LeftText() const { return left_text_; }
   bool LeftAuto() const { return left_auto_; }

@@ -1,4 +1,4 @@
-#include "print/TFormDruck.h"
+#include "print/ListPrintRun.h"
 
 #include <stdexcept>
 
@@ -21,8 +21,8 @@ std::string_view Before(std::string_view text, char stop) {
 
 }  // namespace
 
-void TFormDruck::Print(PrintSurface& printer, const PrintJobTexts& job) {
-  layout_printer_ = std::make_unique<TMyPrinter>(printer, job.date);
+void ListPrintRun::Print(PrintSurface& printer, const PrintJobTexts& job) {
+  layout_printer_ = std::make_unique<TableLayout>(printer, job.date);
   try {
     PrintList(job);
   } catch (...) {
@@ -33,7 +33,7 @@ void TFormDruck::Print(PrintSurface& printer, const PrintJobTexts& job) {
   layout_printer_.reset();
 }
 
-void TFormDruck::CopyListText(std::string_view list_text) {
+void ListPrintRun::CopyListText(std::string_view list_text) {
   memo1_.clear();
   LineSplitter lines(list_text);
   for (std::string_view line; lines.Next(line);) {
@@ -41,7 +41,7 @@ void TFormDruck::CopyListText(std::string_view list_text) {
   }
 }
 
-void TFormDruck::AddColumn(std::vector<std::string>& titles, std::vector<std::string>& widths,
+void ListPrintRun::AddColumn(std::vector<std::string>& titles, std::vector<std::string>& widths,
                            std::vector<std::string>& codes, std::string title, std::int32_t width,
                            std::int32_t code) {
   titles.push_back(std::move(title));
@@ -49,7 +49,7 @@ void TFormDruck::AddColumn(std::vector<std::string>& titles, std::vector<std::st
   codes.push_back(std::to_string(code));
 }
 
-void TFormDruck::ParseCenterLine(std::string_view line) {
+void ListPrintRun::ParseCenterLine(std::string_view line) {
   if (!layout_printer_) {
     return;
   }
@@ -66,11 +66,11 @@ void TFormDruck::ParseCenterLine(std::string_view line) {
   center_name_.assign(Trim(Before(second, '-')));
 }
 
-void TFormDruck::PrintList(const PrintJobTexts& job) {
+void ListPrintRun::PrintList(const PrintJobTexts& job) {
   if (!layout_printer_) {
     throw std::logic_error("print run without a layout printer");
   }
-  TMyPrinter& printer = *layout_printer_;
+  TableLayout& printer = *layout_printer_;
   center_heading_.clear();
   center_id_text_.clear();
   center_name_.clear();
