@@ -13,7 +13,7 @@ namespace zufora::cli {
 
 void PrintListPdf(const std::string& pdf_file, PdfPageSize page_size, const ProgramTexts& texts,
                   const std::string& list_text, std::ostream& err) {
-  const OffscreenPrintApplication session;
+  const OffscreenPrintApplication session("zufora-cli");
   const QPageSize size(page_size == PdfPageSize::kLetter ? QPageSize::Letter : QPageSize::A4);
   const PdfPrintResult result =
       PrintListToPdf(PrintJobTexts::From(texts, list_text, &TodaysHeaderDate),

@@ -7,8 +7,8 @@
 
 #include "FuzzCheck.h"
 #include "lang/ProgramTexts.h"
-#include "print/PrintJobTexts.h"
 #include "print/ListPrintRun.h"
+#include "print/PrintJobTexts.h"
 #include "support/RecordingSurface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -32,12 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   RecordingSurface surface(width, height, resolution);
   surface.SetKeepLog(false);
-  ListPrintRun form;
-  const PrintJobTexts job = PrintJobTexts::From(
-      texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1),
-      [] { return std::string("24.05.2024"); });
-  form.Print(surface, job);
-  FUZZ_CHECK(form.LayoutPrinter() == nullptr);  // the engine belongs to the job only
+  ListPrintRun run;
+  const PrintJobTexts job =
+      PrintJobTexts::From(texts, std::string(reinterpret_cast<const char*>(data) + 1, size - 1),
+                          [] { return std::string("24.05.2024"); });
+  run.Print(surface, job);
+  FUZZ_CHECK(run.Layout() == nullptr);  // the engine belongs to the job only
   FUZZ_CHECK(surface.PageCount() >= 0);
   return 0;
 }

@@ -16,8 +16,8 @@
 #include <string>
 
 #include "ListTextEdit.h"
-#include "PrintDialogs.h"
 #include "MainWindow.h"
+#include "PrintDialogs.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 
@@ -48,8 +48,7 @@ struct NoShell : app::DesktopShell {
 struct NoPrintDialogs : app::PrintDialogs {
   bool AskPrinter(QWidget*, QPrinter&) override { return false; }
   void ShowPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
-  std::unique_ptr<app::PrintProgress> StartProgress(QWidget*, const QString&, int,
-                                                    bool) override {
+  std::unique_ptr<app::PrintProgress> StartProgress(QWidget*, const QString&, int, bool) override {
     return nullptr;
   }
 };
@@ -94,10 +93,10 @@ void BM_GenerateInWindow(benchmark::State& state) {
   window->show();
   QApplication::processEvents();
   window->OpenDesignFile(design);
-  window->Widgets().page_control->setCurrentIndex(static_cast<int>(Page::List));
+  window->Widgets().tabs->setCurrentIndex(static_cast<int>(Page::List));
   QApplication::processEvents();
 
-  QPushButton* start = window->Widgets().bit_btn_start;
+  QPushButton* start = window->Widgets().generate_button;
   double peak_kb = 0;
   for (auto _ : state) {
     ResetPeakMemory();

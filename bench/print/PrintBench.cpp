@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "lang/ProgramTexts.h"
-#include "print/PrintJobTexts.h"
 #include "print/ListPrintRun.h"
+#include "print/PrintJobTexts.h"
 #include "print/TableLayout.h"
 #include "support/RecordingSurface.h"
 
@@ -65,8 +65,8 @@ void RunPrint(benchmark::State& state, const std::string& text) {
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
     surface.SetKeepLog(false);
-    ListPrintRun form;
-    form.Print(surface, job);
+    ListPrintRun run;
+    run.Print(surface, job);
     benchmark::DoNotOptimize(surface.CoordinateSum());
     state.counters["pages"] = static_cast<double>(surface.PageCount());
   }
@@ -100,12 +100,12 @@ void BM_PrintTable(benchmark::State& state) {
   for (auto _ : state) {
     RecordingSurface surface(4800, 6800, 600);
     surface.SetKeepLog(false);
-    TableLayout printer(surface, [] { return std::string("24.05.2024"); });
-    printer.SetColumnUnit(800);
-    printer.Lines() = rows;
-    printer.BeginDocument();
-    printer.PrintTable(titles, widths, codes);
-    printer.EndDocument();
+    TableLayout layout(surface, [] { return std::string("24.05.2024"); });
+    layout.SetColumnUnit(800);
+    layout.Rows() = rows;
+    layout.BeginDocument();
+    layout.PrintTable(titles, widths, codes);
+    layout.EndDocument();
     benchmark::DoNotOptimize(surface.CoordinateSum());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -1,6 +1,6 @@
 #include "Cp1252Validator.h"
 
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 

@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QTextDocument>
 
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 

@@ -26,10 +26,10 @@
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
 #include "ProgramPictures.h"
-#include "QtText.h"
 #include "files/ExportFile.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileLocation.h"
+#include "qtprint/Cp1252QString.h"
 #include "qtprint/HeaderDate.h"
 #include "random/ListExport.h"
 
@@ -81,8 +81,8 @@ void SelectRow(QTableView* grid, std::int32_t row) {
 }  // namespace
 
 MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
-                         CalendarClock clock, std::filesystem::path executable_folder,
-                         QWidget* parent)
+                       CalendarClock clock, std::filesystem::path executable_folder,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -103,21 +103,21 @@ MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles
   for (TextGridModel* model : {arm_model_, centre_model_}) {
     model->SetFixedColour(palette().color(QPalette::Button));
   }
-  widgets_.string_grid_arme->setModel(arm_model_);
-  widgets_.string_grid_zentren->setModel(centre_model_);
+  widgets_.arm_table->setModel(arm_model_);
+  widgets_.centre_table->setModel(centre_model_);
   connect(arm_model_, &QAbstractItemModel::modelReset, this,
-          [this] { ApplyColumnWidths(*widgets_.string_grid_arme); });
+          [this] { ApplyColumnWidths(*widgets_.arm_table); });
   connect(centre_model_, &QAbstractItemModel::modelReset, this,
-          [this] { ApplyColumnWidths(*widgets_.string_grid_zentren); });
+          [this] { ApplyColumnWidths(*widgets_.centre_table); });
 
   // The texts of construction: the built-in ones, until the first show.
   ApplyTexts();
   const QPixmap logo = LogoFromCurrentFolder().value_or(BuiltInLogo());
-  for (QLabel* picture : {widgets_.image_logo1, widgets_.image_logo2}) {
+  for (QLabel* picture : {widgets_.design_page_logo, widgets_.info_page_logo}) {
     picture->setPixmap(logo);
     picture->resize(logo.size());
   }
-  widgets_.image1->setPixmap(ProgramPicture(76));
+  widgets_.program_picture->setPixmap(ProgramPicture(76));
 
   ConnectHandlers();
   Refresh();
@@ -184,22 +184,22 @@ void MainWindow::ConnectGrid(QTableView* grid, bool arm_table) {
 
 void MainWindow::ConnectHandlers() {
   const MainWindowWidgets& w = widgets_;
-  ConnectEdit(w.edit_stud_name, &DesignPages::SetStudyName);
-  ConnectEdit(w.edit_anz, &DesignPages::SetSampleSize);
-  ConnectEdit(w.edit_arme, &DesignPages::SetArmCount);
-  ConnectEdit(w.edit_zentren, &DesignPages::SetCentreCount);
-  ConnectEdit(w.edit_fix, &DesignPages::SetFixedBlockSize);
-  ConnectEdit(w.edit_von, &DesignPages::SetMinBlockSize);
-  ConnectEdit(w.edit_bis, &DesignPages::SetMaxBlockSize);
-  ConnectEdit(w.edit_zz, &DesignPages::SetSeed);
-  ConnectEdit(w.centre_sum_text, &DesignPages::SetCentreSumText);
+  ConnectEdit(w.study_name_field, &DesignPages::SetStudyName);
+  ConnectEdit(w.sample_size_field, &DesignPages::SetSampleSize);
+  ConnectEdit(w.arm_count_field, &DesignPages::SetArmCount);
+  ConnectEdit(w.centre_count_field, &DesignPages::SetCentreCount);
+  ConnectEdit(w.fixed_block_size_field, &DesignPages::SetFixedBlockSize);
+  ConnectEdit(w.min_block_size_field, &DesignPages::SetMinBlockSize);
+  ConnectEdit(w.max_block_size_field, &DesignPages::SetMaxBlockSize);
+  ConnectEdit(w.seed_field, &DesignPages::SetSeed);
+  ConnectEdit(w.centre_sum_field, &DesignPages::SetCentreSumText);
   ConnectRowField(w.arm_fields[kArmDescriptionColumn], true, kArmDescriptionColumn);
   ConnectRowField(w.arm_fields[kArmRatioColumn], true, kArmRatioColumn);
   ConnectRowField(w.centre_fields[kCentreNumberColumn], false, kCentreNumberColumn);
   ConnectRowField(w.centre_fields[kCentreDescriptionColumn], false, kCentreDescriptionColumn);
   ConnectRowField(w.centre_fields[kCentreSampleSizeColumn], false, kCentreSampleSizeColumn);
-  ConnectGrid(w.string_grid_arme, true);
-  ConnectGrid(w.string_grid_zentren, false);
+  ConnectGrid(w.arm_table, true);
+  ConnectGrid(w.centre_table, false);
 
   const auto on_toggle = [this](QAbstractButton* button, auto action) {
     connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
@@ -208,25 +208,25 @@ void MainWindow::ConnectHandlers() {
       }
     });
   };
-  on_toggle(w.check_box_zentren, [this](bool on) { pages_->SetPerCentreLists(on); });
-  on_toggle(w.mark_blocks, [this](bool on) { pages_->SetMarkBlocks(on); });
-  on_toggle(w.show_seed, [this](bool on) { pages_->SetShowSeed(on); });
-  on_toggle(w.radio_button1, [this](bool on) {
+  on_toggle(w.per_centre_switch, [this](bool on) { pages_->SetPerCentreLists(on); });
+  on_toggle(w.mark_blocks_switch, [this](bool on) { pages_->SetMarkBlocks(on); });
+  on_toggle(w.show_seed_switch, [this](bool on) { pages_->SetShowSeed(on); });
+  on_toggle(w.fixed_block_size_choice, [this](bool on) {
     if (on) {
       pages_->SelectBlockSizeMode(BlockSizeMode::Fixed);
     }
   });
-  on_toggle(w.radio_button2, [this](bool on) {
+  on_toggle(w.variable_block_size_choice, [this](bool on) {
     if (on) {
       pages_->SelectBlockSizeMode(BlockSizeMode::Variable);
     }
   });
-  w.check_box_zentren->installEventFilter(this);
-  w.label_www->installEventFilter(this);
-  w.page_control->installEventFilter(this);
-  w.page_control->tabBar()->installEventFilter(this);
+  w.per_centre_switch->installEventFilter(this);
+  w.web_address_label->installEventFilter(this);
+  w.tabs->installEventFilter(this);
+  w.tabs->tabBar()->installEventFilter(this);
   for (QPushButton* button :
-       {w.bit_btn_back, w.bit_btn_next, w.bit_btn_load, w.bit_btn_save, w.bit_btn_close}) {
+       {w.back_button, w.next_button, w.open_button, w.save_button, w.close_button}) {
     button->installEventFilter(this);
   }
 
@@ -241,19 +241,19 @@ void MainWindow::ConnectHandlers() {
       }
     });
   };
-  on_click(w.bit_btn_back, &MainWindow::GoBack);
-  on_click(w.bit_btn_next, &MainWindow::GoNext);
-  on_click(w.bit_btn_load, &MainWindow::OpenDesign);
-  on_click(w.bit_btn_save, &MainWindow::SaveDesign);
-  on_click(w.bit_btn_close, &MainWindow::BitBtnCloseClick);
-  on_click(w.button_zz, &MainWindow::ProposeSeed);
-  on_click(w.bit_btn_start, &MainWindow::Generate);
-  on_click(w.bit_btn_export, &MainWindow::BitBtnExportClick);
-  on_click(w.bit_btn_clipboard, &MainWindow::BitBtnClipboardClick);
-  on_click(w.bit_btn_print, &MainWindow::BitBtnPrintClick);
-  on_click(w.bit_btn_preview, &MainWindow::BitBtnPreviewClick);
+  on_click(w.back_button, &MainWindow::GoBack);
+  on_click(w.next_button, &MainWindow::GoNext);
+  on_click(w.open_button, &MainWindow::OpenDesign);
+  on_click(w.save_button, &MainWindow::SaveDesign);
+  on_click(w.close_button, &MainWindow::BitBtnCloseClick);
+  on_click(w.propose_seed_button, &MainWindow::ProposeSeed);
+  on_click(w.generate_button, &MainWindow::Generate);
+  on_click(w.export_button, &MainWindow::BitBtnExportClick);
+  on_click(w.copy_button, &MainWindow::BitBtnClipboardClick);
+  on_click(w.print_button, &MainWindow::BitBtnPrintClick);
+  on_click(w.preview_button, &MainWindow::BitBtnPreviewClick);
 
-  connect(w.page_control, &QTabWidget::currentChanged, this, &MainWindow::AfterPageChange);
+  connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::AfterPageChange);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
 }
@@ -263,7 +263,7 @@ void MainWindow::ConnectHandlers() {
 // moves the focus off the page that goes: that move is not the user's. The event is
 // handled here, with focus moves unwatched, and the change then goes to the model.
 bool MainWindow::TabInput(QObject* watched, QEvent* event) {
-  const bool tabs = watched == widgets_.page_control || watched == widgets_.page_control->tabBar();
+  const bool tabs = watched == widgets_.tabs || watched == widgets_.tabs->tabBar();
   const QEvent::Type type = event->type();
   if (!tabs ||
       (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::Wheel)) {
@@ -283,9 +283,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (updating_ == 0) {
-    if (watched == widgets_.check_box_zentren && event->type() == QEvent::KeyPress) {
+    if (watched == widgets_.per_centre_switch && event->type() == QEvent::KeyPress) {
       RunOperation([this] { pages_->PerCentreSwitchKeyDown(); });
-    } else if (watched == widgets_.label_www && event->type() == QEvent::MouseButtonRelease &&
+    } else if (watched == widgets_.web_address_label &&
+               event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       LabelWWWClick();
     }
@@ -419,7 +420,7 @@ void MainWindow::ProposeSeed() {
 
 void MainWindow::Generate() {
   RunOperation([this] {
-    widgets_.rich_edit_list->clear();
+    widgets_.list_field->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     struct CursorRestore {
       ~CursorRestore() { QApplication::restoreOverrideCursor(); }
@@ -429,13 +430,13 @@ void MainWindow::Generate() {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     pages_->Generate();
     // The field becomes the list's one store; the model's copy is not kept twice.
-    widgets_.rich_edit_list->ShowListText(FromCp1252(pages_->ListText()));
+    widgets_.list_field->ShowListText(FromCp1252(pages_->ListText()));
     pages_->SetListText(std::string());
   });
 }
 
 std::string MainWindow::ListText() const {
-  std::optional<std::string> cp1252 = ToCp1252(widgets_.rich_edit_list->ListText());
+  std::optional<std::string> cp1252 = ToCp1252(widgets_.list_field->ListText());
   if (!cp1252) {
     throw std::runtime_error("Die Liste enthält Zeichen, die Zufora nicht speichern kann");
   }
@@ -454,7 +455,7 @@ void MainWindow::BitBtnExportClick() {
 
 void MainWindow::BitBtnClipboardClick() {
   RunOperation([this] {
-    widgets_.rich_edit_list->selectAll();
+    widgets_.list_field->selectAll();
     services_.clipboard.SetText(FromCp1252(ListText()));
   });
 }
@@ -481,14 +482,14 @@ void MainWindow::ApplyTexts() {
   ++updating_;
   const TextWindow& window = texts_.main_window;
   setWindowTitle(FromCp1252(window.Caption()));
-  widgets_.bit_btn_preview->setText(FromCp1252(texts_.print_window.CaptionOf("Button1")));
+  widgets_.preview_button->setText(FromCp1252(texts_.print_window.CaptionOf("Button1")));
   for (const TextComponent& component : window.Components()) {
     const QString name = QString::fromStdString(component.name);
     const QString caption = component.caption ? FromCp1252(*component.caption) : QString();
     if (component.class_name == "TTabSheet") {
       for (std::size_t page = 0; page < widgets_.pages.size(); ++page) {
         if (widgets_.pages[page]->objectName() == name) {
-          widgets_.page_control->setTabText(static_cast<int>(page), caption);
+          widgets_.tabs->setTabText(static_cast<int>(page), caption);
         }
       }
     }
@@ -528,7 +529,7 @@ void MainWindow::ApplyTexts() {
 
 void MainWindow::ShowPage(Page page) {
   ++updating_;
-  widgets_.page_control->setCurrentIndex(static_cast<int>(page));
+  widgets_.tabs->setCurrentIndex(static_cast<int>(page));
   --updating_;
 }
 
@@ -538,45 +539,45 @@ void MainWindow::Refresh() {
   const PagesState& state = pages_->State();
   const MainWindowWidgets& w = widgets_;
 
-  SetText(w.edit_stud_name, design.study_name);
-  SetText(w.edit_anz, design.sample_size);
-  SetText(w.edit_arme, design.arm_count);
-  w.check_box_zentren->setChecked(design.per_centre_lists);
-  SetText(w.edit_zentren, design.centre_count);
-  w.edit_zentren->setEnabled(state.centre_count_enabled);
+  SetText(w.study_name_field, design.study_name);
+  SetText(w.sample_size_field, design.sample_size);
+  SetText(w.arm_count_field, design.arm_count);
+  w.per_centre_switch->setChecked(design.per_centre_lists);
+  SetText(w.centre_count_field, design.centre_count);
+  w.centre_count_field->setEnabled(state.centre_count_enabled);
 
   arm_model_->Show(&design.arms, state.arm_rows.HeadingFixed());
-  SelectRow(w.string_grid_arme, state.arm_rows.Row());
+  SelectRow(w.arm_table, state.arm_rows.Row());
   for (int column = 0; column < kArmColumns; ++column) {
     SetText(w.arm_fields[static_cast<std::size_t>(column)], state.arm_rows.Field(column));
   }
   w.arm_fields[kArmLabelColumn]->setEnabled(false);
 
   centre_model_->Show(&design.centres, state.centre_rows.HeadingFixed());
-  SelectRow(w.string_grid_zentren, state.centre_rows.Row());
+  SelectRow(w.centre_table, state.centre_rows.Row());
   for (int column = 0; column < kCentreColumns; ++column) {
     SetText(w.centre_fields[static_cast<std::size_t>(column)], state.centre_rows.Field(column));
   }
   w.centre_fields[kCentreLabelColumn]->setEnabled(false);
-  SetText(w.centre_sum_text, state.centre_sum_text);
+  SetText(w.centre_sum_field, state.centre_sum_text);
 
-  w.radio_button1->setChecked(design.block_mode == BlockSizeMode::Fixed);
-  w.radio_button2->setChecked(design.block_mode == BlockSizeMode::Variable);
-  SetText(w.edit_fix, design.fixed_block_size);
-  SetText(w.edit_von, design.min_block_size);
-  SetText(w.edit_bis, design.max_block_size);
-  w.edit_fix->setEnabled(state.fixed_block_size_enabled);
-  w.edit_von->setEnabled(state.min_block_size_enabled);
-  w.edit_bis->setEnabled(state.max_block_size_enabled);
+  w.fixed_block_size_choice->setChecked(design.block_mode == BlockSizeMode::Fixed);
+  w.variable_block_size_choice->setChecked(design.block_mode == BlockSizeMode::Variable);
+  SetText(w.fixed_block_size_field, design.fixed_block_size);
+  SetText(w.min_block_size_field, design.min_block_size);
+  SetText(w.max_block_size_field, design.max_block_size);
+  w.fixed_block_size_field->setEnabled(state.fixed_block_size_enabled);
+  w.min_block_size_field->setEnabled(state.min_block_size_enabled);
+  w.max_block_size_field->setEnabled(state.max_block_size_enabled);
 
-  SetText(w.edit_zz, design.seed);
-  w.mark_blocks->setChecked(state.mark_blocks);
-  w.show_seed->setChecked(state.show_seed);
+  SetText(w.seed_field, design.seed);
+  w.mark_blocks_switch->setChecked(state.mark_blocks);
+  w.show_seed_switch->setChecked(state.show_seed);
 
   const int centre_tab = static_cast<int>(Page::Centres);
-  w.page_control->setTabVisible(centre_tab, state.centre_tab_visible);
-  w.page_control->setTabEnabled(centre_tab, state.centre_page_enabled);
-  w.page_control->setCurrentIndex(static_cast<int>(state.active_page));
+  w.tabs->setTabVisible(centre_tab, state.centre_tab_visible);
+  w.tabs->setTabEnabled(centre_tab, state.centre_page_enabled);
+  w.tabs->setCurrentIndex(static_cast<int>(state.active_page));
   ApplyFocus();
   --updating_;
 }
@@ -590,7 +591,7 @@ void MainWindow::ApplyFocus() {
 
 Control MainWindow::ControlOf(const QWidget* widget) const {
   for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
-    if (w == widgets_.page_control->tabBar() || w == widgets_.page_control) {
+    if (w == widgets_.tabs->tabBar() || w == widgets_.tabs) {
       return Control::Tabs;
     }
     const Control control = ControlByName(w->objectName().toStdString());
@@ -606,7 +607,7 @@ QWidget* MainWindow::WidgetOf(Control control) const {
     return nullptr;
   }
   if (control == Control::Tabs) {
-    return widgets_.page_control->tabBar();
+    return widgets_.tabs->tabBar();
   }
   return findChild<QWidget*>(QString::fromLatin1(ControlName(control)));
 }

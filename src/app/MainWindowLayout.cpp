@@ -109,90 +109,90 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   window.setFont(WindowFont());
   window.setFixedSize(kClientWidth, kClientHeight);
 
-  w.page_control = Make<QTabWidget>(&window, "PageControl1", 8, 8, 505, 321);
+  w.tabs = Make<QTabWidget>(&window, "PageControl1", 8, 8, 505, 321);
   auto* tab_style = new CompactTabStyle;
-  tab_style->setParent(w.page_control);
-  w.page_control->tabBar()->setStyle(tab_style);
-  w.page_control->tabBar()->setUsesScrollButtons(false);
-  w.page_control->tabBar()->setExpanding(false);
+  tab_style->setParent(w.tabs);
+  w.tabs->tabBar()->setStyle(tab_style);
+  w.tabs->tabBar()->setUsesScrollButtons(false);
+  w.tabs->tabBar()->setExpanding(false);
   constexpr std::array<const char*, 7> kPageNames = {
       "TabSheetDesign", "TabSheetArme",  "TabSheetZentren", "TabSheetBlock",
       "TabSheetZufall", "TabSheetListe", "TabSheetInfo"};
   for (std::size_t i = 0; i < kPageNames.size(); ++i) {
-    w.pages[i] = AddPage(w.page_control, kPageNames[i]);
+    w.pages[i] = AddPage(w.tabs, kPageNames[i]);
   }
   // Back and Next lie over the lower right corner of the pages, so the controls of a
   // page keep out of the rectangle from (310, 250) in page coordinates.
 
   // Studiendesign
-  QFrame* panel5 = MakePanel(w.pages[0], "Panel5", 4, 4, 489, 244);
-  w.edit_stud_name = MakeEdit(panel5, "EditStudName", 16, 34, 300, on_refused);
-  MakeLabel(panel5, "LabelStudName", 16, 16, w.edit_stud_name);
-  w.edit_anz = MakeEdit(panel5, "EditAnz", 16, 82, 80, on_refused);
-  MakeLabel(panel5, "LabelSampleSizePlanned", 16, 64, w.edit_anz);
-  w.edit_arme = MakeEdit(panel5, "EditArme", 16, 130, 80, on_refused);
-  MakeLabel(panel5, "LabelArmCount", 16, 112, w.edit_arme);
-  w.check_box_zentren = Make<QCheckBox>(panel5, "CheckBoxZentren", 16, 164);
-  w.edit_zentren = MakeEdit(panel5, "EditZentren", 16, 208, 80, on_refused);
-  MakeLabel(panel5, "LabelCenterCount", 16, 190, w.edit_zentren);
-  w.image_logo1 = Make<QLabel>(panel5, "ImageLogo1", 360, 16, 107, 100);
+  QFrame* design_panel = MakePanel(w.pages[0], "Panel5", 4, 4, 489, 244);
+  w.study_name_field = MakeEdit(design_panel, "EditStudName", 16, 34, 300, on_refused);
+  MakeLabel(design_panel, "LabelStudName", 16, 16, w.study_name_field);
+  w.sample_size_field = MakeEdit(design_panel, "EditAnz", 16, 82, 80, on_refused);
+  MakeLabel(design_panel, "LabelSampleSizePlanned", 16, 64, w.sample_size_field);
+  w.arm_count_field = MakeEdit(design_panel, "EditArme", 16, 130, 80, on_refused);
+  MakeLabel(design_panel, "LabelArmCount", 16, 112, w.arm_count_field);
+  w.per_centre_switch = Make<QCheckBox>(design_panel, "CheckBoxZentren", 16, 164);
+  w.centre_count_field = MakeEdit(design_panel, "EditZentren", 16, 208, 80, on_refused);
+  MakeLabel(design_panel, "LabelCenterCount", 16, 190, w.centre_count_field);
+  w.design_page_logo = Make<QLabel>(design_panel, "ImageLogo1", 360, 16, 107, 100);
   // The label above the centre count comes after the check box in the keyboard order.
-  QWidget::setTabOrder(w.check_box_zentren, w.edit_zentren);
+  QWidget::setTabOrder(w.per_centre_switch, w.centre_count_field);
 
   // Studienarme
-  w.string_grid_arme = MakeGrid(w.pages[1], "StringGridArme", {64, 316, 64});
-  QFrame* panel3 = MakePanel(w.pages[1], "Panel3", 8, 148, 481, 96);
-  w.arm_fields[0] = MakeEdit(panel3, "EditCArm", 8, 30, 64, on_refused);
-  MakeLabel(panel3, "LabelArm", 8, 12, w.arm_fields[0]);
-  w.arm_fields[1] = MakeEdit(panel3, "EditCBeschr", 80, 30, 316, on_refused);
-  MakeLabel(panel3, "LabelArmDescr", 80, 12, w.arm_fields[1]);
-  w.arm_fields[2] = MakeEdit(panel3, "EditCRatio", 404, 30, 64, on_refused);
-  MakeLabel(panel3, "LabelRatio", 404, 12, w.arm_fields[2]);
+  w.arm_table = MakeGrid(w.pages[1], "StringGridArme", {64, 316, 64});
+  QFrame* arm_row_panel = MakePanel(w.pages[1], "Panel3", 8, 148, 481, 96);
+  w.arm_fields[0] = MakeEdit(arm_row_panel, "EditCArm", 8, 30, 64, on_refused);
+  MakeLabel(arm_row_panel, "LabelArm", 8, 12, w.arm_fields[0]);
+  w.arm_fields[1] = MakeEdit(arm_row_panel, "EditCBeschr", 80, 30, 316, on_refused);
+  MakeLabel(arm_row_panel, "LabelArmDescr", 80, 12, w.arm_fields[1]);
+  w.arm_fields[2] = MakeEdit(arm_row_panel, "EditCRatio", 404, 30, 64, on_refused);
+  MakeLabel(arm_row_panel, "LabelRatio", 404, 12, w.arm_fields[2]);
 
   // Studienzentren
-  w.string_grid_zentren = MakeGrid(w.pages[2], "StringGridZentren", {64, 60, 262, 64});
-  w.centre_sum_text = MakeEdit(w.pages[2], "EditSumme", 404, 146, 64, on_refused);
-  auto* sum_label = MakeLabel(w.pages[2], "LabelCenterSum", 248, 148, w.centre_sum_text);
+  w.centre_table = MakeGrid(w.pages[2], "StringGridZentren", {64, 60, 262, 64});
+  w.centre_sum_field = MakeEdit(w.pages[2], "EditSumme", 404, 146, 64, on_refused);
+  auto* sum_label = MakeLabel(w.pages[2], "LabelCenterSum", 248, 148, w.centre_sum_field);
   sum_label->resize(150, kLineHeight - 4);
   sum_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  QFrame* panel4 = MakePanel(w.pages[2], "Panel4", 8, 174, 481, 72);
-  w.centre_fields[0] = MakeEdit(panel4, "EditAZentrum", 8, 30, 64, on_refused);
-  MakeLabel(panel4, "LabelCenter", 8, 12, w.centre_fields[0]);
-  w.centre_fields[1] = MakeEdit(panel4, "EditANummer", 80, 30, 60, on_refused);
-  MakeLabel(panel4, "LabelCenterId", 80, 12, w.centre_fields[1]);
-  w.centre_fields[2] = MakeEdit(panel4, "EditABeschr", 148, 30, 220, on_refused);
-  MakeLabel(panel4, "LabelCenterDescr", 148, 12, w.centre_fields[2]);
-  w.centre_fields[3] = MakeEdit(panel4, "EditAFallzahl", 376, 30, 92, on_refused);
-  MakeLabel(panel4, "LabelSampleSize", 376, 12, w.centre_fields[3]);
-  QWidget::setTabOrder(w.string_grid_zentren, w.centre_sum_text);
+  QFrame* centre_row_panel = MakePanel(w.pages[2], "Panel4", 8, 174, 481, 72);
+  w.centre_fields[0] = MakeEdit(centre_row_panel, "EditAZentrum", 8, 30, 64, on_refused);
+  MakeLabel(centre_row_panel, "LabelCenter", 8, 12, w.centre_fields[0]);
+  w.centre_fields[1] = MakeEdit(centre_row_panel, "EditANummer", 80, 30, 60, on_refused);
+  MakeLabel(centre_row_panel, "LabelCenterId", 80, 12, w.centre_fields[1]);
+  w.centre_fields[2] = MakeEdit(centre_row_panel, "EditABeschr", 148, 30, 220, on_refused);
+  MakeLabel(centre_row_panel, "LabelCenterDescr", 148, 12, w.centre_fields[2]);
+  w.centre_fields[3] = MakeEdit(centre_row_panel, "EditAFallzahl", 376, 30, 92, on_refused);
+  MakeLabel(centre_row_panel, "LabelSampleSize", 376, 12, w.centre_fields[3]);
+  QWidget::setTabOrder(w.centre_table, w.centre_sum_field);
 
   // Blöcke
-  QFrame* panel1 = MakePanel(w.pages[3], "Panel1", 8, 6, 481, 80);
-  MakeLabel(panel1, "LabelBlockSize", 12, 6);
-  w.radio_button1 = Make<QRadioButton>(panel1, "RadioButton1", 24, 26);
-  w.edit_fix = MakeEdit(panel1, "EditFix", 120, 24, 56, on_refused);
-  w.radio_button2 = Make<QRadioButton>(panel1, "RadioButton2", 24, 52);
-  w.edit_von = MakeEdit(panel1, "EditVon", 120, 50, 56, on_refused);
-  MakeLabel(panel1, "LabelTo", 184, 54, nullptr);
-  w.edit_bis = MakeEdit(panel1, "EditBis", 212, 50, 56, on_refused);
-  w.memo2 = MakeNote(w.pages[3], "Memo2", 9, 90, 160);
+  QFrame* block_size_panel = MakePanel(w.pages[3], "Panel1", 8, 6, 481, 80);
+  MakeLabel(block_size_panel, "LabelBlockSize", 12, 6);
+  w.fixed_block_size_choice = Make<QRadioButton>(block_size_panel, "RadioButton1", 24, 26);
+  w.fixed_block_size_field = MakeEdit(block_size_panel, "EditFix", 120, 24, 56, on_refused);
+  w.variable_block_size_choice = Make<QRadioButton>(block_size_panel, "RadioButton2", 24, 52);
+  w.min_block_size_field = MakeEdit(block_size_panel, "EditVon", 120, 50, 56, on_refused);
+  MakeLabel(block_size_panel, "LabelTo", 184, 54, nullptr);
+  w.max_block_size_field = MakeEdit(block_size_panel, "EditBis", 212, 50, 56, on_refused);
+  w.block_size_help_note = MakeNote(w.pages[3], "Memo2", 9, 90, 160);
 
   // Zufallsgenerator
-  w.edit_zz = MakeEdit(w.pages[4], "EditZZ", 16, 34, 130, on_refused);
-  MakeLabel(w.pages[4], "LabelStartValue", 16, 16, w.edit_zz);
-  w.label_min_max_seed = Make<QLabel>(w.pages[4], "LabelMinMaxSeed", 16, 58, 130, 16);
-  w.label_min_max_seed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  w.button_zz =
+  w.seed_field = MakeEdit(w.pages[4], "EditZZ", 16, 34, 130, on_refused);
+  MakeLabel(w.pages[4], "LabelStartValue", 16, 16, w.seed_field);
+  w.seed_range_label = Make<QLabel>(w.pages[4], "LabelMinMaxSeed", 16, 58, 130, 16);
+  w.seed_range_label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  w.propose_seed_button =
       MakeButton(w.pages[4], "ButtonZZ", QStyle::SP_CustomBase, 156, 32, 80, kLineHeight + 4);
-  w.memo1 = MakeNote(w.pages[4], "Memo1", 10, 86, 160);
+  w.seed_help_note = MakeNote(w.pages[4], "Memo1", 10, 86, 160);
 
   // Liste ausgeben
-  w.bit_btn_start = MakeButton(w.pages[5], "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
-  w.mark_blocks = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
-  w.show_seed = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
-  w.rich_edit_list = new ListTextEdit(on_refused, w.pages[5]);
-  w.rich_edit_list->setObjectName(QStringLiteral("RichEditList"));
-  w.rich_edit_list->setGeometry(8, 42, 385, 204);
+  w.generate_button = MakeButton(w.pages[5], "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
+  w.mark_blocks_switch = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
+  w.show_seed_switch = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
+  w.list_field = new ListTextEdit(on_refused, w.pages[5]);
+  w.list_field->setObjectName(QStringLiteral("RichEditList"));
+  w.list_field->setGeometry(8, 42, 385, 204);
   auto* column = new QWidget(w.pages[5]);
   column->setObjectName(QString::fromLatin1(kListButtonColumn));
   column->setGeometry(399, 40, 94, 210);
@@ -200,48 +200,46 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   column_layout->setContentsMargins(0, 2, 0, 0);
   column_layout->setSpacing(6);
   column_layout->addStretch(1);
-  w.bit_btn_export = AddListPageButton(w, "BitBtnExport");
-  w.bit_btn_export->setIcon(w.bit_btn_export->style()->standardIcon(QStyle::SP_DialogSaveButton));
-  w.bit_btn_print = AddListPageButton(w, "BitBtnPrint");
-  w.bit_btn_print->setIcon(w.bit_btn_print->style()->standardIcon(QStyle::SP_FileIcon));
-  w.bit_btn_preview = AddListPageButton(w, "BitBtnPreview");  // no picture: room for the caption
-  w.bit_btn_clipboard = AddListPageButton(w, "BitBtnClipboard");
-  w.bit_btn_clipboard->setIcon(
-      w.bit_btn_clipboard->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  w.export_button = AddListPageButton(w, "BitBtnExport");
+  w.export_button->setIcon(w.export_button->style()->standardIcon(QStyle::SP_DialogSaveButton));
+  w.print_button = AddListPageButton(w, "BitBtnPrint");
+  w.print_button->setIcon(w.print_button->style()->standardIcon(QStyle::SP_FileIcon));
+  w.preview_button = AddListPageButton(w, "BitBtnPreview");  // no picture: room for the caption
+  w.copy_button = AddListPageButton(w, "BitBtnClipboard");
+  w.copy_button->setIcon(w.copy_button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
 
   // Info
-  auto* panel2 = Make<QFrame>(w.pages[6], "Panel2", 17, 17, 471, 131);
-  panel2->setFrameShape(QFrame::Panel);
-  panel2->setFrameShadow(QFrame::Sunken);
-  panel2->setAutoFillBackground(true);
-  QPalette white = panel2->palette();
+  auto* info_panel = Make<QFrame>(w.pages[6], "Panel2", 17, 17, 471, 131);
+  info_panel->setFrameShape(QFrame::Panel);
+  info_panel->setFrameShadow(QFrame::Sunken);
+  info_panel->setAutoFillBackground(true);
+  QPalette white = info_panel->palette();
   white.setColor(QPalette::Window, Qt::white);
-  panel2->setPalette(white);
-  w.image1 = Make<QLabel>(panel2, "Image1", 12, 12, 76, 76);
-  MakeLabel(panel2, "LabelCompany1", 100, 16);
-  MakeLabel(panel2, "LabelCompany2", 100, 38);
-  w.label_www = MakeLabel(panel2, "LabelWWW", 100, 66);
-  QPalette link = w.label_www->palette();
+  info_panel->setPalette(white);
+  w.program_picture = Make<QLabel>(info_panel, "Image1", 12, 12, 76, 76);
+  MakeLabel(info_panel, "LabelCompany1", 100, 16);
+  MakeLabel(info_panel, "LabelCompany2", 100, 38);
+  w.web_address_label = MakeLabel(info_panel, "LabelWWW", 100, 66);
+  QPalette link = w.web_address_label->palette();
   link.setColor(QPalette::WindowText, Qt::blue);
-  w.label_www->setPalette(link);
-  QFont underlined = w.label_www->font();
+  w.web_address_label->setPalette(link);
+  QFont underlined = w.web_address_label->font();
   underlined.setUnderline(true);
-  w.label_www->setFont(underlined);
-  w.label_www->setCursor(Qt::PointingHandCursor);
-  w.image_logo2 = Make<QLabel>(panel2, "ImageLogo2", 354, 15, 107, 100);
+  w.web_address_label->setFont(underlined);
+  w.web_address_label->setCursor(Qt::PointingHandCursor);
+  w.info_page_logo = Make<QLabel>(info_panel, "ImageLogo2", 354, 15, 107, 100);
 
   // Over the pages' lower right corner, then the row below the pages.
-  w.bit_btn_back = MakeButton(&window, "BitBtnBack", QStyle::SP_ArrowBack, 328, 289, 85, 32);
-  w.bit_btn_next = MakeButton(&window, "BitBtnNext", QStyle::SP_ArrowForward, 419, 289, 81, 32);
+  w.back_button = MakeButton(&window, "BitBtnBack", QStyle::SP_ArrowBack, 328, 289, 85, 32);
+  w.next_button = MakeButton(&window, "BitBtnNext", QStyle::SP_ArrowForward, 419, 289, 81, 32);
   // The picture right of the text.
-  w.bit_btn_next->setLayoutDirection(Qt::RightToLeft);
-  w.bit_btn_load = MakeButton(&window, "BitBtnLoad", QStyle::SP_DialogOpenButton, 8, 335, 145, 33);
-  w.bit_btn_save =
-      MakeButton(&window, "BitBtnSave", QStyle::SP_DialogSaveButton, 160, 335, 153, 33);
-  w.bit_btn_close =
+  w.next_button->setLayoutDirection(Qt::RightToLeft);
+  w.open_button = MakeButton(&window, "BitBtnLoad", QStyle::SP_DialogOpenButton, 8, 335, 145, 33);
+  w.save_button = MakeButton(&window, "BitBtnSave", QStyle::SP_DialogSaveButton, 160, 335, 153, 33);
+  w.close_button =
       MakeButton(&window, "BitBtnClose", QStyle::SP_DialogCloseButton, 416, 335, 97, 33);
-  w.bit_btn_back->raise();
-  w.bit_btn_next->raise();
+  w.back_button->raise();
+  w.next_button->raise();
   return w;
 }
 

@@ -16,66 +16,67 @@ namespace zufora::app {
 
 class ListTextEdit;
 
-// The controls of the main window, each with its component name as its object name.
-// BuildMainWindowWidgets places them at their positions; texts come later, from the
+// The controls of the main window, named here by their role; each has its component name
+// as its object name (in the comments), by which a language file and the tests address
+// it. BuildMainWindowWidgets places them at their positions; texts come later, from the
 // window's texts.
 struct MainWindowWidgets {
-  QTabWidget* page_control = nullptr;  // PageControl1
-  std::array<QWidget*, 7> pages{};     // TabSheetDesign ... TabSheetInfo, in tab order
+  QTabWidget* tabs = nullptr;       // PageControl1
+  std::array<QWidget*, 7> pages{};  // TabSheetDesign ... TabSheetInfo, in tab order
 
-  // TabSheetDesign
-  QLineEdit* edit_stud_name = nullptr;
-  QLineEdit* edit_anz = nullptr;
-  QLineEdit* edit_arme = nullptr;
-  QCheckBox* check_box_zentren = nullptr;
-  QLineEdit* edit_zentren = nullptr;
-  QLabel* image_logo1 = nullptr;
+  // The design page, TabSheetDesign
+  QLineEdit* study_name_field = nullptr;    // EditStudName
+  QLineEdit* sample_size_field = nullptr;   // EditAnz
+  QLineEdit* arm_count_field = nullptr;     // EditArme
+  QCheckBox* per_centre_switch = nullptr;   // CheckBoxZentren
+  QLineEdit* centre_count_field = nullptr;  // EditZentren
+  QLabel* design_page_logo = nullptr;       // ImageLogo1
 
-  // TabSheetArme
-  QTableView* string_grid_arme = nullptr;
+  // The arms page, TabSheetArme
+  QTableView* arm_table = nullptr;         // StringGridArme
   std::array<QLineEdit*, 3> arm_fields{};  // EditCArm, EditCBeschr, EditCRatio
 
-  // TabSheetZentren
-  QTableView* string_grid_zentren = nullptr;
-  QLineEdit* centre_sum_text = nullptr;
+  // The centres page, TabSheetZentren
+  QTableView* centre_table = nullptr;         // StringGridZentren
+  QLineEdit* centre_sum_field = nullptr;      // EditSumme
   std::array<QLineEdit*, 4> centre_fields{};  // EditAZentrum, EditANummer, EditABeschr,
                                               // EditAFallzahl
 
-  // TabSheetBlock
-  QRadioButton* radio_button1 = nullptr;
-  QLineEdit* edit_fix = nullptr;
-  QRadioButton* radio_button2 = nullptr;
-  QLineEdit* edit_von = nullptr;
-  QLineEdit* edit_bis = nullptr;
-  QPlainTextEdit* memo2 = nullptr;
+  // The block size page, TabSheetBlock
+  QRadioButton* fixed_block_size_choice = nullptr;     // RadioButton1
+  QLineEdit* fixed_block_size_field = nullptr;         // EditFix
+  QRadioButton* variable_block_size_choice = nullptr;  // RadioButton2
+  QLineEdit* min_block_size_field = nullptr;           // EditVon
+  QLineEdit* max_block_size_field = nullptr;           // EditBis
+  QPlainTextEdit* block_size_help_note = nullptr;      // Memo2
 
-  // TabSheetZufall
-  QLineEdit* edit_zz = nullptr;
-  QLabel* label_min_max_seed = nullptr;
-  QPushButton* button_zz = nullptr;
-  QPlainTextEdit* memo1 = nullptr;
+  // The seed page, TabSheetZufall
+  QLineEdit* seed_field = nullptr;             // EditZZ
+  QLabel* seed_range_label = nullptr;          // LabelMinMaxSeed
+  QPushButton* propose_seed_button = nullptr;  // ButtonZZ
+  QPlainTextEdit* seed_help_note = nullptr;    // Memo1
 
-  // TabSheetListe
-  QPushButton* bit_btn_start = nullptr;
-  QCheckBox* mark_blocks = nullptr;
-  QCheckBox* show_seed = nullptr;
-  ListTextEdit* rich_edit_list = nullptr;
-  QPushButton* bit_btn_export = nullptr;
-  QPushButton* bit_btn_print = nullptr;
-  QPushButton* bit_btn_preview = nullptr;  // BitBtnPreview: the print window's preview
-  QPushButton* bit_btn_clipboard = nullptr;
+  // The list page, TabSheetListe
+  QPushButton* generate_button = nullptr;   // BitBtnStart
+  QCheckBox* mark_blocks_switch = nullptr;  // CheckBoxBlocks
+  QCheckBox* show_seed_switch = nullptr;    // CheckBoxSeed
+  ListTextEdit* list_field = nullptr;       // RichEditList
+  QPushButton* export_button = nullptr;     // BitBtnExport
+  QPushButton* print_button = nullptr;      // BitBtnPrint
+  QPushButton* preview_button = nullptr;    // BitBtnPreview: the print window's preview
+  QPushButton* copy_button = nullptr;       // BitBtnClipboard
 
-  // TabSheetInfo
-  QLabel* image1 = nullptr;
-  QLabel* label_www = nullptr;
-  QLabel* image_logo2 = nullptr;
+  // The info page, TabSheetInfo
+  QLabel* program_picture = nullptr;    // Image1
+  QLabel* web_address_label = nullptr;  // LabelWWW
+  QLabel* info_page_logo = nullptr;     // ImageLogo2
 
   // Below and above the pages
-  QPushButton* bit_btn_back = nullptr;
-  QPushButton* bit_btn_next = nullptr;
-  QPushButton* bit_btn_load = nullptr;
-  QPushButton* bit_btn_save = nullptr;
-  QPushButton* bit_btn_close = nullptr;
+  QPushButton* back_button = nullptr;   // BitBtnBack
+  QPushButton* next_button = nullptr;   // BitBtnNext
+  QPushButton* open_button = nullptr;   // BitBtnLoad
+  QPushButton* save_button = nullptr;   // BitBtnSave
+  QPushButton* close_button = nullptr;  // BitBtnClose
 };
 
 }  // namespace zufora::app

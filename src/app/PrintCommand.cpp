@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "print/ListPrintRun.h"
+#include "qtprint/Cp1252QString.h"
 #include "qtprint/PageCountingSurface.h"
 #include "qtprint/PdfOutput.h"
 #include "qtprint/PrintCancelled.h"
 #include "qtprint/QtPrintSurface.h"
-#include "text/Cp1252.h"
 
 namespace zufora::app {
 
@@ -40,8 +40,7 @@ bool PrintCommand::Run(QWidget* parent, QPrinter& printer, const PrintJobTexts& 
   const int pages = CountPages(printer, job);
   if (pages > kProgressPages) {
     const bool to_file = !printer.outputFileName().isEmpty();
-    const QString label =
-        QString::fromStdString(Cp1252ToUtf8(texts_.print_window.CaptionOf("Button2")));
+    const QString label = FromCp1252(texts_.print_window.CaptionOf("Button2"));
     progress = dialogs_.StartProgress(parent, label, pages, to_file);
   }
   QtPrintSurface surface(printer, [&progress](std::int32_t done) {
@@ -49,9 +48,9 @@ bool PrintCommand::Run(QWidget* parent, QPrinter& printer, const PrintJobTexts& 
       throw PrintCancelled();
     }
   });
-  ListPrintRun form;
+  ListPrintRun run;
   try {
-    form.Print(surface, job);
+    run.Print(surface, job);
   } catch (const PrintCancelled&) {
     return false;  // abandoned; the user asked for it
   }

@@ -2,7 +2,7 @@
 
 #include <QBrush>
 
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 

@@ -2,7 +2,7 @@
 
 #include "ErrorBox.h"
 #include "MessageBoxes.h"
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 namespace {

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "ErrorBox.h"
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 

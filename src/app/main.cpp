@@ -15,7 +15,7 @@
 #include "QtFileDialogs.h"
 #include "QtMessageBoxes.h"
 #include "QtPrintDialogs.h"
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 #include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"

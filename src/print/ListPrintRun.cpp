@@ -22,35 +22,35 @@ std::string_view Before(std::string_view text, char stop) {
 }  // namespace
 
 void ListPrintRun::Print(PrintSurface& printer, const PrintJobTexts& job) {
-  layout_printer_ = std::make_unique<TableLayout>(printer, job.date);
+  layout_ = std::make_unique<TableLayout>(printer, job.date);
   try {
     PrintList(job);
   } catch (...) {
     printer.AbortDocument();  // no half job delivered as if it were complete
-    layout_printer_.reset();
+    layout_.reset();
     throw;
   }
-  layout_printer_.reset();
+  layout_.reset();
 }
 
-void ListPrintRun::CopyListText(std::string_view list_text) {
-  memo1_.clear();
-  LineSplitter lines(list_text);
-  for (std::string_view line; lines.Next(line);) {
-    memo1_.emplace_back(line);
+void ListPrintRun::SplitIntoLines(std::string_view list_text) {
+  lines_.clear();
+  LineSplitter splitter(list_text);
+  for (std::string_view line; splitter.Next(line);) {
+    lines_.emplace_back(line);
   }
 }
 
 void ListPrintRun::AddColumn(std::vector<std::string>& titles, std::vector<std::string>& widths,
-                           std::vector<std::string>& codes, std::string title, std::int32_t width,
-                           std::int32_t code) {
+                             std::vector<std::string>& codes, std::string title, std::int32_t width,
+                             std::int32_t code) {
   titles.push_back(std::move(title));
   widths.push_back(std::to_string(width));
   codes.push_back(std::to_string(code));
 }
 
-void ListPrintRun::ParseCenterLine(std::string_view line) {
-  if (!layout_printer_) {
+void ListPrintRun::ReadCentreHeading(std::string_view line) {
+  if (!layout_) {
     return;
   }
   const std::size_t tab = line.find('\t');
@@ -59,40 +59,40 @@ void ListPrintRun::ParseCenterLine(std::string_view line) {
   if (tab != std::string_view::npos) {
     second = Before(line.substr(tab + 1), '\t');
   }
-  center_heading_.assign(first);
-  center_heading_ += "        ";  // eight blanks
-  center_heading_ += second;
-  center_id_text_.assign(Trim(Before(first, ':')));
-  center_name_.assign(Trim(Before(second, '-')));
+  centre_heading_.assign(first);
+  centre_heading_ += "        ";  // eight blanks
+  centre_heading_ += second;
+  centre_id_.assign(Trim(Before(first, ':')));
+  centre_name_.assign(Trim(Before(second, '-')));
 }
 
 void ListPrintRun::PrintList(const PrintJobTexts& job) {
-  if (!layout_printer_) {
-    throw std::logic_error("print run without a layout printer");
+  if (!layout_) {
+    throw std::logic_error("print run without a layout engine");
   }
-  TableLayout& printer = *layout_printer_;
-  center_heading_.clear();
-  center_id_text_.clear();
-  center_name_.clear();
+  TableLayout& layout = *layout_;
+  centre_heading_.clear();
+  centre_id_.clear();
+  centre_name_.clear();
 
-  CopyListText(job.list_text);
-  if (!memo1_.empty()) {
-    printer.SetPageTitle(memo1_.front());
-    memo1_.erase(memo1_.begin());  // once per run: linear
-    printer.Footer().SetLeftText(printer.PageTitle());
+  SplitIntoLines(job.list_text);
+  if (!lines_.empty()) {
+    layout.SetPageTitle(lines_.front());
+    lines_.erase(lines_.begin());  // once per run: linear
+    layout.Footer().SetLeftText(layout.PageTitle());
   }
 
-  printer.SetColumnUnit(800);
-  PrintFont body = printer.Printer().Font();
+  layout.SetColumnUnit(800);
+  PrintFont body = layout.Surface().Font();
   body.point_size = 12;
-  printer.Printer().SetFont(body);
-  printer.Header().Font().point_size = 10;
-  printer.Footer().Font().point_size = 10;
-  printer.SetTitle(job.document_name);
-  printer.SetMarginLeft(TruncToInt32(100.0 * static_cast<double>(printer.ColumnUnit())));
+  layout.Surface().SetFont(body);
+  layout.Header().Font().point_size = 10;
+  layout.Footer().Font().point_size = 10;
+  layout.SetDocumentName(job.document_name);
+  layout.SetMarginLeft(TruncToInt32(100.0 * static_cast<double>(layout.ColumnUnit())));
   // Still the line height of construction (8 points): UpdateLineHeight has not run yet.
-  printer.SetBodyTopGap(ClampToInt32(7 * std::int64_t{printer.LineHeight()}));
-  printer.UpdateLinesPerPage();
+  layout.SetBodyTopGap(ClampToInt32(7 * std::int64_t{layout.LineHeight()}));
+  layout.UpdateLinesPerPage();
 
   std::vector<std::string> titles;
   std::vector<std::string> widths;
@@ -105,38 +105,38 @@ void ListPrintRun::PrintList(const PrintJobTexts& job) {
   AddColumn(titles, widths, codes, "Geb.-Dat.", 100, 1);
   AddColumn(titles, widths, codes, "Datum", 100, 1);
 
-  printer.SetBlockSeparator(job.block_separator);
-  printer.SetCenterCaption(job.center_caption);
-  printer.BeginDocument();
+  layout.SetBlockSeparator(job.block_separator);
+  layout.SetCenterCaption(job.center_caption);
+  layout.BeginDocument();
 
   const std::string_view caption = job.center_caption;
   std::vector<std::string> pending_rows;
-  for (const std::string& line : memo1_) {
+  for (const std::string& line : lines_) {
     if (std::string_view(line).starts_with(caption)) {
       if (!pending_rows.empty()) {
-        printer.Lines() = std::move(pending_rows);
+        layout.Rows() = std::move(pending_rows);
         pending_rows.clear();
-        printer.PrintTable(titles, widths, codes);
-        printer.NewPage();
+        layout.PrintTable(titles, widths, codes);
+        layout.NewPage();
       }
-      ParseCenterLine(line);
-      printer.SetPageSubTitle(center_heading_);
-      printer.Footer().SetCenterText(center_id_text_ + ": " + center_name_);
-    } else if (center_name_.empty()) {
+      ReadCentreHeading(line);
+      layout.SetPageSubTitle(centre_heading_);
+      layout.Footer().SetCenterText(centre_id_ + ": " + centre_name_);
+    } else if (centre_name_.empty()) {
       pending_rows.push_back(line);
     } else {
       std::string row;
-      row.reserve(line.size() + 1 + center_name_.size());
+      row.reserve(line.size() + 1 + centre_name_.size());
       row += line;
       row += '\t';
-      row += center_name_;
+      row += centre_name_;
       pending_rows.push_back(std::move(row));
     }
   }
-  printer.Lines() = std::move(pending_rows);
+  layout.Rows() = std::move(pending_rows);
   pending_rows.clear();
-  printer.PrintTable(titles, widths, codes);
-  printer.EndDocument();
+  layout.PrintTable(titles, widths, codes);
+  layout.EndDocument();
 }
 
 }  // namespace zufora

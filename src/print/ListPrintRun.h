@@ -19,42 +19,47 @@ class ListPrintRun {
  public:
   ListPrintRun() = default;
 
-  // The print action after the printer dialog was confirmed: creates LayoutPrinter on
-  // the chosen printer, runs PrintList and destroys LayoutPrinter again, on every way
+  // The print action after the printer dialog was confirmed: creates the layout engine
+  // on the chosen printer, runs PrintList and destroys the engine again, on every way
   // out. An error of the printer propagates; the document begun is then abandoned
   // (PrintSurface::AbortDocument).
   void Print(PrintSurface& printer, const PrintJobTexts& job);
 
-  // The print run on LayoutPrinter (std::logic_error without one): title from the first
+  // The print run on Layout() (std::logic_error without one): title from the first
   // line, a block at each line that begins with the centre caption, a new page between
   // blocks, the last block printed even when it is empty.
   void PrintList(const PrintJobTexts& job);
 
-  // Replaces the lines of Memo1 by the lines of the list text.
-  void CopyListText(std::string_view list_text);
+  // Replaces Lines() by the lines of the list text.
+  void SplitIntoLines(std::string_view list_text);
 
   // Appends title, width and code (both as decimal text) to the three lists.
   static void AddColumn(std::vector<std::string>& titles, std::vector<std::string>& widths,
                         std::vector<std::string>& codes, std::string title, std::int32_t width,
                         std::int32_t code);
 
-  // Sets CenterHeading, CenterIdText and CenterName from a centre heading: the fields
+  // Sets CentreHeading, CentreId and CentreName from a centre heading: the fields
   // before and after its first tab, the first cut at its first colon and the second at
-  // its first hyphen, both trimmed. Does nothing while there is no LayoutPrinter.
-  void ParseCenterLine(std::string_view line);
+  // its first hyphen, both trimmed. Does nothing while there is no Layout().
+  void ReadCentreHeading(std::string_view line);
 
-  const std::string& CenterHeading() const { return center_heading_; }
-  const std::string& CenterIdText() const { return center_id_text_; }
-  const std::string& CenterName() const { return center_name_; }
-  const std::vector<std::string>& Memo1() const { return memo1_; }
-  TableLayout* LayoutPrinter() { return layout_printer_.get(); }
+  // The sub-title of the centre's pages: the heading's two fields, eight blanks apart.
+  const std::string& CentreHeading() const { return centre_heading_; }
+  // The centre word and number ("Zentrum 3"), left of the footer's colon.
+  const std::string& CentreId() const { return centre_id_; }
+  // The centre's description up to its first hyphen: the column "Zentrum".
+  const std::string& CentreName() const { return centre_name_; }
+  // The list text's lines that the run has not yet taken (after a run: all but the title).
+  const std::vector<std::string>& Lines() const { return lines_; }
+  // The layout engine of the job being printed; none between runs.
+  TableLayout* Layout() { return layout_.get(); }
 
  private:
-  std::string center_heading_;
-  std::string center_id_text_;
-  std::string center_name_;
-  std::unique_ptr<TableLayout> layout_printer_;
-  std::vector<std::string> memo1_;
+  std::string centre_heading_;
+  std::string centre_id_;
+  std::string centre_name_;
+  std::unique_ptr<TableLayout> layout_;
+  std::vector<std::string> lines_;
 };
 
 }  // namespace zufora

@@ -14,13 +14,13 @@ constexpr char kTab = '\t';
 
 }  // namespace
 
-TableLayout::TableLayout(PrintSurface& printer, HeaderDateClock header_date)
-    : printer_(printer), header_date_clock_(std::move(header_date)) {
+TableLayout::TableLayout(PrintSurface& surface, HeaderDateClock header_date)
+    : surface_(surface), header_date_clock_(std::move(header_date)) {
   // Every job starts from the platform's default font, whatever an earlier job left on
   // the surface: Arial, 8 points, regular.
   PrintFont body;
   body.face = "Arial";
-  printer_.SetFont(body);
+  surface_.SetFont(body);
 
   line_spacing_ = 1.5F;
   UpdateLineHeight();
@@ -32,32 +32,32 @@ TableLayout::TableLayout(PrintSurface& printer, HeaderDateClock header_date)
   body_bottom_gap_ = l0;
   body_top_gap_ = l0;
 
-  CopyFont(printer_.Font(), footer_.Font());
+  footer_.Font() = surface_.Font();
   footer_.Font().italic = true;
-  CopyFont(printer_.Font(), header_.Font());
+  header_.Font() = surface_.Font();
   header_.Font().italic = true;
 
   // The bands are placed once, here: later margin or line height changes leave them.
-  const std::int64_t width = printer_.PageWidth();
-  const std::int64_t height = printer_.PageHeight();
+  const std::int64_t width = surface_.PageWidth();
+  const std::int64_t height = surface_.PageHeight();
   footer_.SetRect(margin_left_, ClampToInt32(height - margin_bottom_ - l0),
                   ClampToInt32(width - margin_right_), ClampToInt32(height - margin_bottom_));
   header_.SetRect(margin_left_, margin_top_, ClampToInt32(width - margin_right_),
                   ClampToInt32(std::int64_t{margin_top_} + l0));
 
   UpdateLinesPerPage();
-  lines_.clear();
+  rows_.clear();
   column_unit_ = 1.0F;
 }
 
 TableLayout::~TableLayout() {
-  if (!printer_.Printing()) {
+  if (!surface_.Printing()) {
     return;
   }
   // A destructor must not throw; a printer that fails while closing the job has
   // nothing more to lose.
   try {
-    printer_.EndDocument();
+    surface_.EndDocument();
   } catch (...) {
   }
 }
@@ -65,12 +65,12 @@ TableLayout::~TableLayout() {
 void TableLayout::BeginDocument() {
   // The band fonts need no resolution of their own: the surface renders every font at
   // its device resolution.
-  printer_.BeginDocument(title_);
+  surface_.BeginDocument(document_name_);
 }
 
 void TableLayout::UpdateLineHeight() {
-  const std::int64_t points = printer_.Font().point_size;
-  const std::int64_t resolution = printer_.ResolutionY();
+  const std::int64_t points = surface_.Font().point_size;
+  const std::int64_t resolution = surface_.ResolutionY();
   // round(points × resolution ÷ 72) with halves away from zero, then its absolute value.
   const std::int64_t h = (std::llabs(points * resolution) + 36) / 72;
   line_height_ = TruncToInt32(static_cast<double>(h) * static_cast<double>(line_spacing_));
@@ -88,7 +88,7 @@ void TableLayout::UpdateLinesPerPage() {
   const PrintRect& header = header_.Rect();
   // Twice the left margin: the top and bottom margins do not enter this sum.
   const std::int64_t free_height =
-      std::int64_t{printer_.PageHeight()} - 2 * std::int64_t{margin_left_} -
+      std::int64_t{surface_.PageHeight()} - 2 * std::int64_t{margin_left_} -
       (std::int64_t{footer.bottom} - footer.top) - (std::int64_t{header.bottom} - header.top) -
       body_top_gap_ - body_bottom_gap_;
   lines_per_page_ = ClampToInt32(free_height / line_height_);
@@ -98,7 +98,7 @@ void TableLayout::SetColumnUnit(std::int32_t divisions) {
   if (divisions == 0) {
     return;
   }
-  column_unit_ = static_cast<float>(static_cast<double>(printer_.PageWidth()) /
+  column_unit_ = static_cast<float>(static_cast<double>(surface_.PageWidth()) /
                                     static_cast<double>(divisions));
 }
 
@@ -122,20 +122,20 @@ std::int32_t TableLayout::RowBandTop(std::int64_t row) const {
   return TruncToInt32(static_cast<double>(RowY(row)) - BandLead());
 }
 
-bool TableLayout::TextCell(std::string_view text, std::int64_t row, std::int32_t x,
-                          std::int32_t code) {
+bool TableLayout::DrawAlignedText(std::string_view text, std::int64_t row, std::int32_t x,
+                                  std::int32_t code) {
   std::int64_t left = x;
   if (code == 0) {
-    left -= printer_.TextWidth(text);
+    left -= surface_.TextWidth(text);
   } else if (code == 2) {
-    left -= printer_.TextWidth(text) / 2;
+    left -= surface_.TextWidth(text) / 2;
   }
-  printer_.TextOut(ClampToInt32(left), ClampToInt32(RowY(row)), text);
+  surface_.TextOut(ClampToInt32(left), ClampToInt32(RowY(row)), text);
   return true;
 }
 
 TableLayout::Columns TableLayout::ParseColumns(const std::vector<std::string>& widths,
-                                             const std::vector<std::string>& codes) {
+                                               const std::vector<std::string>& codes) {
   // The lists should be of equal length; a column needs both a width and a code.
   const std::size_t count = std::min(widths.size(), codes.size());
   Columns columns;
@@ -148,14 +148,14 @@ TableLayout::Columns TableLayout::ParseColumns(const std::vector<std::string>& w
   return columns;
 }
 
-bool TableLayout::PrintRow(std::int64_t row, const std::vector<std::string>& fields,
+bool TableLayout::DrawRow(std::int64_t row, const std::vector<std::string>& fields,
                           const std::vector<std::string>& widths,
                           const std::vector<std::string>& codes) {
-  PrintCells(row, fields, ParseColumns(widths, codes));
+  DrawCells(row, fields, ParseColumns(widths, codes));
   return true;
 }
 
-void TableLayout::PrintCells(std::int64_t row, const std::vector<std::string>& fields,
+void TableLayout::DrawCells(std::int64_t row, const std::vector<std::string>& fields,
                             const Columns& columns) {
   const std::size_t column_count = columns.widths.size();
   const std::size_t drawn = std::min(fields.size(), column_count);
@@ -175,21 +175,21 @@ void TableLayout::PrintCells(std::int64_t row, const std::vector<std::string>& f
       }
     }
     cell += ' ';
-    TextCell(cell, row, ClampToInt32(std::int64_t{margin_left_} + offset), columns.codes[i]);
+    DrawAlignedText(cell, row, ClampToInt32(std::int64_t{margin_left_} + offset), columns.codes[i]);
     offset = TruncToInt32(columns.widths[i] * unit + offset);
   }
 }
 
 void TableLayout::SetFontSizeAndBold(std::int32_t point_size, bool bold) {
-  PrintFont font = printer_.Font();
+  PrintFont font = surface_.Font();
   font.point_size = point_size;
   font.bold = bold;
-  printer_.SetFont(font);
+  surface_.SetFont(font);
 }
 
 bool TableLayout::PrintTable(const std::vector<std::string>& titles,
-                            const std::vector<std::string>& widths,
-                            const std::vector<std::string>& codes) {
+                             const std::vector<std::string>& widths,
+                             const std::vector<std::string>& codes) {
   UpdateLineHeight();  // the body font may have changed since construction
   if (lines_per_page_ <= 0) {
     return true;
@@ -208,39 +208,39 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
     column_lines.push_back(right);
   }
 
-  const std::size_t n = lines_.size();
+  const std::size_t n = rows_.size();
   const double lead = BandLead();
   std::vector<std::string> fields;
   std::size_t p = 0;
   for (;;) {
     DrawHeader();
 
-    const std::int32_t body_size = printer_.Font().point_size;
+    const std::int32_t body_size = surface_.Font().point_size;
     SetFontSizeAndBold(ClampToInt32(std::int64_t{body_size} + 2), true);
-    TextCell(page_title_, -4, margin_left_, 1);
+    DrawAlignedText(page_title_, -4, margin_left_, 1);
     SetFontSizeAndBold(body_size, true);
-    PrintCells(-1, titles, columns);
+    DrawCells(-1, titles, columns);
     SetFontSizeAndBold(body_size, false);
-    TextCell(page_sub_title_, -3, margin_left_, 1);
+    DrawAlignedText(page_sub_title_, -3, margin_left_, 1);
 
     // The number box left of the margin is as wide as "XXXX".
     const std::int32_t box_left =
-        ClampToInt32(std::int64_t{margin_left_} - printer_.TextWidth("XXXX"));
+        ClampToInt32(std::int64_t{margin_left_} - surface_.TextWidth("XXXX"));
 
     for (std::int32_t on_page = 0; on_page < lines_per_page_ && p < n; ++on_page, ++p) {
-      SplitFieldsInto(lines_[p], kTab, minimum, fields);
+      SplitFieldsInto(rows_[p], kTab, minimum, fields);
       const auto row = static_cast<std::int64_t>(p);
       // Shading follows the row index within the block, not within the page.
       if (p % 2 == 1) {
         const std::int32_t top = RowBandTop(row);
-        printer_.FillRect(
+        surface_.FillRect(
             PrintRect{box_left, top, right, ClampToInt32(std::int64_t{top} + line_height_)},
             kShadeColor);
       }
       if (fields.front() == block_separator_ || fields.front() == center_caption_) {
-        TextCell(fields.front(), row, margin_left_, 1);
+        DrawAlignedText(fields.front(), row, margin_left_, 1);
       } else {
-        PrintCells(row, fields, columns);
+        DrawCells(row, fields, columns);
       }
     }
 
@@ -250,12 +250,12 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
     const std::int32_t y_bottom = TruncToInt32(
         static_cast<double>(RowY(static_cast<std::int64_t>(p) - 1) + line_height_) - lead);
     const auto vertical = [&](std::int32_t x) {
-      printer_.MoveTo(x, y_top);
-      printer_.LineTo(x, y_bottom);
+      surface_.MoveTo(x, y_top);
+      surface_.LineTo(x, y_bottom);
     };
     const auto horizontal = [&](std::int32_t y) {
-      printer_.MoveTo(box_left, y);
-      printer_.LineTo(right, y);
+      surface_.MoveTo(box_left, y);
+      surface_.LineTo(right, y);
     };
     vertical(margin_left_);
     vertical(box_left);
@@ -270,7 +270,7 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
     if (p >= n) {
       break;
     }
-    printer_.NewPage();
+    surface_.NewPage();
   }
   return true;
 }
@@ -281,41 +281,37 @@ void TableLayout::DrawHeader() {
   }
   header_.FillAutoTexts("", "", *header_date_);
   header_.ClearAutoFlags();
-  DrawSection(header_);
+  DrawBand(header_);
 }
 
 void TableLayout::DrawFooter() {
-  footer_.FillAutoTexts("", "", std::to_string(printer_.PageNumber()));
-  DrawSection(footer_);
+  footer_.FillAutoTexts("", "", std::to_string(surface_.PageNumber()));
+  DrawBand(footer_);
 }
 
-void TableLayout::DrawSection(const PageBand& band) {
-  const PrintFont kept = printer_.Font();
-  printer_.SetFont(band.Font());
+void TableLayout::DrawBand(const PageBand& band) {
+  const PrintFont kept = surface_.Font();
+  surface_.SetFont(band.Font());
   const PrintRect& rect = band.Rect();
-  printer_.TextOut(rect.left, rect.top, band.LeftText());
-  printer_.TextOut(ClampToInt32(std::int64_t{rect.right} - printer_.TextWidth(band.RightText())),
+  surface_.TextOut(rect.left, rect.top, band.LeftText());
+  surface_.TextOut(ClampToInt32(std::int64_t{rect.right} - surface_.TextWidth(band.RightText())),
                    rect.top, band.RightText());
-  printer_.TextOut(
-      ClampToInt32((std::int64_t{rect.left} + rect.right - printer_.TextWidth(band.CenterText())) /
+  surface_.TextOut(
+      ClampToInt32((std::int64_t{rect.left} + rect.right - surface_.TextWidth(band.CenterText())) /
                    2),
       rect.top, band.CenterText());
-  printer_.SetFont(kept);
-}
-
-void TableLayout::CopyFont(const PrintFont& source, PrintFont& destination) {
-  destination = source;
+  surface_.SetFont(kept);
 }
 
 std::vector<std::string> TableLayout::SplitFields(std::string_view text, char separator,
-                                                 std::int32_t minimum) {
+                                                  std::int32_t minimum) {
   std::vector<std::string> fields;
   SplitFieldsInto(text, separator, minimum, fields);
   return fields;
 }
 
 void TableLayout::SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
-                                 std::vector<std::string>& fields) {
+                                  std::vector<std::string>& fields) {
   // Reuses the strings of `fields` so that a table's rows cost no fresh allocations.
   std::size_t count = 0;
   const auto add = [&](std::string_view field) {

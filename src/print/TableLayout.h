@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "print/HeaderDateClock.h"
+#include "print/PageBand.h"
 #include "print/PrintFont.h"
 #include "print/PrintSurface.h"
-#include "print/PageBand.h"
 
 namespace zufora {
 
-// The print layout engine of one print job: turns the tab-separated rows of Lines into
+// The print layout engine of one print job: turns the tab-separated rows of Rows() into
 // table pages with a header band, title, sub-title, column titles, shaded rows, a grid
 // and a footer band with the page number. It draws only through its PrintSurface (the
 // printer and its canvas); the surface's current font is the body font.
@@ -26,30 +26,29 @@ namespace zufora {
 // at the anchor, 1 left-aligned, 2 centred; any other code, or a code that is no
 // integer, aligns left). A width that is no integer counts as 0.
 //
-// The operations that draw on "the printer's canvas" take no canvas argument: the
-// engine's canvas is always its surface.
+// Every drawing operation draws on the engine's surface.
 class TableLayout {
  public:
-  // Takes over the printer (no document open). header_date gives the date the header
+  // Takes over the surface (no document open). header_date gives the date the header
   // shows on every page of the job; it is read once, when the first page is drawn.
-  TableLayout(PrintSurface& printer, HeaderDateClock header_date);
+  TableLayout(PrintSurface& surface, HeaderDateClock header_date);
   // Ends a document that is still open.
   ~TableLayout();
   TableLayout(const TableLayout&) = delete;
   TableLayout& operator=(const TableLayout&) = delete;
 
-  PrintSurface& Printer() { return printer_; }
+  PrintSurface& Surface() { return surface_; }
 
   // The document name under which BeginDocument starts the job.
-  const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
+  const std::string& DocumentName() const { return document_name_; }
+  void SetDocumentName(std::string name) { document_name_ = std::move(name); }
 
-  // Begins the document under Title(): first page, page number 1.
+  // Begins the document under DocumentName(): first page, page number 1.
   void BeginDocument();
   // Ends the current page and begins the next.
-  void NewPage() { printer_.NewPage(); }
+  void NewPage() { surface_.NewPage(); }
   // Ends the last page and the document.
-  void EndDocument() { printer_.EndDocument(); }
+  void EndDocument() { surface_.EndDocument(); }
 
   // LineHeight := trunc(|round(points × resolution ÷ 72)| × LineSpacing); then
   // UpdateLinesPerPage.
@@ -60,23 +59,24 @@ class TableLayout {
   // ColumnUnit := page width ÷ divisions as a 32-bit float; 0 divisions leave it as is.
   void SetColumnUnit(std::int32_t divisions);
 
-  // Prints every row of Lines as one table, page after page (a new page between them,
+  // Prints every row of Rows() as one table, page after page (a new page between them,
   // none after the last); at least one page, nothing at all while LinesPerPage <= 0.
   // Row p is shaded when p is odd. Always true.
   bool PrintTable(const std::vector<std::string>& titles, const std::vector<std::string>& widths,
                   const std::vector<std::string>& codes);
   // Draws the fields of table row `row` (negative rows are the heading lines), each with
   // one blank on either side, at the running column anchors. Always true.
-  bool PrintRow(std::int64_t row, const std::vector<std::string>& fields,
-                const std::vector<std::string>& widths, const std::vector<std::string>& codes);
+  bool DrawRow(std::int64_t row, const std::vector<std::string>& fields,
+               const std::vector<std::string>& widths, const std::vector<std::string>& codes);
   // Draws the text in row `row` at anchor x with the alignment code. Always true.
-  bool TextCell(std::string_view text, std::int64_t row, std::int32_t x, std::int32_t code);
+  bool DrawAlignedText(std::string_view text, std::int64_t row, std::int32_t x, std::int32_t code);
 
+  // The header band, its right text today's date (taken at the first page, then kept);
+  // the footer band, its right text the page number.
   void DrawHeader();
   void DrawFooter();
-  void DrawSection(const PageBand& band);
-
-  static void CopyFont(const PrintFont& source, PrintFont& destination);
+  // The band's three texts in its font; the surface's font is kept.
+  void DrawBand(const PageBand& band);
   // The fields of the text between separators, empty ones included (at least one
   // field), padded with empty fields to at least `minimum`; never shortened.
   static std::vector<std::string> SplitFields(std::string_view text, char separator,
@@ -107,7 +107,8 @@ class TableLayout {
   void SetMarginBottom(std::int32_t margin) { margin_bottom_ = margin; }
   float LineSpacing() const { return line_spacing_; }
   float ColumnUnit() const { return column_unit_; }
-  std::vector<std::string>& Lines() { return lines_; }
+  // The rows of the block that PrintTable prints, one tab-separated text each.
+  std::vector<std::string>& Rows() { return rows_; }
   const std::string& PageTitle() const { return page_title_; }
   void SetPageTitle(std::string title) { page_title_ = std::move(title); }
   const std::string& PageSubTitle() const { return page_sub_title_; }
@@ -129,14 +130,14 @@ class TableLayout {
                               const std::vector<std::string>& codes);
   static void SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
                               std::vector<std::string>& fields);
-  void PrintCells(std::int64_t row, const std::vector<std::string>& fields, const Columns& columns);
+  void DrawCells(std::int64_t row, const std::vector<std::string>& fields, const Columns& columns);
   // (LineSpacing − 1) × LineHeight ÷ (2 × LineSpacing): how far a row's band reaches
   // above its text.
   double BandLead() const;
   void SetFontSizeAndBold(std::int32_t point_size, bool bold);
 
-  PrintSurface& printer_;
-  std::string title_;
+  PrintSurface& surface_;
+  std::string document_name_;
   HeaderDateClock header_date_clock_;
   std::optional<std::string> header_date_;  // read at the first page
   std::string block_separator_ = "------- Block ------";
@@ -154,7 +155,7 @@ class TableLayout {
   std::int32_t margin_bottom_ = 0;
   float line_spacing_ = 1.5F;
   float column_unit_ = 1.0F;
-  std::vector<std::string> lines_;
+  std::vector<std::string> rows_;
   std::string page_title_;
   std::string page_sub_title_;
 };

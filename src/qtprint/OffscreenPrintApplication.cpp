@@ -1,6 +1,7 @@
 #include "qtprint/OffscreenPrintApplication.h"
 
 #include <QtGlobal>
+#include <utility>
 
 namespace zufora {
 namespace {
@@ -15,10 +16,12 @@ void CriticalOnly(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-OffscreenPrintApplication::OffscreenPrintApplication() {
+OffscreenPrintApplication::OffscreenPrintApplication(std::string program_name)
+    : program_name_(std::move(program_name)) {
   if (QCoreApplication::instance() != nullptr) {
     return;
   }
+  argv_[0] = program_name_.data();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     argv_[argc_++] = platform_option_;
     argv_[argc_++] = platform_;

@@ -15,8 +15,8 @@ std::int32_t CountPages(const QPrinter& printer, const PrintJobTexts& job) {
   PageCountingSurface surface(printer);
   PrintJobTexts counted = job;
   counted.date = [] { return std::string(); };  // the job reads the clock when it prints
-  ListPrintRun form;
-  form.Print(surface, counted);
+  ListPrintRun run;
+  run.Print(surface, counted);
   return surface.Pages();
 }
 

@@ -14,8 +14,8 @@ PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
   SetUpPdfFile(printer, file, page_size);
   PdfPrintResult result;
   QtPrintSurface surface(printer, [&result](std::int32_t pages) { result.pages = pages; });
-  ListPrintRun form;
-  form.Print(surface, job);
+  ListPrintRun run;
+  run.Print(surface, job);
   result.body_family = surface.FamilyInUse();
   return result;
 }

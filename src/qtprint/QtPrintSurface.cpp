@@ -18,7 +18,7 @@
 #include <malloc.h>
 #endif
 
-#include "qtprint/QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora {
 namespace {
@@ -85,7 +85,7 @@ void QtPrintSurface::SetFont(const PrintFont& font) {
 
 void QtPrintSurface::ApplyFont() {
   QFont font;
-  const QString face = CoreToQString(font_.face);
+  const QString face = FromCp1252(font_.face);
   const QString twin = MetricTwin(face);
   font.setFamilies(twin.isEmpty() ? QStringList{face} : QStringList{face, twin});
   // The height a device context gives a font of this point size: whole pixels, halves
@@ -109,7 +109,7 @@ QString QtPrintSurface::FamilyInUse() const {
 }
 
 std::int32_t QtPrintSurface::TextWidth(std::string_view text) {
-  return metrics_->horizontalAdvance(CoreToQString(text));
+  return metrics_->horizontalAdvance(FromCp1252(text));
 }
 
 void QtPrintSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {
@@ -125,7 +125,7 @@ void QtPrintSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view te
     painter_.setPen(pen);
   }
   // QPainter places the baseline; the device context the top of the character cell.
-  painter_.drawText(QPointF(x, static_cast<double>(y) + ascent_), CoreToQString(text));
+  painter_.drawText(QPointF(x, static_cast<double>(y) + ascent_), FromCp1252(text));
 }
 
 void QtPrintSurface::MoveTo(std::int32_t x, std::int32_t y) {
@@ -188,7 +188,7 @@ void QtPrintSurface::FillRect(const PrintRect& rect, PrintColor color) {
 
 void QtPrintSurface::DoBeginDocument(std::string_view name) {
   KeepHeapTopForPages();
-  printer_.setDocName(CoreToQString(name));
+  printer_.setDocName(FromCp1252(name));
   target_file_ = printer_.outputFileName();
   temporary_file_.clear();
   if (!target_file_.isEmpty()) {

@@ -48,7 +48,7 @@ class PrintRunTest : public ::testing::Test {
 
   void Print(const std::vector<std::string>& lines) {
     job_.list_text = JoinLines(lines);
-    form_.Print(surface_, job_);
+    run_.Print(surface_, job_);
   }
 
   // The one text of a page equal to `text`.
@@ -59,7 +59,7 @@ class PrintRunTest : public ::testing::Test {
   }
 
   RecordingSurface surface_;
-  ListPrintRun form_;
+  ListPrintRun run_;
   PrintJobTexts job_ = BuiltInJob();
 };
 
@@ -184,7 +184,7 @@ TEST_F(PrintRunTest, TheResultingPage) {
   EXPECT_EQ(FillsOnPage(surface_, 2).size(), 3U);  // rows 31, 33, 35
   EXPECT_EQ(LinesOnPage(surface_, 2).at(0), (DrawnLine{600, 725, 600, 1775}));
 
-  EXPECT_EQ(form_.LayoutPrinter(), nullptr);
+  EXPECT_EQ(run_.Layout(), nullptr);
   EXPECT_FALSE(surface_.Printing());
 }
 
@@ -199,7 +199,7 @@ TEST_F(PrintRunTest, ASecondJobOnTheSameSurfaceLaysOutAlike) {
 }
 
 TEST_F(PrintRunTest, AnEmptyListFieldPrintsOneBarePage) {
-  form_.Print(surface_, job_);
+  run_.Print(surface_, job_);
   EXPECT_EQ(DocumentKinds(surface_), (std::vector<Kind>{Kind::kBeginDocument, Kind::kEndDocument}));
   // Header 3, title, seven column titles, sub-title, footer 3.
   const auto texts = TextsOnPage(surface_, 1);
@@ -211,7 +211,7 @@ TEST_F(PrintRunTest, AnEmptyListFieldPrintsOneBarePage) {
   ASSERT_EQ(lines.size(), 12U);
   EXPECT_EQ(lines[0], (DrawnLine{600, 725, 600, 875}));
   EXPECT_EQ(lines[10], (DrawnLine{408, 875, 4500, 875}));
-  EXPECT_TRUE(form_.Memo1().empty());
+  EXPECT_TRUE(run_.Lines().empty());
 }
 
 TEST_F(PrintRunTest, OneHugeLinePrintsAsItStands) {
@@ -219,13 +219,13 @@ TEST_F(PrintRunTest, OneHugeLinePrintsAsItStands) {
   // line is the title (and the footer's left text); after it, a row of one such field.
   const std::string huge(4u << 20, 'x');
   job_.list_text = huge;
-  form_.Print(surface_, job_);
+  run_.Print(surface_, job_);
   EXPECT_EQ(FindTexts(surface_, 1, huge).size(), 2U);  // title and footer
   EXPECT_EQ(surface_.PageCount(), 1);
 
   RecordingSurface second(4800, 6800, 600);
   job_.list_text = "Titel\n" + huge;
-  form_.Print(second, job_);
+  run_.Print(second, job_);
   const auto row = FindTexts(second, 1, " " + huge + " ");  // a cell: a blank either side
   ASSERT_EQ(row.size(), 1U);
   EXPECT_LT(row.at(0).x, 0);  // right-aligned at the margin, far out of the page
@@ -235,7 +235,7 @@ TEST_F(PrintRunTest, OneHugeLinePrintsAsItStands) {
 TEST_F(PrintRunTest, TheMarginIsTheTruncatedEighthOfThePage) {
   RecordingSurface narrow(4760, 6800, 600);
   job_.list_text = "Titel\n";
-  form_.Print(narrow, job_);
+  run_.Print(narrow, job_);
   // ColumnUnit 4760 / 800 as a float just below 5.95: 100 × it truncates to 594.
   EXPECT_EQ(FindTexts(narrow, 1, "Titel").at(0).x, 594);
 }
@@ -283,7 +283,7 @@ TEST_F(PrintRunTest, EveryCentreStartsANewPageAndCarriesItsTexts) {
     EXPECT_EQ(study[0].y, 300);
     EXPECT_EQ(study[1].y, 6600);
   }
-  EXPECT_EQ(form_.CenterName(), "Letztes");
+  EXPECT_EQ(run_.CentreName(), "Letztes");
 }
 
 TEST_F(PrintRunTest, SeparatorRowsCountForShadingAndThePageBreak) {
@@ -326,57 +326,57 @@ TEST_F(PrintRunTest, TheMainWindowsTextsAreUsed) {
 }
 
 TEST_F(PrintRunTest, LineBreaksOfEveryKindSeparateLines) {
-  form_.CopyListText("a\r\nb\rc\nd");
-  EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{"a", "b", "c", "d"}));
-  form_.CopyListText("a\n");
-  EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{"a"}));
-  form_.CopyListText("a\n\n\r\n");
-  EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{"a", "", ""}));
-  form_.CopyListText("\n");
-  EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{""}));
-  form_.CopyListText("");
-  EXPECT_TRUE(form_.Memo1().empty());
+  run_.SplitIntoLines("a\r\nb\rc\nd");
+  EXPECT_EQ(run_.Lines(), (std::vector<std::string>{"a", "b", "c", "d"}));
+  run_.SplitIntoLines("a\n");
+  EXPECT_EQ(run_.Lines(), (std::vector<std::string>{"a"}));
+  run_.SplitIntoLines("a\n\n\r\n");
+  EXPECT_EQ(run_.Lines(), (std::vector<std::string>{"a", "", ""}));
+  run_.SplitIntoLines("\n");
+  EXPECT_EQ(run_.Lines(), (std::vector<std::string>{""}));
+  run_.SplitIntoLines("");
+  EXPECT_TRUE(run_.Lines().empty());
 
   job_.list_text = "Titel\r\nSeed: (1)\r\n1\t1\tA\r\n";
-  form_.Print(surface_, job_);
+  run_.Print(surface_, job_);
   EXPECT_EQ(FindTexts(surface_, 1, "Titel").at(0).y, 300);
   EXPECT_EQ(Only(1, " A ").y, 1050);
   // The run leaves the lines behind, the title taken off.
-  EXPECT_EQ(form_.Memo1(), (std::vector<std::string>{"Seed: (1)", "1\t1\tA"}));
+  EXPECT_EQ(run_.Lines(), (std::vector<std::string>{"Seed: (1)", "1\t1\tA"}));
 }
 
 // The centre texts that a print run took from a list whose one centre heading is `line`.
 ListPrintRun PrintedCentre(const std::string& line) {
   RecordingSurface surface(4800, 6800, 600);
-  ListPrintRun form;
+  ListPrintRun run;
   PrintJobTexts job = BuiltInJob();
   job.list_text = "Studie\n" + line + "\n1\t1\tA\n";
-  form.Print(surface, job);
-  return form;
+  run.Print(surface, job);
+  return run;
 }
 
-TEST(ParseCenterLineTest, SplitsHeadingIdAndName) {
-  ListPrintRun form;
-  form.ParseCenterLine("Zentrum 3\tKlinik Nord");
-  EXPECT_EQ(form.CenterHeading(), "");  // no engine, no effect
+TEST(ReadCentreHeading, SplitsHeadingIdAndName) {
+  ListPrintRun run;
+  run.ReadCentreHeading("Zentrum 3\tKlinik Nord");
+  EXPECT_EQ(run.CentreHeading(), "");  // no engine, no effect
 
   const ListPrintRun full = PrintedCentre("Zentrum 3\tKlinik Nord - Seed: (4711)");
-  EXPECT_EQ(full.CenterHeading(), "Zentrum 3        Klinik Nord - Seed: (4711)");
-  EXPECT_EQ(full.CenterIdText(), "Zentrum 3");
-  EXPECT_EQ(full.CenterName(), "Klinik Nord");
+  EXPECT_EQ(full.CentreHeading(), "Zentrum 3        Klinik Nord - Seed: (4711)");
+  EXPECT_EQ(full.CentreId(), "Zentrum 3");
+  EXPECT_EQ(full.CentreName(), "Klinik Nord");
 
   const ListPrintRun bare = PrintedCentre("Zentrum 7");
-  EXPECT_EQ(bare.CenterHeading(), "Zentrum 7        ");
-  EXPECT_EQ(bare.CenterIdText(), "Zentrum 7");
-  EXPECT_EQ(bare.CenterName(), "");
+  EXPECT_EQ(bare.CentreHeading(), "Zentrum 7        ");
+  EXPECT_EQ(bare.CentreId(), "Zentrum 7");
+  EXPECT_EQ(bare.CentreName(), "");
 
   // Only the second field counts; id cut at its colon; blanks and control characters
   // trimmed, cp1252 letters kept.
   const std::string name = Cp1252Literal("Bü");
   const ListPrintRun odd = PrintedCentre("Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
-  EXPECT_EQ(odd.CenterHeading(), "Zentrum 9 :x         \x01" + name + "\x02 -y");
-  EXPECT_EQ(odd.CenterIdText(), "Zentrum 9");
-  EXPECT_EQ(odd.CenterName(), name);
+  EXPECT_EQ(odd.CentreHeading(), "Zentrum 9 :x         \x01" + name + "\x02 -y");
+  EXPECT_EQ(odd.CentreId(), "Zentrum 9");
+  EXPECT_EQ(odd.CentreName(), name);
 }
 
 TEST(AddColumnTest, AppendsWidthAndCodeAsDecimalText) {
@@ -423,7 +423,7 @@ TEST_F(PrintRunTest, AHundredThousandRowsArePagedThrough) {
     text += "\t1\tA\n";
   }
   job_.list_text = std::move(text);
-  form_.Print(surface_, job_);
+  run_.Print(surface_, job_);
   // 100000 rows at 30 a page: 3334 pages, 15 texts each besides the rows' 7 cells.
   EXPECT_EQ(surface_.PageCount(), 3334);
   EXPECT_EQ(surface_.TextOutCount(), 3334 * 15 + 100000 * 7);
@@ -434,13 +434,13 @@ TEST_F(PrintRunTest, AHundredThousandRowsArePagedThrough) {
 TEST_F(PrintRunTest, APageTooSmallForAnyRowPrintsEmptyPages) {
   RecordingSurface tiny(40, 40, 600);
   job_.list_text = "S\nZentrum 1\tA\n1\t1\tX\nZentrum 2\tB\n2\t1\tY\n";
-  form_.Print(tiny, job_);
+  run_.Print(tiny, job_);
   EXPECT_EQ(DocumentKinds(tiny),
             (std::vector<Kind>{Kind::kBeginDocument, Kind::kNewPage, Kind::kEndDocument}));
   EXPECT_EQ(tiny.TextOutCount(), 0);
 
   RecordingSurface no_resolution(4800, 6800, 0);
-  form_.Print(no_resolution, job_);
+  run_.Print(no_resolution, job_);
   EXPECT_EQ(no_resolution.TextOutCount(), 0);
   EXPECT_FALSE(no_resolution.Printing());
 }
@@ -463,20 +463,20 @@ class FailingSurface : public RecordingSurface {
 
 TEST(PrintRunFailure, APrinterErrorStopsTheRunAndEndsTheJob) {
   FailingSurface surface;
-  ListPrintRun form;
+  ListPrintRun run;
   PrintJobTexts job = BuiltInJob();
   job.list_text = "S\nZentrum 1\tA\n1\t1\tX\nZentrum 2\tB\n2\t1\tY\n";
-  EXPECT_THROW(form.Print(surface, job), std::runtime_error);
-  EXPECT_EQ(form.LayoutPrinter(), nullptr);
+  EXPECT_THROW(run.Print(surface, job), std::runtime_error);
+  EXPECT_EQ(run.Layout(), nullptr);
   EXPECT_FALSE(surface.Printing());
   EXPECT_EQ(DocumentKinds(surface), (std::vector<Kind>{Kind::kBeginDocument, Kind::kEndDocument}));
   EXPECT_EQ(FindTexts(surface, 1, " X ").size(), 1U);
   EXPECT_TRUE(FindTexts(surface, 1, " Y ").empty());
 }
 
-TEST(PrintRunFailure, PrintListNeedsALayoutPrinter) {
-  ListPrintRun form;
-  EXPECT_THROW(form.PrintList(PrintJobTexts{}), std::logic_error);
+TEST(PrintRunFailure, PrintListNeedsALayoutEngine) {
+  ListPrintRun run;
+  EXPECT_THROW(run.PrintList(PrintJobTexts{}), std::logic_error);
 }
 
 // The header date is read through the job's clock when the first page is drawn, once
@@ -494,12 +494,12 @@ TEST(PrintJobDate, ReadWhenTheFirstPageIsDrawnOncePerJob) {
   });
   EXPECT_EQ(reads, 0);
 
-  ListPrintRun form;
-  form.Print(first, job);
+  ListPrintRun run;
+  run.Print(first, job);
   EXPECT_EQ(reads, 1);
   EXPECT_EQ(FindTexts(first, 1, "01.12.26").size(), 1U);
   EXPECT_EQ(FindTexts(first, 2, "01.12.26").size(), 1U);  // the same date on every page
-  form.Print(second, job);
+  run.Print(second, job);
   EXPECT_EQ(FindTexts(second, 1, "02.12.26").size(), 1U);
   EXPECT_EQ(printing_when_read, (std::vector<bool>{true, true}));
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "print/PrintLogQueries.h"
 #include "print/PageBand.h"
+#include "print/PrintLogQueries.h"
 #include "support/RecordingSurface.h"
 
 namespace zufora {
@@ -36,23 +36,23 @@ void SetBodySize(PrintSurface& surface, std::int32_t points) {
 
 TEST(TableLayoutConstruction, TakesItsMeasuresFromTheEightPointLine) {
   RecordingSurface surface(4800, 6800, 600);
-  TableLayout printer(surface, [] { return std::string("01.02.2024"); });
+  TableLayout layout(surface, [] { return std::string("01.02.2024"); });
 
   // 8 points at 600 dpi: 66.67 rounds to 67, times 1.5 is 100.5, truncated 100.
-  EXPECT_EQ(printer.LineHeight(), 100);
-  EXPECT_EQ(printer.MarginLeft(), 100);
-  EXPECT_EQ(printer.MarginRight(), 100);
-  EXPECT_EQ(printer.MarginTop(), 100);
-  EXPECT_EQ(printer.MarginBottom(), 100);
-  EXPECT_EQ(printer.BodyTopGap(), 100);
-  EXPECT_EQ(printer.BodyBottomGap(), 100);
-  EXPECT_EQ(printer.Footer().Rect(), (PrintRect{100, 6600, 4700, 6700}));
-  EXPECT_EQ(printer.Header().Rect(), (PrintRect{100, 100, 4700, 200}));
+  EXPECT_EQ(layout.LineHeight(), 100);
+  EXPECT_EQ(layout.MarginLeft(), 100);
+  EXPECT_EQ(layout.MarginRight(), 100);
+  EXPECT_EQ(layout.MarginTop(), 100);
+  EXPECT_EQ(layout.MarginBottom(), 100);
+  EXPECT_EQ(layout.BodyTopGap(), 100);
+  EXPECT_EQ(layout.BodyBottomGap(), 100);
+  EXPECT_EQ(layout.Footer().Rect(), (PrintRect{100, 6600, 4700, 6700}));
+  EXPECT_EQ(layout.Header().Rect(), (PrintRect{100, 100, 4700, 200}));
   // (6800 - 2*100 - 100 - 100 - 100 - 100) div 100
-  EXPECT_EQ(printer.LinesPerPage(), 62);
-  EXPECT_EQ(printer.LineSpacing(), 1.5F);
-  EXPECT_EQ(printer.ColumnUnit(), 1.0F);
-  EXPECT_TRUE(printer.Lines().empty());
+  EXPECT_EQ(layout.LinesPerPage(), 62);
+  EXPECT_EQ(layout.LineSpacing(), 1.5F);
+  EXPECT_EQ(layout.ColumnUnit(), 1.0F);
+  EXPECT_TRUE(layout.Rows().empty());
   EXPECT_FALSE(surface.Printing());
   EXPECT_EQ(surface.PageNumber(), 0);
 
@@ -61,7 +61,7 @@ TEST(TableLayoutConstruction, TakesItsMeasuresFromTheEightPointLine) {
   EXPECT_EQ(body.point_size, 8);
   EXPECT_FALSE(body.bold);
   EXPECT_FALSE(body.italic);
-  for (const PageBand* band : {&printer.Footer(), &printer.Header()}) {
+  for (const PageBand* band : {&layout.Footer(), &layout.Header()}) {
     EXPECT_EQ(band->Font().face, "Arial");
     EXPECT_EQ(band->Font().point_size, 8);
     EXPECT_TRUE(band->Font().italic);
@@ -71,13 +71,13 @@ TEST(TableLayoutConstruction, TakesItsMeasuresFromTheEightPointLine) {
 
 TEST(TableLayoutConstruction, BandsStayWhereConstructionPutThem) {
   RecordingSurface surface(4800, 6800, 600);
-  TableLayout printer(surface, NoDate);
-  printer.SetMarginLeft(600);
-  printer.SetMarginTop(900);
+  TableLayout layout(surface, NoDate);
+  layout.SetMarginLeft(600);
+  layout.SetMarginTop(900);
   SetBodySize(surface, 12);
-  printer.UpdateLineHeight();
-  EXPECT_EQ(printer.Header().Rect(), (PrintRect{100, 100, 4700, 200}));
-  EXPECT_EQ(printer.Footer().Rect(), (PrintRect{100, 6600, 4700, 6700}));
+  layout.UpdateLineHeight();
+  EXPECT_EQ(layout.Header().Rect(), (PrintRect{100, 100, 4700, 200}));
+  EXPECT_EQ(layout.Footer().Rect(), (PrintRect{100, 6600, 4700, 6700}));
 }
 
 TEST(TableLayoutLineHeight, FollowsPointSizeAndResolution) {
@@ -93,65 +93,65 @@ TEST(TableLayoutLineHeight, FollowsPointSizeAndResolution) {
                        // A negative size counts by its absolute value.
                        Case{-8, 600, 100}}) {
     RecordingSurface surface(4800, 6800, c.dpi);
-    TableLayout printer(surface, NoDate);
+    TableLayout layout(surface, NoDate);
     SetBodySize(surface, c.points);
-    printer.UpdateLineHeight();
-    EXPECT_EQ(printer.LineHeight(), c.line_height) << c.points << " pt at " << c.dpi;
+    layout.UpdateLineHeight();
+    EXPECT_EQ(layout.LineHeight(), c.line_height) << c.points << " pt at " << c.dpi;
   }
 }
 
 TEST(TableLayoutLineHeight, UpdateLineHeightRecomputesRowsPerPage) {
   RecordingSurface surface(4800, 6800, 600);
-  TableLayout printer(surface, NoDate);
+  TableLayout layout(surface, NoDate);
   SetBodySize(surface, 12);
-  printer.UpdateLineHeight();
+  layout.UpdateLineHeight();
   // (6800 - 200 - 100 - 100 - 100 - 100) div 150
-  EXPECT_EQ(printer.LinesPerPage(), 41);
+  EXPECT_EQ(layout.LinesPerPage(), 41);
 }
 
 TEST(TableLayoutLinesPerPage, CountsTheLeftMarginTwiceAndNotTopOrBottom) {
   RecordingSurface surface(4800, 6800, 600);
-  TableLayout printer(surface, NoDate);
-  printer.SetMarginLeft(600);
-  printer.SetMarginTop(3000);
-  printer.SetMarginBottom(3000);
-  printer.SetMarginRight(2000);
-  printer.UpdateLinesPerPage();
+  TableLayout layout(surface, NoDate);
+  layout.SetMarginLeft(600);
+  layout.SetMarginTop(3000);
+  layout.SetMarginBottom(3000);
+  layout.SetMarginRight(2000);
+  layout.UpdateLinesPerPage();
   // (6800 - 1200 - 100 - 100 - 100 - 100) div 100
-  EXPECT_EQ(printer.LinesPerPage(), 52);
-  printer.SetBodyTopGap(700);
-  printer.SetBodyBottomGap(150);
-  printer.UpdateLinesPerPage();
+  EXPECT_EQ(layout.LinesPerPage(), 52);
+  layout.SetBodyTopGap(700);
+  layout.SetBodyBottomGap(150);
+  layout.UpdateLinesPerPage();
   // (6800 - 1200 - 100 - 100 - 700 - 150) div 100 = 4550 div 100
-  EXPECT_EQ(printer.LinesPerPage(), 45);
+  EXPECT_EQ(layout.LinesPerPage(), 45);
 }
 
 TEST(TableLayoutLinesPerPage, ZeroLineHeightGivesNoRowsInsteadOfDividingByZero) {
   RecordingSurface surface(4800, 6800, 0);
-  TableLayout printer(surface, NoDate);
-  EXPECT_EQ(printer.LineHeight(), 0);
-  EXPECT_EQ(printer.LinesPerPage(), 0);
+  TableLayout layout(surface, NoDate);
+  EXPECT_EQ(layout.LineHeight(), 0);
+  EXPECT_EQ(layout.LinesPerPage(), 0);
 }
 
 TEST(TableLayoutColumnUnit, IsAThirtyTwoBitFloat) {
   RecordingSurface surface(4760, 6800, 600);
-  TableLayout printer(surface, NoDate);
-  printer.SetColumnUnit(800);
+  TableLayout layout(surface, NoDate);
+  layout.SetColumnUnit(800);
   // 4760 / 800 = 5.95, held as the float just below it: 100 × unit truncates to 594.
-  EXPECT_EQ(printer.ColumnUnit(), 5.95F);
-  EXPECT_LT(static_cast<double>(printer.ColumnUnit()), 5.95);
-  EXPECT_EQ(std::trunc(100.0 * static_cast<double>(printer.ColumnUnit())), 594.0);
+  EXPECT_EQ(layout.ColumnUnit(), 5.95F);
+  EXPECT_LT(static_cast<double>(layout.ColumnUnit()), 5.95);
+  EXPECT_EQ(std::trunc(100.0 * static_cast<double>(layout.ColumnUnit())), 594.0);
 
   RecordingSurface even(4800, 6800, 600);
-  TableLayout even_printer(even, NoDate);
-  even_printer.SetColumnUnit(800);
-  EXPECT_EQ(even_printer.ColumnUnit(), 6.0F);
-  even_printer.SetColumnUnit(0);  // no division by zero: the unit stays
-  EXPECT_EQ(even_printer.ColumnUnit(), 6.0F);
+  TableLayout even_layout(even, NoDate);
+  even_layout.SetColumnUnit(800);
+  EXPECT_EQ(even_layout.ColumnUnit(), 6.0F);
+  even_layout.SetColumnUnit(0);  // no division by zero: the unit stays
+  EXPECT_EQ(even_layout.ColumnUnit(), 6.0F);
 }
 
 // ---------------------------------------------------------------------------------------
-// SplitFields, CopyFont, the band
+// SplitFields, the band
 
 TEST(TableLayoutSplitFields, KeepsEmptyFieldsAndPadsToTheMinimum) {
   using Fields = std::vector<std::string>;
@@ -165,13 +165,6 @@ TEST(TableLayoutSplitFields, KeepsEmptyFieldsAndPadsToTheMinimum) {
   EXPECT_EQ(TableLayout::SplitFields("a\tb\tc", '\t', 2), (Fields{"a", "b", "c"}));
   EXPECT_EQ(TableLayout::SplitFields("a\tb", '\t', -5), (Fields{"a", "b"}));
   EXPECT_EQ(TableLayout::SplitFields("x:y\tz", ':', 0), (Fields{"x", "y\tz"}));
-}
-
-TEST(TableLayoutCopyFont, CopiesEveryProperty) {
-  const PrintFont source{"Courier New", 17, true, true, PrintColor{1, 2, 3}};
-  PrintFont destination;
-  TableLayout::CopyFont(source, destination);
-  EXPECT_EQ(destination, source);
 }
 
 TEST(PageBandTest, SettingATextClearsItsAutoFlagOnly) {
@@ -207,19 +200,19 @@ TEST(PageBandTest, SettingATextClearsItsAutoFlagOnly) {
 class TableTest : public ::testing::Test {
  protected:
   TableTest()
-      : surface_(4800, 6800, 600), printer_(surface_, [] { return std::string("01.02.2024"); }) {
-    printer_.SetColumnUnit(800);
+      : surface_(4800, 6800, 600), layout_(surface_, [] { return std::string("01.02.2024"); }) {
+    layout_.SetColumnUnit(800);
     SetBodySize(surface_, 12);
-    printer_.SetMarginLeft(600);
-    printer_.SetBodyTopGap(700);
-    printer_.SetPageTitle("Titel");
-    printer_.SetPageSubTitle("Untertitel");
-    printer_.BeginDocument();
+    layout_.SetMarginLeft(600);
+    layout_.SetBodyTopGap(700);
+    layout_.SetPageTitle("Titel");
+    layout_.SetPageSubTitle("Untertitel");
+    layout_.BeginDocument();
   }
 
   void PrintRows(std::vector<std::string> rows) {
-    printer_.Lines() = std::move(rows);
-    ASSERT_TRUE(printer_.PrintTable(titles_, widths_, codes_));
+    layout_.Rows() = std::move(rows);
+    ASSERT_TRUE(layout_.PrintTable(titles_, widths_, codes_));
   }
 
   static std::vector<std::string> NumberedRows(int count) {
@@ -240,7 +233,7 @@ class TableTest : public ::testing::Test {
   }
 
   RecordingSurface surface_;
-  TableLayout printer_;
+  TableLayout layout_;
   std::vector<std::string> titles_{"A", "B", "C"};
   std::vector<std::string> widths_{"100", "0", "200"};
   std::vector<std::string> codes_{"1", "0", "2"};
@@ -351,18 +344,18 @@ TEST_F(TableTest, OneRowMoreStartsASecondPageAtTheTop) {
 
 TEST_F(TableTest, ShadingFollowsTheRowOfTheBlockNotOfThePage) {
   // 150 more below the body: (4700 - 250) div 150 = 29 rows per page.
-  printer_.SetBodyBottomGap(250);
+  layout_.SetBodyBottomGap(250);
   PrintRows(NumberedRows(30));
-  ASSERT_EQ(printer_.LinesPerPage(), 29);
+  ASSERT_EQ(layout_.LinesPerPage(), 29);
   EXPECT_EQ(FindTexts(surface_, 2, " r29 ").at(0).y, 900);
   EXPECT_EQ(FillsOnPage(surface_, 2), (std::vector<PrintRect>{Band(0)}));
 }
 
 TEST_F(TableTest, WithFourRowsOrFewerTheHeadingsFoldIntoTheTable) {
   // (4700 - 4200) div 150 = 3 rows per page.
-  printer_.SetBodyBottomGap(4200);
+  layout_.SetBodyBottomGap(4200);
   PrintRows(NumberedRows(1));
-  ASSERT_EQ(printer_.LinesPerPage(), 3);
+  ASSERT_EQ(layout_.LinesPerPage(), 3);
   // -4 rem 3 = -1: the title falls on the column-title row; -3 rem 3 = 0: the
   // sub-title on row 0.
   EXPECT_EQ(FindTexts(surface_, 1, "Titel").at(0).y, 750);
@@ -372,10 +365,10 @@ TEST_F(TableTest, WithFourRowsOrFewerTheHeadingsFoldIntoTheTable) {
 }
 
 TEST_F(TableTest, NoRoomForARowDrawsNothing) {
-  printer_.SetBodyBottomGap(5000);
+  layout_.SetBodyBottomGap(5000);
   const std::size_t before = surface_.Log().size();
   PrintRows(NumberedRows(5));
-  EXPECT_LE(printer_.LinesPerPage(), 0);
+  EXPECT_LE(layout_.LinesPerPage(), 0);
   EXPECT_EQ(surface_.Log().size(), before);
 }
 
@@ -396,8 +389,8 @@ TEST_F(TableTest, SeparatorAndCentreRowsAreDrawnAsPlainTextAtTheMargin) {
 }
 
 TEST_F(TableTest, TheTextsToCompareRowsWithAreTheCallers) {
-  printer_.SetBlockSeparator("=== Block ===");
-  printer_.SetCenterCaption("Centre");
+  layout_.SetBlockSeparator("=== Block ===");
+  layout_.SetCenterCaption("Centre");
   PrintRows({"=== Block ===", "------- Block ------"});
   EXPECT_EQ(FindTexts(surface_, 1, "=== Block ===").size(), 1U);
   EXPECT_EQ(FindTexts(surface_, 1, " ------- Block ------ ").size(), 1U);
@@ -461,13 +454,13 @@ TEST_F(TableTest, HeaderDateStaysAndFooterPageNumberRuns) {
     EXPECT_EQ(footer[0].x, 4700 - 32);
     EXPECT_EQ(footer[0].y, 6600);
   }
-  EXPECT_FALSE(printer_.Header().RightAuto());
-  EXPECT_TRUE(printer_.Footer().RightAuto());
+  EXPECT_FALSE(layout_.Header().RightAuto());
+  EXPECT_TRUE(layout_.Footer().RightAuto());
 }
 
 TEST_F(TableTest, ExplicitBandTextsAreDrawnAsTheyStand) {
-  printer_.Footer().SetRightText("Seite");
-  printer_.Header().SetLeftText("Kopf");
+  layout_.Footer().SetRightText("Seite");
+  layout_.Header().SetLeftText("Kopf");
   PrintRows(NumberedRows(31));
   for (std::int32_t page = 1; page <= 2; ++page) {
     EXPECT_EQ(FindTexts(surface_, page, "Seite").size(), 1U);
@@ -476,14 +469,14 @@ TEST_F(TableTest, ExplicitBandTextsAreDrawnAsTheyStand) {
   }
 }
 
-TEST(TableLayoutSection, CentresWithDivisionTowardZero) {
+TEST(TableLayoutBand, CentresWithDivisionTowardZero) {
   // One unit per point and character; a 1-point header font measures one per byte.
   RecordingSurface surface(4800, 6800, 600, 1);
-  TableLayout printer(surface, NoDate);
-  printer.Header().Font().point_size = 1;
-  printer.Header().SetCenterText(std::string(4801, 'c'));
-  printer.Header().SetRightText("abc");
-  printer.DrawHeader();
+  TableLayout layout(surface, NoDate);
+  layout.Header().Font().point_size = 1;
+  layout.Header().SetCenterText(std::string(4801, 'c'));
+  layout.Header().SetRightText("abc");
+  layout.DrawHeader();
   const auto texts = TextsOnPage(surface, 0);
   ASSERT_EQ(texts.size(), 3U);
   EXPECT_EQ(texts[1].x, 4697);
@@ -494,17 +487,17 @@ TEST(TableLayoutSection, CentresWithDivisionTowardZero) {
   EXPECT_FALSE(surface.Font().italic);
 }
 
-TEST(TableLayoutTextCell, AlignsByCode) {
+TEST(TableLayoutAlignedText, AlignsByCode) {
   RecordingSurface surface(4800, 6800, 600, 1);
-  TableLayout printer(surface, NoDate);
+  TableLayout layout(surface, NoDate);
   SetBodySize(surface, 3);  // 3 units per character
-  printer.UpdateLineHeight();
-  printer.TextCell("ab", 0, 1000, 0);
-  printer.TextCell("ab", 0, 1000, 1);
-  printer.TextCell("ab", 0, 1000, 2);
-  printer.TextCell("ab", 0, 1000, 9);
-  printer.TextCell("ab", 0, 1000, -1);
-  printer.TextCell("a", 0, 1000, 2);
+  layout.UpdateLineHeight();
+  layout.DrawAlignedText("ab", 0, 1000, 0);
+  layout.DrawAlignedText("ab", 0, 1000, 1);
+  layout.DrawAlignedText("ab", 0, 1000, 2);
+  layout.DrawAlignedText("ab", 0, 1000, 9);
+  layout.DrawAlignedText("ab", 0, 1000, -1);
+  layout.DrawAlignedText("a", 0, 1000, 2);
   const auto texts = TextsOnPage(surface, 0);
   ASSERT_EQ(texts.size(), 6U);
   EXPECT_EQ(texts[0].x, 994);
@@ -518,11 +511,11 @@ TEST(TableLayoutTextCell, AlignsByCode) {
 TEST(TableLayoutLifecycle, DestroyingTheEngineEndsAnOpenDocument) {
   RecordingSurface surface(4800, 6800, 600);
   {
-    TableLayout printer(surface, NoDate);
-    printer.SetTitle("Dokument");
-    printer.BeginDocument();
+    TableLayout layout(surface, NoDate);
+    layout.SetDocumentName("Dokument");
+    layout.BeginDocument();
     EXPECT_EQ(surface.PageNumber(), 1);
-    printer.NewPage();
+    layout.NewPage();
     EXPECT_EQ(surface.PageNumber(), 2);
   }
   EXPECT_FALSE(surface.Printing());

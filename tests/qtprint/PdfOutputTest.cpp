@@ -118,8 +118,8 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
         throw PrintCancelled();
       }
     });
-    ListPrintRun form;
-    EXPECT_THROW(form.Print(surface, job), PrintCancelled);
+    ListPrintRun run;
+    EXPECT_THROW(run.Print(surface, job), PrintCancelled);
     EXPECT_FALSE(surface.Printing());
   }
   EXPECT_EQ(observed, 2);
@@ -131,8 +131,8 @@ TEST_F(PdfOutputTest, AnAbandonedJobLeavesTheEarlierFile) {
 
   // The same printer then prints the whole job over the earlier file.
   QtPrintSurface surface(printer);
-  ListPrintRun form;
-  form.Print(surface, job);
+  ListPrintRun run;
+  run.Print(surface, job);
   EXPECT_EQ(Files(), QStringList{"list.pdf"});
   EXPECT_EQ(qtprint_test::ReadWords(target, 600, 100).size(), 4U);
   // The count a job's progress is shown against, known before it prints.

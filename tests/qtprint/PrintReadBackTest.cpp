@@ -15,8 +15,8 @@
 #include "PdfReadBack.h"
 #include "ZuforaCli.h"
 #include "lang/ProgramTexts.h"
-#include "print/PrintLogQueries.h"
 #include "print/ListPrintRun.h"
+#include "print/PrintLogQueries.h"
 #include "qtprint/PdfListPrinter.h"
 #include "support/RecordingSurface.h"
 #include "text/Cp1252.h"
@@ -124,8 +124,8 @@ class PrintReadBackTest : public ::testing::Test {
     const QString pdf = directory_.filePath(QStringLiteral("list.pdf"));
     const PdfPrintResult result = PrintListToPdf(
         job, pdf, QPageSize(QSizeF(600, 840), QPageSize::Point, QString(), QPageSize::ExactMatch));
-    ListPrintRun form;
-    form.Print(expected_, job);
+    ListPrintRun run;
+    run.Print(expected_, job);
 
     const auto pages = static_cast<int>(expected_.PageCount());
     EXPECT_EQ(result.pages, pages);

@@ -4,6 +4,7 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  const zufora::OffscreenPrintApplication session;  // offscreen unless a platform is asked for
+  // Offscreen unless a platform is asked for.
+  const zufora::OffscreenPrintApplication session("zufora_qtprint_tests");
   return RUN_ALL_TESTS();
 }

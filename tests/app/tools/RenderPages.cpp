@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <iostream>
 
+#include "MainWindow.h"
 #include "RecordingClipboard.h"
 #include "RecordingDesktopShell.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedPrintDialogs.h"
-#include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 
@@ -44,11 +44,11 @@ int main(int argc, char** argv) {
       [] { return std::int64_t{1'000'000'000}; }, no_language_file.path().toStdString());
   window.show();
   QApplication::processEvents();
-  QTabWidget* tabs = window.Widgets().page_control;
+  QTabWidget* tabs = window.Widgets().tabs;
   if (argc > 3) {
     window.OpenDesignFile(QString::fromLocal8Bit(argv[3]));
     tabs->setCurrentIndex(static_cast<int>(Page::List));
-    window.Widgets().bit_btn_start->click();
+    window.Widgets().generate_button->click();
     tabs->setCurrentIndex(static_cast<int>(Page::Design));
   }
   boxes.Clear();

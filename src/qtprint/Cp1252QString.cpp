@@ -1,10 +1,10 @@
-#include "QtText.h"
+#include "qtprint/Cp1252QString.h"
 
 #include <QStringDecoder>
 
 #include "text/Cp1252.h"
 
-namespace zufora::app {
+namespace zufora {
 
 QString FromCp1252(std::string_view cp1252) {
   const std::string utf8 = Cp1252ToUtf8(cp1252);
@@ -12,6 +12,9 @@ QString FromCp1252(std::string_view cp1252) {
 }
 
 std::optional<std::string> ToCp1252(const QString& text) {
+  if (!text.isValidUtf16()) {
+    return std::nullopt;  // a lone surrogate: toUtf8 would drop it without a word
+  }
   const QByteArray utf8 = text.toUtf8();
   return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
@@ -19,7 +22,6 @@ std::optional<std::string> ToCp1252(const QString& text) {
 std::optional<QString> FirstCharacterOutsideCp1252(const QString& text) {
   qsizetype i = 0;
   while (i < text.size()) {
-    // A surrogate pair is one character.
     const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     const QString character = text.mid(i, length);
     if (!ToCp1252(character)) {
@@ -39,4 +41,4 @@ QString FromMessageBytes(std::string_view bytes) {
   return FromCp1252(bytes);
 }
 
-}  // namespace zufora::app
+}  // namespace zufora
