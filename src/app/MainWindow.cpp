@@ -5,23 +5,20 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextDocument>
-#include <QTimer>
 #include <QToolTip>
 #include <exception>
 #include <stdexcept>
 #include <utility>
 
+#include "ApplyWindowTexts.h"
 #include "ErrorBox.h"
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
@@ -40,20 +37,9 @@ std::filesystem::path PathOf(const QString& file) {
   return std::filesystem::path(QFile::encodeName(file).toStdString());
 }
 
-// A label without a buddy shows "&" as the marker of nothing: drop it as the caption's
-// accelerator ("&&" stands for one "&").
-QString LabelText(const QString& caption, bool has_buddy) {
-  if (has_buddy) {
-    return caption;
-  }
-  QString text;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
-      ++i;
-    }
-    text.append(caption[i]);
-  }
-  return text;
+// A file dialog's answer as the pages model takes it.
+std::optional<std::string> FileName(const std::optional<QString>& file) {
+  return file ? std::optional(PathOf(*file).string()) : std::nullopt;
 }
 
 void SetText(QLineEdit* edit, const std::string& text) {
@@ -174,12 +160,12 @@ void MainWindow::ConnectRowField(QLineEdit* edit, bool arm_table, int column) {
   });
 }
 
-void MainWindow::ConnectGrid(QTableView* grid, bool arm_table) {
+void MainWindow::ConnectTable(QTableView* table, bool arm_table) {
   // A click, and a move of the selection by keys, choose a row.
-  connect(grid, &QTableView::clicked, this,
-          [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
-  connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this, arm_table](const QModelIndex& index) { GridRowChosen(arm_table, index); });
+  connect(table, &QTableView::clicked, this,
+          [this, arm_table](const QModelIndex& index) { OnTableRowChosen(arm_table, index); });
+  connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, arm_table](const QModelIndex& index) { OnTableRowChosen(arm_table, index); });
 }
 
 void MainWindow::ConnectHandlers() {
@@ -198,8 +184,8 @@ void MainWindow::ConnectHandlers() {
   ConnectRowField(w.centre_fields[kCentreNumberColumn], false, kCentreNumberColumn);
   ConnectRowField(w.centre_fields[kCentreDescriptionColumn], false, kCentreDescriptionColumn);
   ConnectRowField(w.centre_fields[kCentreSampleSizeColumn], false, kCentreSampleSizeColumn);
-  ConnectGrid(w.arm_table, true);
-  ConnectGrid(w.centre_table, false);
+  ConnectTable(w.arm_table, true);
+  ConnectTable(w.centre_table, false);
 
   const auto on_toggle = [this](QAbstractButton* button, auto action) {
     connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
@@ -241,45 +227,25 @@ void MainWindow::ConnectHandlers() {
       }
     });
   };
-  on_click(w.back_button, &MainWindow::GoBack);
-  on_click(w.next_button, &MainWindow::GoNext);
-  on_click(w.open_button, &MainWindow::OpenDesign);
-  on_click(w.save_button, &MainWindow::SaveDesign);
-  on_click(w.close_button, &MainWindow::BitBtnCloseClick);
-  on_click(w.propose_seed_button, &MainWindow::ProposeSeed);
-  on_click(w.generate_button, &MainWindow::Generate);
-  on_click(w.export_button, &MainWindow::BitBtnExportClick);
-  on_click(w.copy_button, &MainWindow::BitBtnClipboardClick);
-  on_click(w.print_button, &MainWindow::BitBtnPrintClick);
-  on_click(w.preview_button, &MainWindow::BitBtnPreviewClick);
+  on_click(w.back_button, &MainWindow::OnBackClicked);
+  on_click(w.next_button, &MainWindow::OnNextClicked);
+  on_click(w.open_button, &MainWindow::OnOpenClicked);
+  on_click(w.save_button, &MainWindow::OnSaveClicked);
+  on_click(w.close_button, &MainWindow::OnCloseClicked);
+  on_click(w.propose_seed_button, &MainWindow::OnProposeSeedClicked);
+  on_click(w.generate_button, &MainWindow::OnGenerateClicked);
+  on_click(w.export_button, &MainWindow::OnExportClicked);
+  on_click(w.copy_button, &MainWindow::OnCopyClicked);
+  on_click(w.print_button, &MainWindow::OnPrintClicked);
+  on_click(w.preview_button, &MainWindow::OnPreviewClicked);
 
-  connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::AfterPageChange);
+  connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
-                              [this](QWidget* /*old*/, QWidget* now) { FocusChanged(now); });
-}
-
-// Input to the tabs (a click, keys, the wheel; Ctrl+Tab reaches the page control from the
-// page) switches the visible page before the page control reports the change, and Qt
-// moves the focus off the page that goes: that move is not the user's. The event is
-// handled here, with focus moves unwatched, and the change then goes to the model.
-bool MainWindow::TabInput(QObject* watched, QEvent* event) {
-  const bool tabs = watched == widgets_.tabs || watched == widgets_.tabs->tabBar();
-  const QEvent::Type type = event->type();
-  if (!tabs ||
-      (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::Wheel)) {
-    return false;
-  }
-  ++focus_unwatched_;
-  watched->event(event);  // QObject::event is public; the widget's own handler runs
-  --focus_unwatched_;
-  return true;
+                              [this](QWidget* /*old*/, QWidget* now) { OnFocusChanged(now); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    mouse_focus_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-  }
-  if (TabInput(watched, event)) {
+  if (FilterFocusAndTabInput(watched, event)) {
     return true;
   }
   if (updating_ == 0) {
@@ -288,7 +254,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == widgets_.web_address_label &&
                event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      LabelWWWClick();
+      OnWebAddressClicked();
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -300,11 +266,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shown_) {
     shown_ = true;
-    ShowFirstPage();
+    OnFirstShow();
   }
 }
 
-void MainWindow::ShowFirstPage() {
+void MainWindow::OnFirstShow() {
   RunOperation([this] {
     const FirstShowResult first_show = RunFirstShow(texts_, FindLanguageFile(executable_folder_));
     ApplyTexts();
@@ -317,44 +283,7 @@ void MainWindow::ShowFirstPage() {
   });
 }
 
-void MainWindow::AfterPageChange(int index) {
-  if (updating_ > 0) {
-    return;
-  }
-  // The tabs have moved already; the model decides. Until it has, the page left stays.
-  RunOperation([this, index] {
-    ShowPage(pages_->State().active_page);
-    pages_->MovePage(static_cast<Page>(index));
-  });
-}
-
-void MainWindow::FocusChanged(QWidget* now) {
-  const bool by_mouse = std::exchange(mouse_focus_, false);
-  if (updating_ > 0 || focus_unwatched_ > 0 || now == nullptr || now->window() != this) {
-    return;  // a message box or dialog, or not the user's move
-  }
-  const Control control = ControlOf(now);
-  if (control == Control::None || control == pages_->State().focus) {
-    return;
-  }
-  const int boxes = sink_.BoxesShown();
-  RunOperation([this, control] { pages_->FocusControl(control); });
-  // A box shown while a button is being pressed takes the press: the button's action
-  // does not follow (its click is swallowed, and the button does not stay down).
-  if (by_mouse && sink_.BoxesShown() != boxes) {
-    if (auto* button = qobject_cast<QAbstractButton*>(now)) {
-      swallowed_click_ = button;
-      QTimer::singleShot(0, button, [this, button] {
-        button->setDown(false);
-        if (swallowed_click_ == button) {
-          swallowed_click_ = nullptr;
-        }
-      });
-    }
-  }
-}
-
-void MainWindow::GridRowChosen(bool arm_table, const QModelIndex& index) {
+void MainWindow::OnTableRowChosen(bool arm_table, const QModelIndex& index) {
   if (updating_ > 0 || !index.isValid()) {
     return;
   }
@@ -371,37 +300,27 @@ void MainWindow::GridRowChosen(bool arm_table, const QModelIndex& index) {
   });
 }
 
-void MainWindow::GoBack() {
+void MainWindow::OnBackClicked() {
   RunOperation([this] { pages_->GoBack(); });
 }
 
-void MainWindow::GoNext() {
+void MainWindow::OnNextClicked() {
   RunOperation([this] { pages_->GoNext(); });
 }
 
-void MainWindow::OpenDesign() {
+void MainWindow::OnOpenClicked() {
   RunOperation([this] {
     pages_->FocusControl(Control::OpenButton);
-    const std::optional<QString> file =
-        services_.dialogs.AskOpenFileName(this, DialogRequest(texts_.derived.open_dialog_design));
-    std::optional<std::string> name;
-    if (file) {
-      name = PathOf(*file).string();
-    }
-    pages_->OpenDesign(name);
+    pages_->OpenDesign(FileName(
+        services_.dialogs.AskOpenFileName(this, DialogRequest(texts_.derived.open_dialog_design))));
   });
 }
 
-void MainWindow::SaveDesign() {
+void MainWindow::OnSaveClicked() {
   RunOperation([this] {
     pages_->FocusControl(Control::SaveButton);
-    const std::optional<QString> file =
-        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_design));
-    std::optional<std::string> name;
-    if (file) {
-      name = PathOf(*file).string();
-    }
-    pages_->SaveDesign(name);
+    pages_->SaveDesign(FileName(
+        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_design))));
   });
 }
 
@@ -409,16 +328,16 @@ void MainWindow::OpenDesignFile(const QString& file) {
   RunOperation([this, &file] { pages_->OpenDesign(PathOf(file).string()); });
 }
 
-void MainWindow::BitBtnCloseClick() {
+void MainWindow::OnCloseClicked() {
   RunOperation([this] { pages_->FocusControl(Control::CloseButton); });
   close();
 }
 
-void MainWindow::ProposeSeed() {
+void MainWindow::OnProposeSeedClicked() {
   RunOperation([this] { pages_->ProposeSeed(); });
 }
 
-void MainWindow::Generate() {
+void MainWindow::OnGenerateClicked() {
   RunOperation([this] {
     widgets_.list_field->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -443,7 +362,7 @@ std::string MainWindow::ListText() const {
   return std::move(*cp1252);
 }
 
-void MainWindow::BitBtnExportClick() {
+void MainWindow::OnExportClicked() {
   RunOperation([this] {
     const std::optional<QString> file =
         services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
@@ -453,18 +372,18 @@ void MainWindow::BitBtnExportClick() {
   });
 }
 
-void MainWindow::BitBtnClipboardClick() {
+void MainWindow::OnCopyClicked() {
   RunOperation([this] {
     widgets_.list_field->selectAll();
     services_.clipboard.SetText(FromCp1252(ListText()));
   });
 }
 
-void MainWindow::BitBtnPrintClick() {
+void MainWindow::OnPrintClicked() {
   RunOperation([this] { print_command_.Print(this, PrintJob()); });
 }
 
-void MainWindow::BitBtnPreviewClick() {
+void MainWindow::OnPreviewClicked() {
   RunOperation([this] { print_command_.Preview(this, PrintJob()); });
 }
 
@@ -472,7 +391,7 @@ PrintJobTexts MainWindow::PrintJob() const {
   return PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
 }
 
-void MainWindow::LabelWWWClick() {
+void MainWindow::OnWebAddressClicked() {
   services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
 }
 
@@ -480,56 +399,7 @@ void MainWindow::LabelWWWClick() {
 
 void MainWindow::ApplyTexts() {
   ++updating_;
-  const TextWindow& window = texts_.main_window;
-  setWindowTitle(FromCp1252(window.Caption()));
-  widgets_.preview_button->setText(FromCp1252(texts_.print_window.CaptionOf("Button1")));
-  for (const TextComponent& component : window.Components()) {
-    const QString name = QString::fromStdString(component.name);
-    const QString caption = component.caption ? FromCp1252(*component.caption) : QString();
-    if (component.class_name == "TTabSheet") {
-      for (std::size_t page = 0; page < widgets_.pages.size(); ++page) {
-        if (widgets_.pages[page]->objectName() == name) {
-          widgets_.tabs->setTabText(static_cast<int>(page), caption);
-        }
-      }
-    }
-    QWidget* widget = findChild<QWidget*>(name);
-    if (widget == nullptr) {
-      continue;
-    }
-    if (component.caption) {
-      if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(caption);
-        if (qobject_cast<QPushButton*>(widget) == nullptr) {
-          button->adjustSize();
-        }
-      } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setTextFormat(Qt::PlainText);
-        label->setText(LabelText(caption, label->buddy() != nullptr));
-        if (label->alignment() & Qt::AlignLeft) {
-          label->adjustSize();
-        }
-      }
-    }
-    if (component.hint) {
-      widget->setToolTip(FromCp1252(*component.hint));
-    }
-    if (component.class_name == "TMemo") {
-      QStringList lines;
-      for (const std::string& line : component.lines) {
-        lines.append(FromCp1252(line));
-      }
-      if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        memo->setPlainText(lines.join(QLatin1Char('\n')));
-      }
-    }
-  }
-  --updating_;
-}
-
-void MainWindow::ShowPage(Page page) {
-  ++updating_;
-  widgets_.tabs->setCurrentIndex(static_cast<int>(page));
+  ApplyWindowTexts(texts_, *this, widgets_);
   --updating_;
 }
 
@@ -580,36 +450,6 @@ void MainWindow::Refresh() {
   w.tabs->setCurrentIndex(static_cast<int>(state.active_page));
   ApplyFocus();
   --updating_;
-}
-
-void MainWindow::ApplyFocus() {
-  QWidget* target = WidgetOf(pages_->State().focus);
-  if (target != nullptr && QApplication::focusWidget() != target && target->isEnabled()) {
-    target->setFocus(Qt::OtherFocusReason);
-  }
-}
-
-Control MainWindow::ControlOf(const QWidget* widget) const {
-  for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
-    if (w == widgets_.tabs->tabBar() || w == widgets_.tabs) {
-      return Control::Tabs;
-    }
-    const Control control = ControlByName(w->objectName().toStdString());
-    if (control != Control::None) {
-      return control;
-    }
-  }
-  return Control::None;
-}
-
-QWidget* MainWindow::WidgetOf(Control control) const {
-  if (control == Control::None) {
-    return nullptr;
-  }
-  if (control == Control::Tabs) {
-    return widgets_.tabs->tabBar();
-  }
-  return findChild<QWidget*>(QString::fromLatin1(ControlName(control)));
 }
 
 void MainWindow::ShowRefusal(const QString& character) {

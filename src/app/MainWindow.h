@@ -31,13 +31,17 @@ struct FileDialogRequest;
 // file found from executable_folder (FindLanguageFile) to all texts and shows them. The list
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
+//
+// The class is defined in three files: MainWindow.cpp (wiring, the controls' handlers and
+// the refresh from the model), MainWindowFocus.cpp (focus and tabs) and, for its texts,
+// ApplyWindowTexts.cpp.
 class MainWindow : public QWidget {
  public:
   // texts, services and design_files must outlive the window. Throws when the picture
   // "logo_med.bmp" in the current folder is there but cannot be read.
   MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
-              CalendarClock clock, std::filesystem::path executable_folder,
-              QWidget* parent = nullptr);
+             CalendarClock clock, std::filesystem::path executable_folder,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Reads a design file as "Studiendesign öffnen" does with a chosen file (the program's
@@ -62,38 +66,41 @@ class MainWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Wiring (MainWindow.cpp)
   void ConnectHandlers();
   void ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string));
   void ConnectRowField(QLineEdit* edit, bool arm_table, int column);
-  void ConnectGrid(QTableView* grid, bool arm_table);
+  void ConnectTable(QTableView* table, bool arm_table);
 
-  // Handlers
-  void ShowFirstPage();
-  void AfterPageChange(int index);
-  void FocusChanged(QWidget* now);
-  bool TabInput(QObject* watched, QEvent* event);
-  void GoBack();
-  void GoNext();
-  void OpenDesign();
-  void SaveDesign();
-  void BitBtnCloseClick();
-  void ProposeSeed();
-  void Generate();
-  void BitBtnExportClick();
-  void BitBtnClipboardClick();
-  void BitBtnPrintClick();    // "Drucken": the print window's print action
-  void BitBtnPreviewClick();  // the print window's "Druckvorschau"
+  // The controls' handlers (MainWindow.cpp)
+  void OnFirstShow();  // the language file, then its texts shown
+  void OnTableRowChosen(bool arm_table, const QModelIndex& index);  // StringGridArme, ...Zentren
+  void OnBackClicked();                                             // BitBtnBack "zurück"
+  void OnNextClicked();                                             // BitBtnNext "weiter"
+  void OnOpenClicked();         // BitBtnLoad "Studiendesign öffnen"
+  void OnSaveClicked();         // BitBtnSave "Studiendesign speichern"
+  void OnCloseClicked();        // BitBtnClose "Schließen"
+  void OnProposeSeedClicked();  // ButtonZZ "erzeugen"
+  void OnGenerateClicked();     // BitBtnStart "Generieren"
+  void OnExportClicked();       // BitBtnExport "Export"
+  void OnCopyClicked();         // BitBtnClipboard "Kopieren"
+  void OnPrintClicked();        // BitBtnPrint "Drucken": the print window's print action
+  void OnPreviewClicked();      // BitBtnPreview: the print window's "Druckvorschau"
+  void OnWebAddressClicked();   // LabelWWW
   PrintJobTexts PrintJob() const;
-  void LabelWWWClick();
-  void GridRowChosen(bool arm_table, const QModelIndex& index);
 
-  // The view
-  void ApplyTexts();
-  void Refresh();
+  // Focus and tabs (MainWindowFocus.cpp)
+  bool FilterFocusAndTabInput(QObject* watched, QEvent* event);
+  void OnTabChanged(int index);  // PageControl1
+  void OnFocusChanged(QWidget* now);
   void ShowPage(Page page);
   void ApplyFocus();
   Control ControlOf(const QWidget* widget) const;
   QWidget* WidgetOf(Control control) const;
+
+  // The view (MainWindow.cpp)
+  void ApplyTexts();
+  void Refresh();
   void ShowRefusal(const QString& character);
   FileDialogRequest DialogRequest(const FileDialogTexts& texts) const;
 
