@@ -52,6 +52,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, QWidget*
   return label;
 }
 
+// A field of a table page's row panel under its label.
+QLineEdit* MakeRowField(QWidget* panel, const char* name, const char* label_name, int left,
+                        int width, const ListTextEdit::Refusal& on_refused) {
+  QLineEdit* field = MakeEdit(panel, name, left, 30, width, on_refused);
+  MakeLabel(panel, label_name, left, 12, field);
+  return field;
+}
+
 QFrame* MakePanel(QWidget* parent, const char* name, int left, int top, int width, int height) {
   auto* panel = Make<QFrame>(parent, name, left, top, width, height);
   panel->setFrameShape(QFrame::StyledPanel);
@@ -142,12 +150,10 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   // Studienarme
   w.arm_table = MakeGrid(w.pages[1], "StringGridArme", {64, 316, 64});
   QFrame* arm_row_panel = MakePanel(w.pages[1], "Panel3", 8, 148, 481, 96);
-  w.arm_fields[0] = MakeEdit(arm_row_panel, "EditCArm", 8, 30, 64, on_refused);
-  MakeLabel(arm_row_panel, "LabelArm", 8, 12, w.arm_fields[0]);
-  w.arm_fields[1] = MakeEdit(arm_row_panel, "EditCBeschr", 80, 30, 316, on_refused);
-  MakeLabel(arm_row_panel, "LabelArmDescr", 80, 12, w.arm_fields[1]);
-  w.arm_fields[2] = MakeEdit(arm_row_panel, "EditCRatio", 404, 30, 64, on_refused);
-  MakeLabel(arm_row_panel, "LabelRatio", 404, 12, w.arm_fields[2]);
+  w.arm_fields[0] = MakeRowField(arm_row_panel, "EditCArm", "LabelArm", 8, 64, on_refused);
+  w.arm_fields[1] =
+      MakeRowField(arm_row_panel, "EditCBeschr", "LabelArmDescr", 80, 316, on_refused);
+  w.arm_fields[2] = MakeRowField(arm_row_panel, "EditCRatio", "LabelRatio", 404, 64, on_refused);
 
   // Studienzentren
   w.centre_table = MakeGrid(w.pages[2], "StringGridZentren", {64, 60, 262, 64});
@@ -156,14 +162,14 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   sum_label->resize(150, kLineHeight - 4);
   sum_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QFrame* centre_row_panel = MakePanel(w.pages[2], "Panel4", 8, 174, 481, 72);
-  w.centre_fields[0] = MakeEdit(centre_row_panel, "EditAZentrum", 8, 30, 64, on_refused);
-  MakeLabel(centre_row_panel, "LabelCenter", 8, 12, w.centre_fields[0]);
-  w.centre_fields[1] = MakeEdit(centre_row_panel, "EditANummer", 80, 30, 60, on_refused);
-  MakeLabel(centre_row_panel, "LabelCenterId", 80, 12, w.centre_fields[1]);
-  w.centre_fields[2] = MakeEdit(centre_row_panel, "EditABeschr", 148, 30, 220, on_refused);
-  MakeLabel(centre_row_panel, "LabelCenterDescr", 148, 12, w.centre_fields[2]);
-  w.centre_fields[3] = MakeEdit(centre_row_panel, "EditAFallzahl", 376, 30, 92, on_refused);
-  MakeLabel(centre_row_panel, "LabelSampleSize", 376, 12, w.centre_fields[3]);
+  w.centre_fields[0] =
+      MakeRowField(centre_row_panel, "EditAZentrum", "LabelCenter", 8, 64, on_refused);
+  w.centre_fields[1] =
+      MakeRowField(centre_row_panel, "EditANummer", "LabelCenterId", 80, 60, on_refused);
+  w.centre_fields[2] =
+      MakeRowField(centre_row_panel, "EditABeschr", "LabelCenterDescr", 148, 220, on_refused);
+  w.centre_fields[3] =
+      MakeRowField(centre_row_panel, "EditAFallzahl", "LabelSampleSize", 376, 92, on_refused);
   QWidget::setTabOrder(w.centre_table, w.centre_sum_field);
 
   // Blöcke
