@@ -36,7 +36,7 @@ class OpenedDesign {
   ProgramTexts texts_;
   StreamMessageSink sink_;
   ParkMillerShuffleGenerator generator_;
-  DiskDesignFiles files_;
+  DiskDesignFiles files_{texts_.catalogue};
   std::unique_ptr<DesignPages> pages_;
 };
 

@@ -50,7 +50,7 @@ class MemoryDesignFiles : public DesignFiles {
     const IniDocument document =
         IniDocument::Parse(found == files_.end() ? std::string() : found->second);
     if (auto refusal = ReadDesign(document, headings, design)) {
-      return {DesignLoadStatus::Refused, refusal->text};
+      return {DesignLoadStatus::Refused, refusal->Text(MessageCatalogue())};
     }
     return {found == files_.end() ? DesignLoadStatus::Missing : DesignLoadStatus::Loaded, {}};
   }

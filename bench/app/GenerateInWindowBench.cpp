@@ -86,7 +86,7 @@ void BM_GenerateInWindow(benchmark::State& state) {
   NoClipboard clipboard;
   NoShell shell;
   NoPrintDialogs print_dialogs;
-  DiskDesignFiles files;
+  DiskDesignFiles files(texts.catalogue);
   auto window = std::make_unique<app::MainWindow>(
       texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, folder.path().toStdString());

@@ -357,7 +357,9 @@ void MainWindow::OnGenerateClicked() {
 std::string MainWindow::ListText() const {
   std::optional<std::string> cp1252 = ToCp1252(widgets_.list_field->ListText());
   if (!cp1252) {
-    throw std::runtime_error("Die Liste enthält Zeichen, die Zufora nicht speichern kann");
+    // As UTF-8, which the error box reads first: the catalogue's bytes are cp1252.
+    throw std::runtime_error(
+        FromCp1252(texts_.catalogue.Text(Message::MessageListNotCp1252)).toStdString());
   }
   return std::move(*cp1252);
 }
@@ -454,11 +456,9 @@ void MainWindow::Refresh() {
 
 void MainWindow::ShowRefusal(const QString& character) {
   QWidget* field = QApplication::focusWidget();
-  const QString text =
-      QStringLiteral(
-          "Das Zeichen \u201E%1\u201C wurde nicht übernommen: Zufora speichert Texte im "
-          "Zeichensatz Windows-1252, der es nicht enthält.")
-          .arg(character);
+  // The character may be one that cp1252 lacks: it joins the text on Qt's side.
+  const QString text = FromCp1252(texts_.catalogue.Text(Message::MessageCharacterRefused))
+                           .replace(QStringLiteral("%1"), character);
   const QPoint where = field != nullptr && field->window() == this
                            ? field->mapToGlobal(QPoint(0, field->height()))
                            : mapToGlobal(QPoint(width() / 4, height() / 2));

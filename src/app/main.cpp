@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
 
   // The texts of the three windows: the main window, the print window, the language window.
   ProgramTexts texts;
-  DiskDesignFiles design_files;
+  DiskDesignFiles design_files(texts.catalogue);
   const CalendarClock clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
   std::unique_ptr<MainWindow> window;
   try {

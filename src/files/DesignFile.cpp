@@ -5,7 +5,6 @@
 
 #include "design/Limits.h"
 #include "files/IniInteger.h"
-#include "text/Cp1252.h"
 
 namespace zufora {
 namespace {
@@ -62,17 +61,13 @@ std::int64_t RowsOf(const IniDocument& file, std::string_view section) {
   return rows < 0 ? 0 : rows;
 }
 
-DesignFileRefusal TooManyRows(const IniDocument& file, std::string_view section,
-                              std::string_view what, std::int32_t limit) {
+DesignFileRefusal TooManyRows(const IniDocument& file, std::string_view section, Message message,
+                              std::int32_t limit) {
   std::string value = file.Get(section, kAnzahl).value_or("");
   if (value.size() > 24) {
     value = value.substr(0, 24) + "...";
   }
-  return DesignFileRefusal{
-      Cp1252Literal("Die Designdatei kann nicht geladen werden: Im Abschnitt [") +
-      std::string(section) + "] steht Anzahl=" + value + ", das Programm " +
-      Cp1252Literal("verarbeitet aber höchstens ") + std::to_string(limit) + " " +
-      std::string(what) + "."};
+  return DesignFileRefusal{message, {std::string(section), value, std::to_string(limit)}};
 }
 
 }  // namespace
@@ -97,11 +92,11 @@ std::optional<DesignFileRefusal> ReadDesign(const IniDocument& file, const Centr
   // Everything that can refuse the file is checked before the design is touched.
   const std::int64_t arm_rows = RowsOf(file, kArme);
   if (arm_rows > kMaxArms) {
-    return TooManyRows(file, kArme, "Studienarme", kMaxArms);
+    return TooManyRows(file, kArme, Message::MessageDesignFileTooManyArms, kMaxArms);
   }
   const std::int64_t centre_rows = RowsOf(file, kZentren);
   if (centre_rows > kMaxCentres) {
-    return TooManyRows(file, kZentren, "Zentren", kMaxCentres);
+    return TooManyRows(file, kZentren, Message::MessageDesignFileTooManyCenters, kMaxCentres);
   }
 
   design.study_name = GetText(file, kDesign, "Name", "");

@@ -3,10 +3,12 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "design/DesignFiles.h"
 #include "design/StudyDesign.h"
 #include "files/IniDocument.h"
+#include "lang/MessageCatalogue.h"
 
 namespace zufora {
 
@@ -18,9 +20,17 @@ namespace zufora {
 // per-centre lists is on or off.
 void WriteDesign(const StudyDesign& design, IniDocument& file);
 
-// Why a design file was refused before anything was read into the pages.
+// Why a design file was refused before anything was read into the pages: a catalogue
+// message and the values it names. The text is composed when it is shown, so that it
+// follows the language file.
 struct DesignFileRefusal {
-  std::string text;  // cp1252, ready to show as a plain message
+  Message message = Message::MessageDesignFileTooManyArms;
+  std::vector<std::string> values;  // cp1252 (a file name: its bytes as they are)
+
+  // The text to show as a plain message, cp1252.
+  std::string Text(const MessageCatalogue& messages) const {
+    return messages.Compose(message, values);
+  }
 };
 
 // Reads a design file into `design`: every field's text, both tables (the arm heading
@@ -33,7 +43,8 @@ struct DesignFileRefusal {
 // closing steps, and enables the block size fields for the mode read. The checked
 // numbers are not touched. An Anzahl that is negative, missing or no integer gives a
 // table with its heading row only; one above kMaxArms arms or kMaxCentres centres is
-// refused with a German message naming the section and its Anzahl.
+// refused (MessageDesignFileTooManyArms or ...TooManyCenters, naming the section, its
+// Anzahl as written, cut after 24 characters, and the limit).
 std::optional<DesignFileRefusal> ReadDesign(const IniDocument& file, const CentreHeadings& headings,
                                             StudyDesign& design);
 

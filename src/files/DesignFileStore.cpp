@@ -51,11 +51,9 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
   result.status = bytes.status;
   if (bytes.too_large) {
     result.status = FileReadStatus::Read;
-    result.refusal = DesignFileRefusal{
-        "Die Designdatei " + file.string() + Cp1252Literal(" kann nicht geladen werden: Sie ist ") +
-        Cp1252Literal("größer als ") + std::to_string(kMaxDesignFileSize / (1024 * 1024)) +
-        " MB, das Programm liest " + Cp1252Literal("höchstens ") +
-        std::to_string(kMaxDesignFileSize / (1024 * 1024)) + " MB."};
+    const std::string megabytes = std::to_string(kMaxDesignFileSize / (1024 * 1024));
+    result.refusal =
+        DesignFileRefusal{Message::MessageDesignFileTooLarge, {file.string(), megabytes}};
     return result;
   }
   if (bytes.status == FileReadStatus::Unreadable) {
@@ -63,10 +61,7 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
     return result;
   }
   if (!FromUtf8WithMark(bytes.bytes)) {
-    result.refusal = DesignFileRefusal{
-        "Die Designdatei " + file.string() +
-        " kann nicht geladen werden: Sie ist als UTF-8 gespeichert und " +
-        Cp1252Literal("enthält Zeichen, die das Programm nicht darstellen kann.")};
+    result.refusal = DesignFileRefusal{Message::MessageDesignFileNotCp1252, {file.string()}};
     return result;
   }
   result.refusal = ReadDesign(IniDocument::Parse(bytes.bytes), headings, design);

@@ -13,7 +13,7 @@ DesignLoad DiskDesignFiles::Load(const std::string& file, const CentreHeadings& 
     return {DesignLoadStatus::Unreadable, std::move(load.reason)};
   }
   if (load.refusal) {
-    return {DesignLoadStatus::Refused, std::move(load.refusal->text)};
+    return {DesignLoadStatus::Refused, load.refusal->Text(messages_)};
   }
   return {
       load.status == FileReadStatus::Missing ? DesignLoadStatus::Missing : DesignLoadStatus::Loaded,

@@ -45,6 +45,22 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
      "Die Summe der Fallzahlen für die Zentren ist kleiner als die Studienfallzahl."},
     {"MessageErrorFileOpen", "Fehler beim Öffnen der Datei"},
     {"LabelBlock", "Block"},
+    {"MessageListNotCp1252", "Die Liste enthält Zeichen, die Zufora nicht speichern kann"},
+    {"MessageCharacterRefused",
+     "Das Zeichen „%1“ wurde nicht übernommen: Zufora speichert Texte im Zeichensatz "
+     "Windows-1252, der es nicht enthält."},
+    {"MessageDesignFileTooManyArms",
+     "Die Designdatei kann nicht geladen werden: Im Abschnitt [%1] steht Anzahl=%2, "
+     "das Programm verarbeitet aber höchstens %3 Studienarme."},
+    {"MessageDesignFileTooManyCenters",
+     "Die Designdatei kann nicht geladen werden: Im Abschnitt [%1] steht Anzahl=%2, "
+     "das Programm verarbeitet aber höchstens %3 Zentren."},
+    {"MessageDesignFileTooLarge",
+     "Die Designdatei %1 kann nicht geladen werden: Sie ist größer als %2 MB, "
+     "das Programm liest höchstens %2 MB."},
+    {"MessageDesignFileNotCp1252",
+     "Die Designdatei %1 kann nicht geladen werden: Sie ist als UTF-8 gespeichert und "
+     "enthält Zeichen, die das Programm nicht darstellen kann."},
 }};
 // clang-format on
 
@@ -52,6 +68,23 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
 constexpr std::size_t kFirstEntryComponent = 1;
 
 }  // namespace
+
+std::string FillPlaceholders(std::string_view text, const std::vector<std::string>& values) {
+  std::string filled;
+  filled.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+      const auto number = static_cast<std::size_t>(text[i + 1] - '0');
+      if (number <= values.size()) {
+        filled += values[number - 1];
+        ++i;
+        continue;
+      }
+    }
+    filled += text[i];
+  }
+  return filled;
+}
 
 std::string_view MessageName(Message message) {
   return kEntries[static_cast<std::size_t>(message)].name;
@@ -70,6 +103,11 @@ MessageCatalogue::MessageCatalogue() : window_("FormLang", "Language") {
 
 const std::string& MessageCatalogue::Text(Message message) const {
   return *window_.Components()[kFirstEntryComponent + static_cast<std::size_t>(message)].caption;
+}
+
+std::string MessageCatalogue::Compose(Message message,
+                                      const std::vector<std::string>& values) const {
+  return FillPlaceholders(Text(message), values);
 }
 
 std::string MessageCatalogue::ValidNumberMessage() const {

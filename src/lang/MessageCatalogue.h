@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lang/TextWindow.h"
 
@@ -29,22 +30,41 @@ enum class Message {
   MessageSampleSizeError2,
   MessageErrorFileOpen,
   LabelBlock,
+  // The messages of the window and of design files, after the original entries.
+  MessageListNotCp1252,
+  MessageCharacterRefused,
+  MessageDesignFileTooManyArms,
+  MessageDesignFileTooManyCenters,
+  MessageDesignFileTooLarge,
+  MessageDesignFileNotCp1252,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::LabelBlock) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileNotCp1252) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);
+
+// The text with each "%1" to "%9" replaced by the value of that number, in one pass (a
+// value's own "%n" stays as it is). A placeholder without a value, and any other "%",
+// stay. Works on any text whose "%" and digits are single ASCII bytes: cp1252, UTF-8.
+std::string FillPlaceholders(std::string_view text, const std::vector<std::string>& values);
 
 // The user messages by fixed name, held as the label captions of the never-shown
 // window FormLang (group box GroupBoxMessages, one label per entry), so that the
 // language file translates them like every other window text. Callers read a text
 // when they show it, never earlier.
+//
+// A message is shown in one of two composed forms when it names values: the original
+// entries take a blank and the value after their text (ValidNumberMessage,
+// ErrorFileOpenMessage); the later ones name their values inside the text as %1, %2, ...,
+// so that a translation can put them where its language wants them (Compose).
 class MessageCatalogue {
  public:
   MessageCatalogue();  // every entry holds its German default text
 
   const std::string& Text(Message message) const;
+  // The entry's text with its placeholders filled (FillPlaceholders).
+  std::string Compose(Message message, const std::vector<std::string>& values) const;
 
   // "MessageValidNumber", a blank and 2147483647.
   std::string ValidNumberMessage() const;

@@ -20,7 +20,7 @@ void ClickCell(QTableView* grid, int row, int column) {
 
 TEST_F(DesignPagesWindowTest, RowFieldsWriteTheTableAndTheCentreSumAsksOnLeaving) {
   OpenQuietly();
-  QTest::mouseClick(Find("CheckBoxZentren"), Qt::LeftButton);
+  Click("CheckBoxZentren");
   Type("EditZentren", QStringLiteral("3"));
   ClickTab(Page::Arms);
   auto* arms = Find<QTableView>("StringGridArme");
@@ -66,13 +66,13 @@ TEST_F(DesignPagesWindowTest, VariableBlockSizeEnablesItsFieldsAndKeepsTheTexts)
   auto* to = Find<QLineEdit>("EditBis");
   EXPECT_TRUE(fixed->isEnabled());
   EXPECT_FALSE(from->isEnabled());
-  QTest::mouseClick(Find("RadioButton2"), Qt::LeftButton);
+  Click("RadioButton2");
   EXPECT_FALSE(fixed->isEnabled());
   EXPECT_TRUE(from->isEnabled());
   EXPECT_TRUE(to->isEnabled());
   EXPECT_EQ(fixed->text(), QStringLiteral("12"));
   Type("EditVon", QStringLiteral("3"));
-  QTest::mouseClick(Find("RadioButton1"), Qt::LeftButton);
+  Click("RadioButton1");
   EXPECT_TRUE(fixed->isEnabled());
   EXPECT_FALSE(from->isEnabled());
   EXPECT_EQ(from->text(), QStringLiteral("3"));
@@ -87,7 +87,9 @@ TEST_F(DesignPagesWindowTest, CharactersOutsideCp1252AreRefusedVisiblyWhereTyped
   QApplication::sendEvent(name, &smiley);
   EXPECT_EQ(name->text(), QStringLiteral("Studie €"));
   EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("\u263A")));
+  EXPECT_EQ(QToolTip::text(),
+            QStringLiteral("Das Zeichen \u201E\u263A\u201C wurde nicht übernommen: Zufora "
+                           "speichert Texte im Zeichensatz Windows-1252, der es nicht enthält."));
   QToolTip::hideText();
 
   ClickTab(Page::List);
@@ -101,6 +103,25 @@ TEST_F(DesignPagesWindowTest, CharactersOutsideCp1252AreRefusedVisiblyWhereTyped
   EXPECT_EQ(list->toPlainText(), QStringLiteral("a\t"));
   EXPECT_TRUE(QToolTip::isVisible());
   QToolTip::hideText();
+}
+
+// The window's own messages are catalogue entries, which a language file translates.
+TEST_F(DesignPagesWindowTest, ALanguageFileTranslatesTheRefusalNoteAndTheListError) {
+  OpenWithLanguageFile(
+      "[FormLang]\r\n"
+      "FormLang.MessageCharacterRefused.Caption=Not taken: %1\r\n"
+      "FormLang.MessageListNotCp1252.Caption=The list cannot be saved\r\n");
+  ASSERT_TRUE(BoxTexts().empty());
+  Keys(Find("EditStudName"), QStringLiteral("\u263A"));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Not taken: \u263A"));
+  QToolTip::hideText();
+
+  // A character no user can type into the field, put there as from outside.
+  ClickTab(Page::List);
+  Find<QPlainTextEdit>("RichEditList")->setPlainText(QStringLiteral("Liste \u0101\n"));
+  Click("BitBtnClipboard");
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{QStringLiteral("The list cannot be saved.")});
+  EXPECT_TRUE(clipboard_.Texts().empty());
 }
 
 }  // namespace

@@ -103,11 +103,9 @@ TEST_F(FirstShowTest, LogoFromTheCurrentFolderReplacesBothLogosAndAnUnreadableOn
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
   broken.write("no picture");
   broken.close();
-  EXPECT_THROW(
-      app::MainWindow(
-          texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_}, files_,
-          [] { return std::int64_t{0}; }, "."),
-      std::runtime_error);
+  EXPECT_THROW(app::MainWindow(
+                   texts_, Services(), files_, [] { return std::int64_t{0}; }, "."),
+               std::runtime_error);
   QDir::setCurrent(previous);
 }
 

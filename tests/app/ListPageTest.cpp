@@ -7,25 +7,7 @@
 namespace zufora::testing {
 namespace {
 
-class ListPageTest : public WindowTest {
- protected:
-  // Loads the worked example through the open dialog and generates its list.
-  void GenerateWorkedExample() {
-    OpenQuietly();
-    dialogs_.ScriptAnswer(QString::fromStdString((kExamples / "worked-example.zfd").string()));
-    Click("BitBtnLoad");
-    ClickTab(Page::List);
-    ASSERT_EQ(ActivePage(), Index(Page::List));
-    Click("BitBtnStart");
-    ASSERT_TRUE(BoxTexts().empty());
-  }
-
-  static QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-  }
-};
+using ListPageTest = WindowTest;
 
 // 3 arms of ratio 1, 12 patients, fixed blocks of 6, seed 12345: arms 3 1 3 2 2 1 | 2 1 3 3 2 1.
 const QStringList kWorkedExample = {
@@ -38,17 +20,22 @@ const QStringList kWorkedExample = {
     QStringLiteral("10\t3\tDosis B"),       QStringLiteral("11\t2\tDosis A"),
     QStringLiteral("12\t1\tPlacebo"),       QStringLiteral("------- Block ------")};
 
+// The worked example's list as the list field shows it.
+QString WorkedExampleText() {
+  return kWorkedExample.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 TEST_F(ListPageTest, WorkedExampleIsGeneratedIntoTheListFieldExactly) {
+  OpenQuietly();
   GenerateWorkedExample();
-  EXPECT_EQ(ListFieldText(), kWorkedExample.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  EXPECT_EQ(ListFieldText(), WorkedExampleText());
   EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(ListPageTest, ExportWritesTheEditedFieldAsCp1252WithCarriageReturnLineFeed) {
+  OpenQuietly();
   GenerateWorkedExample();
-  auto* list = Find<QPlainTextEdit>("RichEditList");
-  list->moveCursor(QTextCursor::Start);
-  Keys(list, QStringLiteral("Ä"));
+  TypeAtStartOfList(QStringLiteral("Ä"));
   const QString file = FilePath("liste.txt");
   dialogs_.ScriptAnswer(file);
   Click("BitBtnExport");
@@ -63,10 +50,11 @@ TEST_F(ListPageTest, ExportWritesTheEditedFieldAsCp1252WithCarriageReturnLineFee
   for (const QString& line : kWorkedExample) {
     expected += line.toLatin1() + "\r\n";
   }
-  EXPECT_EQ(ReadAll(file), expected);
+  EXPECT_EQ(ReadFileBytes(file), expected);
 }
 
 TEST_F(ListPageTest, ExportThatCannotBeWrittenNamesTheFileInTheErrorBox) {
+  OpenQuietly();
   GenerateWorkedExample();
   const QString file = FilePath("kein-ordner/liste.txt");
   dialogs_.ScriptAnswer(file);
@@ -77,14 +65,15 @@ TEST_F(ListPageTest, ExportThatCannotBeWrittenNamesTheFileInTheErrorBox) {
   EXPECT_EQ(boxes_.Boxes()[0].text,
             QStringLiteral("Unable to write to %1: No such file or directory.").arg(file));
   EXPECT_FALSE(QFileInfo::exists(file));
-  EXPECT_EQ(ListFieldText(), kWorkedExample.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  EXPECT_EQ(ListFieldText(), WorkedExampleText());
 }
 
 TEST_F(ListPageTest, CopySelectsTheWholeFieldAndPutsItsTextOnTheClipboard) {
+  OpenQuietly();
   GenerateWorkedExample();
   Click("BitBtnClipboard");
   ASSERT_EQ(clipboard_.Texts().size(), 1u);
-  EXPECT_EQ(clipboard_.Texts()[0], kWorkedExample.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  EXPECT_EQ(clipboard_.Texts()[0], WorkedExampleText());
   auto* list = Find<QPlainTextEdit>("RichEditList");
   EXPECT_EQ(list->textCursor().selectedText().size(), list->document()->characterCount() - 1);
 }
@@ -110,7 +99,7 @@ TEST_F(ListPageTest, SaveThenLoadThroughTheDialogsBringsTheDesignBack) {
   Type("EditStudName", QStringLiteral("Müller-Studie"));
   Type("EditArme", QStringLiteral("2"));
   ClickTab(Page::Blocks);
-  QTest::mouseClick(Find("RadioButton2"), Qt::LeftButton);
+  Click("RadioButton2");
   Type("EditVon", QStringLiteral("4"));
   Type("EditBis", QStringLiteral("8"));
   const QString seed = Find<QLineEdit>("EditZZ")->text();
@@ -121,7 +110,7 @@ TEST_F(ListPageTest, SaveThenLoadThroughTheDialogsBringsTheDesignBack) {
   EXPECT_TRUE(QFileInfo::exists(file));
 
   Type("EditVon", QStringLiteral("9"));
-  QTest::mouseClick(Find("RadioButton1"), Qt::LeftButton);
+  Click("RadioButton1");
   ClickTab(Page::Design);
   Type("EditStudName", QStringLiteral("anders"));
   dialogs_.ScriptAnswer(file);

@@ -9,9 +9,8 @@ using PageMovesTest = WindowTest;
 
 TEST_F(PageMovesTest, BackAndNextWrapAndSkipTheHiddenCentrePage) {
   OpenQuietly();
-  const std::vector<Page> forward = {Page::Arms,   Page::Blocks,
-                                     Page::Seed, Page::List,
-                                     Page::Info,   Page::Design};
+  const std::vector<Page> forward = {Page::Arms, Page::Blocks, Page::Seed,
+                                     Page::List, Page::Info,   Page::Design};
   for (const Page page : forward) {
     Click("BitBtnNext");
     EXPECT_EQ(ActivePage(), Index(page));
@@ -21,7 +20,7 @@ TEST_F(PageMovesTest, BackAndNextWrapAndSkipTheHiddenCentrePage) {
   Click("BitBtnNext");
 
   // Per-centre lists on: the centre page is on the way.
-  QTest::mouseClick(Find("CheckBoxZentren"), Qt::LeftButton);
+  Click("CheckBoxZentren");
   Type("EditZentren", QStringLiteral("2"));
   Click("BitBtnNext");
   Click("BitBtnNext");
@@ -84,7 +83,7 @@ TEST_F(PageMovesTest, FocusMovedToTheTabsRunsTheCheckThereAndTheArrowsThenMove) 
   OpenQuietly();
   Type("EditStudName", QStringLiteral("abc"));
   Type("EditArme", QStringLiteral("abc"));
-  QTest::mouseClick(Find("EditStudName"), Qt::LeftButton);
+  Click("EditStudName");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), Tabs()->tabBar());
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmCount)});

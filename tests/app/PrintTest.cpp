@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -12,15 +11,6 @@ namespace {
 
 class PrintTest : public WindowTest {
  protected:
-  void GenerateWorkedExample() {
-    dialogs_.ScriptAnswer(QString::fromStdString((kExamples / "worked-example.zfd").string()));
-    Click("BitBtnLoad");
-    ClickTab(Page::List);
-    ASSERT_EQ(ActivePage(), Index(Page::List));
-    Click("BitBtnStart");
-    ASSERT_TRUE(BoxTexts().empty());
-  }
-
   // The list field as the user may leave it: a title and `rows` allocation lines.
   void TypeList(int rows) {
     ClickTab(Page::List);
@@ -40,16 +30,6 @@ class PrintTest : public WindowTest {
     }
     return texts;
   }
-
-  static void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-  static QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
 };
 
 // The list field's current text, edits included, under the window's caption as the
@@ -57,9 +37,7 @@ class PrintTest : public WindowTest {
 TEST_F(PrintTest, DruckenPrintsTheListFieldOnTheChosenPrinter) {
   OpenQuietly();
   GenerateWorkedExample();
-  auto* list = Find<QPlainTextEdit>("RichEditList");
-  list->moveCursor(QTextCursor::Start);
-  Keys(list, QStringLiteral("Meine "));
+  TypeAtStartOfList(QStringLiteral("Meine "));
 
   print_dialogs_.ScriptCancel();
   Click("BitBtnPrint");
@@ -83,7 +61,7 @@ TEST_F(PrintTest, ALongJobCanBeCancelled) {
   OpenQuietly();
   TypeList(400);  // 30 rows a page: 14 pages
   const QString pdf = FilePath("liste.pdf");
-  WriteFile(pdf, "earlier");
+  WriteFileBytes(pdf, "earlier");
   print_dialogs_.ScriptPdf(pdf);
   print_dialogs_.ScriptCancelAtPage(3);
   Click("BitBtnPrint");
@@ -93,7 +71,7 @@ TEST_F(PrintTest, ALongJobCanBeCancelled) {
   EXPECT_EQ(print_dialogs_.ProgressShown()[0].pages, 14);
   EXPECT_TRUE(print_dialogs_.ProgressShown()[0].cancellable);
   EXPECT_EQ(print_dialogs_.ProgressShown()[0].last_done, 3);
-  EXPECT_EQ(ReadFile(pdf), "earlier");
+  EXPECT_EQ(ReadFileBytes(pdf), "earlier");
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 1);
 
   print_dialogs_.ScriptPdf(pdf);
@@ -115,13 +93,10 @@ TEST_F(PrintTest, APrinterFailureReachesTheErrorBoxWithItsReason) {
 // The preview button is captioned from the print window's texts, translated ones
 // included, and prints from the preview exactly what "Drucken" prints.
 TEST_F(PrintTest, DruckvorschauShowsAndPrintsThePagesOfDrucken) {
-  QTemporaryDir languages;
-  const QString language_file = languages.filePath(QStringLiteral("ZuforaLang.ini"));
-  WriteFile(language_file,
-            "[FormZufora]\r\nFormZufora.Caption=Zufora Test\r\n"
-            "[FormDruck]\r\nFormDruck.Button1.Caption=Vorschau\r\n");
-  Open(language_file.toStdString());
-  boxes_.Clear();
+  OpenWithLanguageFile(
+      "[FormZufora]\r\nFormZufora.Caption=Zufora Test\r\n"
+      "[FormDruck]\r\nFormDruck.Button1.Caption=Vorschau\r\n");
+  ASSERT_TRUE(BoxTexts().empty());
   EXPECT_EQ(Find<QPushButton>("BitBtnPreview")->text(), QStringLiteral("Vorschau"));
   TypeList(40);
 

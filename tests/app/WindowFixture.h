@@ -16,18 +16,19 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
 #include "ListTextEdit.h"
+#include "MainWindow.h"
 #include "RecordingClipboard.h"
 #include "RecordingDesktopShell.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedPrintDialogs.h"
-#include "MainWindow.h"
 #include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
 #include "text/Cp1252.h"
@@ -57,8 +58,7 @@ class WindowTest : public ::testing::Test {
                               folder_.filePath(QStringLiteral("ZuforaLang.ini"))));
     }
     window_ = std::make_unique<app::MainWindow>(
-        texts_, app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_}, files_,
-        [] { return std::int64_t{1'000'000'000}; },
+        texts_, Services(), files_, [] { return std::int64_t{1'000'000'000}; },
         std::filesystem::path(folder_.path().toStdString()));
     window_->show();
     QApplication::setActiveWindow(window_.get());
@@ -68,6 +68,29 @@ class WindowTest : public ::testing::Test {
   void OpenQuietly() {
     Open();
     boxes_.Clear();
+  }
+  // Open() with a language file of these bytes.
+  void OpenWithLanguageFile(const QByteArray& contents) {
+    QTemporaryDir languages;
+    const QString file = languages.filePath(QStringLiteral("ZuforaLang.ini"));
+    WriteFileBytes(file, contents);
+    Open(file.toStdString());
+  }
+  // The scripted and recording services, as the window takes them.
+  app::WindowServices Services() {
+    return app::WindowServices{boxes_, dialogs_, clipboard_, shell_, print_dialogs_};
+  }
+
+  // Loads the worked example through the open dialog, brings the list page to the front
+  // and generates its list (3 arms of ratio 1, 12 patients, fixed blocks of 6, seed
+  // 12345); no box may appear.
+  void GenerateWorkedExample() {
+    dialogs_.ScriptAnswer(QString::fromStdString((kExamples / "worked-example.zfd").string()));
+    Click("BitBtnLoad");
+    ClickTab(Page::List);
+    ASSERT_EQ(ActivePage(), Index(Page::List));
+    Click("BitBtnStart");
+    ASSERT_TRUE(BoxTexts().empty());
   }
 
   template <typename Widget = QWidget>
@@ -114,8 +137,25 @@ class WindowTest : public ::testing::Test {
   QString Msg(Message message) const {
     return QString::fromStdString(Cp1252ToUtf8(texts_.catalogue.Text(message)));
   }
+  // Types text at the start of the list field, as a user edits the list.
+  void TypeAtStartOfList(const QString& text) {
+    auto* list = Find<QPlainTextEdit>("RichEditList");
+    list->moveCursor(QTextCursor::Start);
+    Keys(list, text);
+  }
   QString ListFieldText() const { return Find<QPlainTextEdit>("RichEditList")->toPlainText(); }
   QString FilePath(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+
+  static void WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+  }
+  // The file's bytes; none when it cannot be read.
+  static QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
 
   QTemporaryDir folder_;
   ProgramTexts texts_;
@@ -124,7 +164,7 @@ class WindowTest : public ::testing::Test {
   RecordingClipboard clipboard_;
   RecordingDesktopShell shell_;
   ScriptedPrintDialogs print_dialogs_;
-  DiskDesignFiles files_;
+  DiskDesignFiles files_{texts_.catalogue};
   std::unique_ptr<app::MainWindow> window_;
 };
 

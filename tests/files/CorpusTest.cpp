@@ -154,7 +154,7 @@ TEST(DesignFileCorpus, EveryFileLoadsAsTheRulesSay) {
     ASSERT_NE(expectation, Expectations().end()) << "no expectation for " << name;
     expectation->second(loaded);
     if (loaded.refusal) {
-      EXPECT_FALSE(loaded.refusal->text.empty());
+      EXPECT_FALSE(loaded.refusal->Text(MessageCatalogue()).empty());
       // Unchanged: still a new design, three rows each and in fixed mode.
       const StudyDesign fresh;
       EXPECT_EQ(loaded.design.arms.RowCount(), fresh.arms.RowCount());

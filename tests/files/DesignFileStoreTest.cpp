@@ -8,9 +8,11 @@
 #include <set>
 #include <string>
 
+#include "files/DiskDesignFiles.h"
 #include "files/FileAccess.h"
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
+#include "lang/Language.h"
 
 namespace zufora {
 namespace {
@@ -125,8 +127,11 @@ TEST_F(DesignFileStoreTest, DesignFilesAreCappedOnLoadingAndSaving) {
   StudyDesign untouched = SmallDesign();
   const DesignFileLoad load = LoadDesignFile(file, kHeadings, untouched);
   ASSERT_TRUE(load.refusal);
-  EXPECT_NE(load.refusal->text.find(file.string()), std::string::npos);
-  EXPECT_NE(load.refusal->text.find("32 MB"), std::string::npos);
+  EXPECT_EQ(load.refusal->Text(MessageCatalogue()),
+            "Die Designdatei " + file.string() +
+                " kann nicht geladen werden: Sie ist gr\xF6\xDF"
+                "er als 32 MB, das Programm liest h\xF6"
+                "chstens 32 MB.");
   EXPECT_EQ(untouched.study_name, "Studie");
 
   // A design that would not load again is not saved; the old file stays.
@@ -158,10 +163,28 @@ TEST_F(DesignFileStoreTest, AUtf8ByteOrderMarkIsReadAsUtf8) {
   StudyDesign untouched = SmallDesign();
   const DesignFileLoad load = LoadDesignFile(file, kHeadings, untouched);
   ASSERT_TRUE(load.refusal);
-  EXPECT_NE(load.refusal->text.find(file.string()), std::string::npos);
-  EXPECT_NE(load.refusal->text.find("UTF-8"), std::string::npos);
+  EXPECT_EQ(load.refusal->Text(MessageCatalogue()),
+            "Die Designdatei " + file.string() +
+                " kann nicht geladen werden: Sie ist als UTF-8 gespeichert und enth\xE4"
+                "lt Zeichen, die das Programm nicht darstellen kann.");
   EXPECT_EQ(untouched.study_name, "Studie");
   EXPECT_THROW(SaveDesignFile(file, SmallDesign()), FileWriteError);
+}
+
+// The design files of the window and the command line compose a refusal from their
+// catalogue as it reads when the file is refused: after the language file, if any.
+TEST_F(DesignFileStoreTest, DiskDesignFilesComposeTheRefusalFromTheirCatalogue) {
+  const fs::path file = folder_ / "utf8.zfd";
+  WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=\xCE\xA9\r\n");
+  MessageCatalogue messages;
+  DiskDesignFiles files(messages);
+  TranslateWindow(messages.Window(),
+                  LanguageFile::Parse("[FormLang]\nFormLang.MessageDesignFileNotCp1252.Caption="
+                                      "%1: not Windows-1252\n"));
+  StudyDesign design;
+  const DesignLoad load = files.Load(file.string(), kHeadings, design);
+  EXPECT_EQ(load.status, DesignLoadStatus::Refused);
+  EXPECT_EQ(load.text, file.string() + ": not Windows-1252");
 }
 
 TEST_F(DesignFileStoreTest, TheLongestNamesCanBeSaved) {

@@ -6,6 +6,7 @@
 
 #include "design/Limits.h"
 #include "files/IniDocument.h"
+#include "lang/Language.h"
 
 namespace zufora {
 namespace {
@@ -84,7 +85,7 @@ void ExpectSameDataRows(const TextGrid& a, const TextGrid& b) {
 
 StudyDesign Load(std::string_view text, StudyDesign design = {}) {
   const auto refusal = ReadDesign(IniDocument::Parse(text), kHeadings, design);
-  EXPECT_FALSE(refusal.has_value()) << refusal->text;
+  EXPECT_FALSE(refusal.has_value()) << refusal->Text(MessageCatalogue());
   return design;
 }
 
@@ -338,15 +339,40 @@ TEST(DesignFileLimits, CountsBeyondTheLimitsAreRefusedAndChangeNothing) {
     const auto refusal =
         ReadDesign(IniDocument::Parse("[Design]\nName=neu\n" + c.text), kHeadings, design);
     ASSERT_TRUE(refusal.has_value()) << c.text.substr(0, 40);
-    EXPECT_NE(refusal->text.find(c.section), std::string::npos) << refusal->text;
-    EXPECT_NE(refusal->text.find("Anzahl=" + c.anzahl), std::string::npos) << refusal->text;
-    EXPECT_LT(refusal->text.size(), 200U);
+    const std::string text = refusal->Text(MessageCatalogue());
+    EXPECT_NE(text.find(c.section), std::string::npos) << text;
+    EXPECT_NE(text.find("Anzahl=" + c.anzahl), std::string::npos) << text;
+    EXPECT_LT(text.size(), 200U);
     ExpectSameFields(design, FullDesign());
     ExpectSameDataRows(design.arms, FullDesign().arms);
     ExpectSameDataRows(design.centres, FullDesign().centres);
     EXPECT_EQ(design.arms.Cell(0, 0), "Kopf");
     EXPECT_EQ(design.centres.Cell(0, 0), "");
   }
+}
+
+// The refusal's words are the catalogue's when it is shown: German by default, a
+// language file's otherwise.
+TEST(DesignFileLimits, TheRefusalIsTheCatalogueTextWithSectionCountAndLimit) {
+  StudyDesign design;
+  const auto arms = ReadDesign(IniDocument::Parse("[Arme]\nAnzahl=65537\n"), kHeadings, design);
+  const auto centres =
+      ReadDesign(IniDocument::Parse("[Zentren]\nAnzahl=100001\n"), kHeadings, design);
+  ASSERT_TRUE(arms && centres);
+  MessageCatalogue messages;
+  EXPECT_EQ(arms->Text(messages),
+            "Die Designdatei kann nicht geladen werden: Im Abschnitt [Arme] steht "
+            "Anzahl=65537, das Programm verarbeitet aber h\xF6"
+            "chstens 65536 Studienarme.");
+  EXPECT_EQ(centres->Text(messages),
+            "Die Designdatei kann nicht geladen werden: Im Abschnitt [Zentren] steht "
+            "Anzahl=100001, das Programm verarbeitet aber h\xF6"
+            "chstens 100000 Zentren.");
+
+  TranslateWindow(messages.Window(),
+                  LanguageFile::Parse("[FormLang]\nFormLang.MessageDesignFileTooManyCenters."
+                                      "Caption=At most %3 centres, not %2 ([%1])\n"));
+  EXPECT_EQ(centres->Text(messages), "At most 100000 centres, not 100001 ([Zentren])");
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ class DesignFileButtons : public DesignPagesTest {
     EXPECT_EQ(pages_.State().focus, Control::SampleSizeField);
   }
 
-  inline static DiskDesignFiles disk_files_;
+  inline static const MessageCatalogue built_in_messages_;
+  inline static DiskDesignFiles disk_files_{built_in_messages_};
   fs::path folder_;
 };
 

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   testing::RecordingClipboard clipboard;
   testing::RecordingDesktopShell shell;
   testing::ScriptedPrintDialogs print_dialogs;
-  DiskDesignFiles files;
+  DiskDesignFiles files(texts.catalogue);
   app::MainWindow window(
       texts, app::WindowServices{boxes, dialogs, clipboard, shell, print_dialogs}, files,
       [] { return std::int64_t{1'000'000'000}; }, no_language_file.path().toStdString());
