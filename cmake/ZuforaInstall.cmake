@@ -41,20 +41,22 @@ if(TARGET zufora-render-icon)
   install(DIRECTORY ${icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 endif()
 
-# A manual page from a program's --help: zufora_man_page(TARGET DESCRIPTION).
+# A manual page from a program's --help and the sections in data/man/TARGET.h2m:
+# zufora_man_page(TARGET DESCRIPTION).
 function(zufora_man_page target description)
   if(NOT ZUFORA_HELP2MAN)
     message(STATUS "help2man not found: no manual page for ${target}")
     return()
   endif()
   set(page "${PROJECT_BINARY_DIR}/man/${target}.1.gz")
+  set(sections "${PROJECT_SOURCE_DIR}/data/man/${target}.h2m")
   add_custom_command(
     OUTPUT ${page}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DHELP2MAN=${ZUFORA_HELP2MAN}
-            -DDESCRIPTION=${description} -DOUTPUT=${page}
+            -DDESCRIPTION=${description} -DSECTIONS=${sections} -DOUTPUT=${page}
             -P ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
-    DEPENDS ${target} ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
+    DEPENDS ${target} ${sections} ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
     COMMENT "Writing the manual page of ${target}"
     VERBATIM)
   add_custom_target(${target}_man_page ALL DEPENDS ${page})
