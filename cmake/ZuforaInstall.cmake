@@ -1,11 +1,13 @@
 # Installation (cmake --install) and the Debian package (cpack, scripts/package):
 #   bin/                                 zufora, zufora-cli
 #   share/zufora/                        ZuforaLang.ini (German), ZuforaLang.en.ini
-#   share/doc/zufora/                    README.md, examples/
+#   share/doc/zufora/                    README.md, examples/, copyright, changelog.gz
 #   share/applications/zufora.desktop    the desktop entry
+#   share/metainfo/                      the AppStream description for software centres
 #   share/mime/packages/zufora.xml       the file type of .zfd designs
 #   share/icons/hicolor/*/apps/          the icon, scalable and as PNG
 #   share/man/man1/                      zufora.1.gz, zufora-cli.1.gz from their --help
+#   share/lintian/overrides/zufora       lintian's notes that do not apply (German texts)
 # The window program zufora is installed when the build has it.
 set(ZUFORA_INSTALL_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/zufora")
 set(ZUFORA_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -16,8 +18,13 @@ install(FILES ${ZUFORA_LANGUAGE_FILE} ${PROJECT_SOURCE_DIR}/lang/ZuforaLang.en.i
   DESTINATION ${ZUFORA_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${ZUFORA_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${ZUFORA_INSTALL_DOCDIR}/examples)
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/copyright DESTINATION ${ZUFORA_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/zufora.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/example.zufora.zufora.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zufora)
 install(FILES ${PROJECT_SOURCE_DIR}/data/zufora-design.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zufora.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/zufora.svg
@@ -41,20 +48,36 @@ if(TARGET zufora-render-icon)
   install(DIRECTORY ${icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 endif()
 
-# A manual page from a program's --help: zufora_man_page(TARGET DESCRIPTION).
+# The changelog, compressed as Debian keeps it (no name or time stamp in the gzip header,
+# so that the same changelog always gives the same bytes).
+set(changelog "${PROJECT_BINARY_DIR}/package-doc/changelog")
+add_custom_command(
+  OUTPUT ${changelog}.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/package-doc
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/package/changelog ${changelog}
+  COMMAND gzip -9nf ${changelog}
+  DEPENDS ${PROJECT_SOURCE_DIR}/data/package/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(zufora_changelog ALL DEPENDS ${changelog}.gz)
+install(FILES ${changelog}.gz DESTINATION ${ZUFORA_INSTALL_DOCDIR})
+
+# A manual page from a program's --help and the sections in data/man/TARGET.h2m:
+# zufora_man_page(TARGET DESCRIPTION).
 function(zufora_man_page target description)
   if(NOT ZUFORA_HELP2MAN)
     message(STATUS "help2man not found: no manual page for ${target}")
     return()
   endif()
   set(page "${PROJECT_BINARY_DIR}/man/${target}.1.gz")
+  set(sections "${PROJECT_SOURCE_DIR}/data/man/${target}.h2m")
   add_custom_command(
     OUTPUT ${page}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DHELP2MAN=${ZUFORA_HELP2MAN}
-            -DDESCRIPTION=${description} -DOUTPUT=${page}
+            -DDESCRIPTION=${description} -DSECTIONS=${sections} -DOUTPUT=${page}
             -P ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
-    DEPENDS ${target} ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
+    DEPENDS ${target} ${sections} ${PROJECT_SOURCE_DIR}/cmake/ZuforaManPage.cmake
     COMMENT "Writing the manual page of ${target}"
     VERBATIM)
   add_custom_target(${target}_man_page ALL DEPENDS ${page})

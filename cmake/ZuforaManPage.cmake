@@ -1,12 +1,16 @@
 # Writes the manual page of a program from its own --help and --version with help2man,
 # compressed as Debian keeps manual pages. Run as
-#   cmake -DPROGRAM=exe -DHELP2MAN=help2man -DDESCRIPTION=text -DOUTPUT=name.1.gz
-#         -P ZuforaManPage.cmake
+#   cmake -DPROGRAM=exe -DHELP2MAN=help2man -DDESCRIPTION=text -DSECTIONS=name.h2m
+#         -DOUTPUT=name.1.gz -P ZuforaManPage.cmake
 # When the general help lists commands ("Commands:" followed by indented names), each
 # command's own help ("PROGRAM COMMAND --help") becomes a section COMMANDS of the page.
+# SECTIONS is a help2man include file with the sections that --help does not give
+# (the window, files, exit status, see also); they follow COMMANDS.
+# The page is UTF-8 (the help texts quote German captions) and says so in its first
+# line, where man-db looks for a page's encoding.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable PROGRAM HELP2MAN DESCRIPTION OUTPUT)
+foreach(variable PROGRAM HELP2MAN DESCRIPTION SECTIONS OUTPUT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "ZuforaManPage.cmake needs -D${variable}=...")
   endif()
@@ -53,19 +57,24 @@ if(commands)
   endforeach()
 endif()
 # help2man refuses an empty include file: a program without commands gets none.
-set(include_option)
+set(include_options)
 if(include_text)
   file(WRITE "${include_file}" "${include_text}")
-  set(include_option "--include=${include_file}")
+  list(APPEND include_options "--include=${include_file}")
 endif()
+list(APPEND include_options "--include=${SECTIONS}")
 
+# Without --locale help2man writes in the C locale, which turns every non-ASCII
+# character into "?".
 execute_process(
-  COMMAND "${HELP2MAN}" --no-info --section=1 "--name=${DESCRIPTION}"
-          ${include_option} "--output=${folder}/${page}" "${PROGRAM}"
+  COMMAND "${HELP2MAN}" --no-info --section=1 --locale=C.UTF-8 "--name=${DESCRIPTION}"
+          ${include_options} "--output=${folder}/${page}" "${PROGRAM}"
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "help2man failed for ${PROGRAM}: ${status}")
 endif()
+file(READ "${folder}/${page}" roff)
+file(WRITE "${folder}/${page}" ".\\\" -*- coding: UTF-8 -*-\n${roff}")
 execute_process(COMMAND gzip -9nf "${folder}/${page}" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "gzip failed for ${page}: ${status}")

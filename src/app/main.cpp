@@ -29,14 +29,16 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: zufora [DESIGN.zfd]\n"
-    "Draws randomisation lists for clinical trials in permuted blocks.\n"
+    "Draws randomisation lists for clinical trials in permuted blocks: a window whose\n"
+    "pages hold the study design, its arms, centres, block sizes and seed, and the list.\n"
     "\n"
     "  DESIGN.zfd   a study design to open at start, as the window's load button does\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "The window's texts come from ZuforaLang.ini, beside the executable or in the\n"
-    "installed data folder ../share/zufora.\n"
+    "The window's texts come from the language file ZuforaLang.ini: the one beside the\n"
+    "executable, else the one in the installed data folder ../share/zufora/ seen from\n"
+    "the executable's folder (/usr/share/zufora/ for /usr/bin/zufora).\n"
     "zufora-cli draws the same lists from the shell.\n";
 
 // --help and --version answer without a display.
