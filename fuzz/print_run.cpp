@@ -5,19 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "BuiltInTexts.h"
 #include "FuzzCheck.h"
 #include "lang/ProgramTexts.h"
-#include "print/PrintJobTexts.h"
 #include "print/ListPrintRun.h"
+#include "print/PrintJobTexts.h"
 #include "support/RecordingSurface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zufora;
-  static const ProgramTexts texts = [] {
-    ProgramTexts built_in;
-    ApplyFirstShowTexts(built_in, nullptr);
-    return built_in;
-  }();
+  const ProgramTexts& texts = fuzz::BuiltInTexts();
   if (size == 0) {
     return 0;
   }
