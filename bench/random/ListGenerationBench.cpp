@@ -1,6 +1,9 @@
 // Generation plus rendering of lists, streamed and whole: time and memory per patient.
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <utility>
+
 #include "design/StudyDesign.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
@@ -95,33 +98,23 @@ void GenerateAndStream(benchmark::State& state, StudyDesign (*make)(std::int32_t
   state.counters["peak_heap_MB"] = static_cast<double>(peak) / 1e6;
 }
 
-void BM_TwoArmsVariableBlocksStreamed(benchmark::State& state) {
-  GenerateAndStream(state, bench::TwoArmsVariable);
-}
-void BM_FourArmsFixedBlocksStreamed(benchmark::State& state) {
-  GenerateAndStream(state, bench::FourArmsFixed);
-}
-void BM_ThousandPatientCentresStreamed(benchmark::State& state) {
-  GenerateAndStream(state, bench::ThousandPatientCentres);
-}
-
-BENCHMARK(BM_TwoArmsVariableBlocksStreamed)->Apply(bench::ListLengths);
-BENCHMARK(BM_FourArmsFixedBlocksStreamed)->Apply(bench::ListLengths);
-BENCHMARK(BM_ThousandPatientCentresStreamed)->Apply(bench::ListLengths);
-
-void BM_TwoArmsVariableBlocks(benchmark::State& state) {
-  GenerateAndRender(state, bench::TwoArmsVariable);
-}
-void BM_FourArmsFixedBlocks(benchmark::State& state) {
-  GenerateAndRender(state, bench::FourArmsFixed);
-}
-void BM_ThousandPatientCentres(benchmark::State& state) {
-  GenerateAndRender(state, bench::ThousandPatientCentres);
-}
-
-BENCHMARK(BM_TwoArmsVariableBlocks)->Apply(bench::ListLengths);
-BENCHMARK(BM_FourArmsFixedBlocks)->Apply(bench::ListLengths);
-BENCHMARK(BM_ThousandPatientCentres)->Apply(bench::ListLengths);
+// Each design twice: streamed, as generate writes it, and whole, as the window builds it.
+[[maybe_unused]] const bool kRegistered = [] {
+  const std::pair<const char*, StudyDesign (*)(std::int32_t)> designs[] = {
+      {"TwoArmsVariableBlocks", bench::TwoArmsVariable},
+      {"FourArmsFixedBlocks", bench::FourArmsFixed},
+      {"ThousandPatientCentres", bench::ThousandPatientCentres}};
+  for (const auto& [name, make] : designs) {
+    benchmark::RegisterBenchmark(("BM_" + std::string(name) + "Streamed").c_str(),
+                                 GenerateAndStream, make)
+        ->Apply(bench::ListLengths);
+  }
+  for (const auto& [name, make] : designs) {
+    benchmark::RegisterBenchmark(("BM_" + std::string(name)).c_str(), GenerateAndRender, make)
+        ->Apply(bench::ListLengths);
+  }
+  return true;
+}();
 
 }  // namespace
 }  // namespace zufora
