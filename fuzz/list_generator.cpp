@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "BuiltInTexts.h"
 #include "FuzzCheck.h"
+#include "FuzzedMessageSink.h"
 #include "design/Limits.h"
-#include "design/MessageSink.h"
 #include "design/StudyDesign.h"
 #include "lang/ProgramTexts.h"
 #include "random/ListGenerator.h"
@@ -22,19 +23,6 @@
 namespace {
 
 using namespace zufora;
-
-// Answers questions from the bytes; records nothing.
-class ScriptedSink : public MessageSink {
- public:
-  explicit ScriptedSink(FuzzedDataProvider& data) : data_(data) {}
-  void ShowPlain(const std::string&) override {}
-  void ShowNotice(const std::string&) override {}
-  bool AskQuestion(const std::string&) override { return data_.ConsumeBool(); }
-  void ActivatePage(Page) override {}
-
- private:
-  FuzzedDataProvider& data_;
-};
 
 // Mostly small numbers, sometimes any integer text at all.
 std::string Number(FuzzedDataProvider& data, std::int32_t low, std::int32_t high) {
@@ -51,11 +39,7 @@ std::string Number(FuzzedDataProvider& data, std::int32_t low, std::int32_t high
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  static const ProgramTexts texts = [] {
-    ProgramTexts built_in;
-    ApplyFirstShowTexts(built_in, nullptr);
-    return built_in;
-  }();
+  const ProgramTexts& texts = fuzz::BuiltInTexts();
   FuzzedDataProvider data(bytes, size);
 
   // Up to 2^16 patients in a large design: inside the limits, yet large enough that
@@ -94,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const bool mark_blocks = data.ConsumeBool();
   const bool show_seed = data.ConsumeBool();
 
-  ScriptedSink sink(data);
+  fuzz::FuzzedMessageSink sink(data);
   ParkMillerShuffleGenerator generator;
   const GenerationResult result = GenerateLists(design, texts.catalogue, sink, generator);
 

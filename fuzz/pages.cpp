@@ -14,9 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "BuiltInTexts.h"
 #include "FuzzCheck.h"
+#include "FuzzedMessageSink.h"
 #include "design/DesignFiles.h"
-#include "design/MessageSink.h"
 #include "files/DesignFile.h"
 #include "files/IniDocument.h"
 #include "lang/ProgramTexts.h"
@@ -28,18 +29,6 @@
 namespace {
 
 using namespace zufora;
-
-class ScriptedSink : public MessageSink {
- public:
-  explicit ScriptedSink(FuzzedDataProvider& data) : data_(data) {}
-  void ShowPlain(const std::string&) override {}
-  void ShowNotice(const std::string&) override {}
-  bool AskQuestion(const std::string&) override { return data_.ConsumeBool(); }
-  void ActivatePage(Page) override {}
-
- private:
-  FuzzedDataProvider& data_;
-};
 
 // Design files as bytes in memory, written and read through the design file format.
 class MemoryDesignFiles : public DesignFiles {
@@ -113,13 +102,9 @@ constexpr Page kPages[] = {Page::Design, Page::Arms,   Page::Centres,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  static const ProgramTexts texts = [] {
-    ProgramTexts built_in;
-    ApplyFirstShowTexts(built_in, nullptr);
-    return built_in;
-  }();
+  const ProgramTexts& texts = fuzz::BuiltInTexts();
   FuzzedDataProvider data(bytes, size);
-  ScriptedSink sink(data);
+  fuzz::FuzzedMessageSink sink(data);
   ParkMillerShuffleGenerator generator;
   const CalendarClock clock = [] { return std::int64_t{1000000000}; };
   MemoryDesignFiles files;

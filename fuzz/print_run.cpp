@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "BuiltInTexts.h"
 #include "FuzzCheck.h"
 #include "lang/ProgramTexts.h"
 #include "print/ListPrintRun.h"
@@ -13,11 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zufora;
-  static const ProgramTexts texts = [] {
-    ProgramTexts built_in;
-    ApplyFirstShowTexts(built_in, nullptr);
-    return built_in;
-  }();
+  const ProgramTexts& texts = fuzz::BuiltInTexts();
   if (size == 0) {
     return 0;
   }

@@ -19,7 +19,9 @@
 #include "MainWindow.h"
 #include "PrintDialogs.h"
 #include "ZuforaApplication.h"
+#include "files/DesignFileStore.h"
 #include "files/DiskDesignFiles.h"
+#include "support/BenchDesigns.h"
 
 namespace {
 
@@ -73,13 +75,10 @@ void BM_GenerateInWindow(benchmark::State& state) {
   const auto patients = state.range(0);
   QTemporaryDir folder;
   const QString design = folder.filePath(QStringLiteral("bench.zfd"));
-  {
-    std::ofstream file(design.toStdString(), std::ios::binary);
-    file << "[Design]\r\nName=Benchmark\r\nArme=4\r\nFallzahl=" << patients
-         << "\r\n[Arme]\r\nAnzahl=4\r\nBeschr1=Placebo\r\nBeschr2=Dosis A\r\n"
-            "Beschr3=Dosis B\r\nBeschr4=Dosis C\r\n[Bloecke]\r\nFix=1\r\nGroesse=8\r\n"
-            "[Zufall]\r\nSeed=12345\r\n";
-  }
+  StudyDesign four_arms =
+      bench::ListDesign({"1", "1", "1", "1"}, static_cast<std::int32_t>(patients));
+  four_arms.fixed_block_size = "8";
+  SaveDesignFile(design.toStdString(), four_arms);
   ProgramTexts texts;
   QuietBoxes boxes;
   NoDialogs dialogs;

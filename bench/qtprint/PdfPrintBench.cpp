@@ -3,32 +3,24 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "ZuforaCli.h"
+#include "files/DesignFileStore.h"
 #include "support/AllocationCounter.h"
+#include "support/BenchDesigns.h"
 
 namespace zufora {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path WriteDesign(const fs::path& folder, std::int64_t patients) {
-  const fs::path file = folder / ("design-" + std::to_string(patients) + ".zfd");
-  std::ofstream(file, std::ios::binary)
-      << "[Design]\r\nName=Benchmark\r\nArme=2\r\nFallzahl=" << patients
-      << "\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\nBeschr1=Kontrolle\r\nRatio1=1\r\n"
-      << "Beschr2=Intervention\r\nRatio2=1\r\n[Bloecke]\r\nFix=0\r\nVon=4\r\nBis=8\r\n"
-      << "[Zufall]\r\nSeed=20261208\r\n";
-  return file;
-}
-
 void BM_GenerateToPdf(benchmark::State& state) {
   const std::int64_t patients = state.range(0);
   const fs::path folder = fs::temp_directory_path() / "zufora-pdf-bench";
   fs::create_directories(folder);
-  const fs::path design = WriteDesign(folder, patients);
+  const fs::path design = folder / "design.zfd";
+  SaveDesignFile(design, bench::TwoArmsVariable(static_cast<std::int32_t>(patients)));
   const fs::path output = folder / "liste.pdf";
   const CalendarClock clock = [] { return std::int64_t{1700000000}; };
   bench::ResetPeakAllocatedBytes();

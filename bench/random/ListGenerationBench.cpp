@@ -1,12 +1,17 @@
 // Generation plus rendering of lists, streamed and whole: time and memory per patient.
 #include <benchmark/benchmark.h>
 
-#include "support/AllocationCounter.h"
+#include <string>
+#include <utility>
+
 #include "design/StudyDesign.h"
 #include "lang/MessageCatalogue.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
 #include "random/ListTextWriter.h"
+#include "support/AllocationCounter.h"
+#include "support/BenchDesigns.h"
+#include "support/PatientCounts.h"
 
 namespace zufora {
 namespace {
@@ -22,52 +27,6 @@ class SilentSink : public MessageSink {
   void ActivatePage(Page) override {}
   int messages = 0;
 };
-
-StudyDesign Design(const std::vector<const char*>& ratios, std::int32_t patients) {
-  StudyDesign design;
-  design.study_name = "Benchmark";
-  design.arm_count = std::to_string(ratios.size());
-  design.sample_size = std::to_string(patients);
-  design.seed = "20261208";
-  const auto arms = static_cast<std::int32_t>(ratios.size());
-  design.arms.SetRowCount(arms + 1);
-  for (std::int32_t r = 1; r <= arms; ++r) {
-    design.arms.SetCell(kArmDescriptionColumn, r, "Therapie " + std::to_string(r));
-    design.arms.SetCell(kArmRatioColumn, r, ratios[static_cast<std::size_t>(r - 1)]);
-  }
-  design.checked.arm_count = arms;
-  design.checked.sample_size = patients;
-  return design;
-}
-
-StudyDesign TwoArmsVariable(std::int32_t patients) {
-  StudyDesign design = Design({"1", "1"}, patients);
-  design.block_mode = BlockSizeMode::Variable;
-  design.min_block_size = "4";
-  design.max_block_size = "8";
-  return design;
-}
-
-StudyDesign FourArmsFixed(std::int32_t patients) {
-  StudyDesign design = Design({"1", "1", "1", "2"}, patients);
-  design.fixed_block_size = "10";
-  return design;
-}
-
-StudyDesign Centres(std::int32_t patients) {
-  constexpr std::int32_t kPerCentre = 1000;
-  StudyDesign design = TwoArmsVariable(patients);
-  const std::int32_t centres = patients / kPerCentre;
-  design.per_centre_lists = true;
-  design.centre_count = std::to_string(centres);
-  design.centres.SetRowCount(centres + 1);
-  for (std::int32_t c = 1; c <= centres; ++c) {
-    design.centres.SetCell(kCentreNumberColumn, c, std::to_string(c));
-    design.centres.SetCell(kCentreDescriptionColumn, c, "Klinik " + std::to_string(c));
-    design.centres.SetCell(kCentreSampleSizeColumn, c, std::to_string(kPerCentre));
-  }
-  return design;
-}
 
 void GenerateAndRender(benchmark::State& state, StudyDesign (*make)(std::int32_t)) {
   const auto patients = static_cast<std::int32_t>(state.range(0));
@@ -91,11 +50,7 @@ void GenerateAndRender(benchmark::State& state, StudyDesign (*make)(std::int32_t
       break;
     }
   }
-  state.SetItemsProcessed(state.iterations() * patients);
-  // Patients scaled by 1e-9 and inverted: nanoseconds per patient.
-  state.counters["ns_per_patient"] = benchmark::Counter(
-      static_cast<double>(patients) * 1e-9,
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  bench::CountPatients(state, patients);
   state.counters["text_bytes_per_patient"] =
       static_cast<double>(text_bytes) / static_cast<double>(patients);
   state.counters["other_bytes_per_patient"] =
@@ -137,66 +92,29 @@ void GenerateAndStream(benchmark::State& state, StudyDesign (*make)(std::int32_t
       break;
     }
   }
-  state.SetItemsProcessed(state.iterations() * patients);
-  state.counters["ns_per_patient"] = benchmark::Counter(
-      static_cast<double>(patients) * 1e-9,
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  bench::CountPatients(state, patients);
   state.counters["text_bytes_per_patient"] =
       static_cast<double>(text_bytes) / static_cast<double>(patients);
   state.counters["peak_heap_MB"] = static_cast<double>(peak) / 1e6;
 }
 
-void BM_TwoArmsVariableBlocksStreamed(benchmark::State& state) {
-  GenerateAndStream(state, TwoArmsVariable);
-}
-void BM_FourArmsFixedBlocksStreamed(benchmark::State& state) {
-  GenerateAndStream(state, FourArmsFixed);
-}
-void BM_ThousandPatientCentresStreamed(benchmark::State& state) {
-  GenerateAndStream(state, Centres);
-}
-
-BENCHMARK(BM_TwoArmsVariableBlocksStreamed)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourArmsFixedBlocksStreamed)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ThousandPatientCentresStreamed)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
-
-void BM_TwoArmsVariableBlocks(benchmark::State& state) {
-  GenerateAndRender(state, TwoArmsVariable);
-}
-void BM_FourArmsFixedBlocks(benchmark::State& state) {
-  GenerateAndRender(state, FourArmsFixed);
-}
-void BM_ThousandPatientCentres(benchmark::State& state) {
-  GenerateAndRender(state, Centres);
-}
-
-BENCHMARK(BM_TwoArmsVariableBlocks)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourArmsFixedBlocks)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ThousandPatientCentres)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Arg(10'000'000)
-    ->Unit(benchmark::kMillisecond);
+// Each design twice: streamed, as generate writes it, and whole, as the window builds it.
+[[maybe_unused]] const bool kRegistered = [] {
+  const std::pair<const char*, StudyDesign (*)(std::int32_t)> designs[] = {
+      {"TwoArmsVariableBlocks", bench::TwoArmsVariable},
+      {"FourArmsFixedBlocks", bench::FourArmsFixed},
+      {"ThousandPatientCentres", bench::ThousandPatientCentres}};
+  for (const auto& [name, make] : designs) {
+    benchmark::RegisterBenchmark(("BM_" + std::string(name) + "Streamed").c_str(),
+                                 GenerateAndStream, make)
+        ->Apply(bench::ListLengths);
+  }
+  for (const auto& [name, make] : designs) {
+    benchmark::RegisterBenchmark(("BM_" + std::string(name)).c_str(), GenerateAndRender, make)
+        ->Apply(bench::ListLengths);
+  }
+  return true;
+}();
 
 }  // namespace
 }  // namespace zufora

@@ -4,10 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
-#include <stdexcept>
 #include <string>
 
-#include "files/FirstShow.h"
+#include "WholeLanguageFile.h"
 #include "lang/Language.h"
 #include "lang/ProgramTexts.h"
 
@@ -30,16 +29,10 @@ const std::set<std::string> kSameInEnglish = {
 };
 
 LanguageFile ReadEnglish() {
-  LanguageFileReading reading = ReadLanguageFile(kEnglishFile);
-  if (reading.status != FileReadStatus::Read) {
-    throw std::runtime_error("cannot read " + kEnglishFile.string());
-  }
-  return std::move(reading.file);
+  return testing::ReadWholeLanguageFile(kEnglishFile);
 }
 
 TEST(EnglishLanguageFile, IsPlainAsciiWithCarriageReturnLineFeed) {
-  LanguageFileReading reading = ReadLanguageFile(kEnglishFile);
-  ASSERT_EQ(reading.status, FileReadStatus::Read);
   std::FILE* in = std::fopen(kEnglishFile.string().c_str(), "rb");
   ASSERT_NE(in, nullptr);
   int previous = 0;

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
-#include "files/FirstShow.h"
+#include "WholeLanguageFile.h"
 #include "lang/Language.h"
 #include "lang/ProgramTexts.h"
 
@@ -97,11 +96,10 @@ TEST(WriteLanguageFile, TheBuiltInTextsReadBackUnchangedAndAreAllThere) {
 // A file written from translated texts carries those texts onto the built-in ones:
 // the starting point of a further translation.
 TEST(WriteLanguageFile, TranslatedTextsCarryOverOntoTheBuiltInOnes) {
-  const LanguageFileReading english =
-      ReadLanguageFile(std::filesystem::path(ZUFORA_LANG_DIR) / "ZuforaLang.en.ini");
-  ASSERT_EQ(english.status, FileReadStatus::Read);
+  const LanguageFile english =
+      testing::ReadWholeLanguageFile(std::filesystem::path(ZUFORA_LANG_DIR) / "ZuforaLang.en.ini");
   ProgramTexts translated;
-  TranslateWindows(translated.Windows(), english.file);
+  TranslateWindows(translated.Windows(), english);
 
   const std::string bytes = Write(translated);
   ExpectEveryTextWritten(translated, bytes);
