@@ -1,6 +1,5 @@
 #include "GenerateCommand.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -15,6 +14,7 @@
 #include "ZuforaCli.h"
 #include "files/ExportFile.h"
 #include "files/FileWriteError.h"
+#include "pages/Generation.h"
 #include "random/ListExport.h"
 #include "random/ListTextWriter.h"
 #include "text/Cp1252.h"
@@ -56,45 +56,6 @@ const std::string kUsage = std::string(
     "Exit status: 0 every list drawn in full; 1 a check stopped the generation, it was\n"
     "abandoned, or a list could not be drawn; 2 a wrong command line or a file that\n"
     "does not exist or cannot be read or written.\n";
-
-// At most how long the list text of the design can grow: every patient's line with the
-// longest arm description, a separator after each, every heading; the largest value when
-// a number cannot be read (the generation will refuse it).
-std::uint64_t ListTextBound(const StudyDesign& design, const ListTextOptions& options) {
-  constexpr std::uint64_t kUnknown = UINT64_MAX;
-  const auto arms = ParseIntegerText(design.arm_count);
-  if (!arms || *arms < 0 || *arms > kMaxArms) {
-    return kUnknown;
-  }
-  std::size_t longest = 0;
-  for (std::int32_t arm = 1; arm <= std::max(*arms, design.checked.arm_count); ++arm) {
-    longest = std::max(longest, design.arms.Cell(kArmDescriptionColumn, arm).size());
-  }
-  // Patient number (10 digits), TAB, arm number (5), TAB, description, LF.
-  const std::uint64_t per_patient =
-      18 + longest + (options.mark_blocks ? options.block_separator.size() + 1 : 0);
-  std::uint64_t total = design.study_name.size() + 32;
-  if (!design.per_centre_lists) {
-    const auto patients = ParseIntegerText(design.sample_size);
-    return patients && *patients >= 0 ? total + static_cast<std::uint64_t>(*patients) * per_patient
-                                      : kUnknown;
-  }
-  const auto centres = ParseIntegerText(design.centre_count);
-  if (!centres || *centres < 0 || *centres > kMaxCentres) {
-    return kUnknown;
-  }
-  for (std::int32_t c = 1; c <= *centres; ++c) {
-    const auto patients = ParseIntegerText(design.centres.Cell(kCentreSampleSizeColumn, c));
-    if (!patients || *patients < 0) {
-      return kUnknown;
-    }
-    total += options.center_caption.size() + 40 +
-             design.centres.Cell(kCentreNumberColumn, c).size() +
-             design.centres.Cell(kCentreDescriptionColumn, c).size() +
-             static_cast<std::uint64_t>(*patients) * per_patient;
-  }
-  return total;
-}
 
 // Whether two names reach the same file (device and inode, through links and any
 // spelling of the path); false when either does not exist.

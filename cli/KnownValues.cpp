@@ -10,7 +10,7 @@
 #include "design/MessageSink.h"
 #include "design/StudyDesign.h"
 #include "lang/MessageCatalogue.h"
-#include "random/ListGenerator.h"
+#include "pages/Generation.h"
 #include "random/ListTextWriter.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
@@ -134,16 +134,15 @@ std::string ListCheck(const Fields& fields, bool hashed) {
   const MessageCatalogue catalogue;
   QuietSink sink(fields.count("misfits") > 0 && fields.at("misfits") == "accept");
   ParkMillerShuffleGenerator generator;
-  ListGenerator lists(design, catalogue, sink, generator);
   if (hashed) {
     HashSink hash;
     ListTextWriter writer(design, ListTextOptions{}, hash);
-    lists.Generate(writer);
+    RunGeneration(design, catalogue, sink, generator, writer);
     writer.Finish();
     return hash.hash.HexDigest();
   }
   ArmPattern pattern;
-  lists.Generate(pattern);
+  RunGeneration(design, catalogue, sink, generator, pattern);
   return pattern.pattern;
 }
 

@@ -8,7 +8,7 @@
 #include "BalanceTally.h"
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
-#include "random/ListGenerator.h"
+#include "pages/Generation.h"
 #include "text/Cp1252.h"
 #include "text/IntegerText.h"
 
@@ -204,7 +204,7 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
     for (std::int64_t seed = 1; seed <= options.simulate; ++seed) {
       copy.seed = std::to_string(seed);
       ParkMillerShuffleGenerator generator;
-      ListGenerator(copy, opened.Texts().catalogue, silent, generator).Generate(simulated);
+      RunGeneration(copy, opened.Texts().catalogue, silent, generator, simulated);
       ++final_imbalances[std::llround(simulated.StudyImbalance() * 1000)];
       simulated.ClearLists();
     }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "ScriptedSink.h"
 #include "design/DesignFiles.h"
 #include "design/MessageSink.h"
 #include "files/DesignFile.h"
@@ -28,18 +29,7 @@
 namespace {
 
 using namespace zufora;
-
-class ScriptedSink : public MessageSink {
- public:
-  explicit ScriptedSink(FuzzedDataProvider& data) : data_(data) {}
-  void ShowPlain(const std::string&) override {}
-  void ShowNotice(const std::string&) override {}
-  bool AskQuestion(const std::string&) override { return data_.ConsumeBool(); }
-  void ActivatePage(Page) override {}
-
- private:
-  FuzzedDataProvider& data_;
-};
+using fuzz::ScriptedSink;
 
 // Design files as bytes in memory, written and read through the design file format.
 class MemoryDesignFiles : public DesignFiles {

@@ -2,8 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "support/AllocationCounter.h"
-#include "design/StudyDesign.h"
-#include "lang/MessageCatalogue.h"
+#include "random/ListCollector.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
 #include "random/ListTextWriter.h"
@@ -11,82 +10,86 @@
 namespace zufora {
 namespace {
 
-class SilentSink : public MessageSink {
+class NoProblems : public DrawProblemSink {
  public:
-  void ShowPlain(const std::string&) override { ++messages; }
-  void ShowNotice(const std::string&) override { ++messages; }
-  bool AskQuestion(const std::string&) override {
-    ++messages;
-    return false;
-  }
-  void ActivatePage(Page) override {}
-  int messages = 0;
+  void Report(DrawProblem) override { ++problems; }
+  int problems = 0;
 };
 
-StudyDesign Design(const std::vector<const char*>& ratios, std::int32_t patients) {
+// A plan as the checks give it, and the design that names its arms and centres.
+struct Study {
+  ListPlan plan;
   StudyDesign design;
-  design.study_name = "Benchmark";
-  design.arm_count = std::to_string(ratios.size());
-  design.sample_size = std::to_string(patients);
-  design.seed = "20261208";
-  const auto arms = static_cast<std::int32_t>(ratios.size());
-  design.arms.SetRowCount(arms + 1);
+};
+
+Study Single(std::vector<std::int64_t> ratios, std::int32_t patients) {
+  Study study;
+  study.plan.seed = SeedOf(20261208);
+  study.plan.ratios = std::move(ratios);
+  study.plan.lists = {{std::nullopt, patients}};
+  study.design.study_name = "Benchmark";
+  const auto arms = static_cast<std::int32_t>(study.plan.ratios.size());
+  study.design.arms.SetRowCount(arms + 1);
   for (std::int32_t r = 1; r <= arms; ++r) {
-    design.arms.SetCell(kArmDescriptionColumn, r, "Therapie " + std::to_string(r));
-    design.arms.SetCell(kArmRatioColumn, r, ratios[static_cast<std::size_t>(r - 1)]);
+    study.design.arms.SetCell(kArmDescriptionColumn, r, "Therapie " + std::to_string(r));
   }
-  design.checked.arm_count = arms;
-  design.checked.sample_size = patients;
-  return design;
+  return study;
 }
 
-StudyDesign TwoArmsVariable(std::int32_t patients) {
-  StudyDesign design = Design({"1", "1"}, patients);
-  design.block_mode = BlockSizeMode::Variable;
-  design.min_block_size = "4";
-  design.max_block_size = "8";
-  return design;
+Study TwoArmsVariable(std::int32_t patients) {
+  Study study = Single({1, 1}, patients);
+  study.plan.block_mode = BlockSizeMode::Variable;
+  study.plan.min_block_size = 4;
+  study.plan.max_block_size = 8;
+  return study;
 }
 
-StudyDesign FourArmsFixed(std::int32_t patients) {
-  StudyDesign design = Design({"1", "1", "1", "2"}, patients);
-  design.fixed_block_size = "10";
-  return design;
+Study FourArmsFixed(std::int32_t patients) {
+  Study study = Single({1, 1, 1, 2}, patients);
+  study.plan.fixed_block_size = 10;
+  return study;
 }
 
-StudyDesign Centres(std::int32_t patients) {
+Study Centres(std::int32_t patients) {
   constexpr std::int32_t kPerCentre = 1000;
-  StudyDesign design = TwoArmsVariable(patients);
+  Study study = TwoArmsVariable(patients);
   const std::int32_t centres = patients / kPerCentre;
-  design.per_centre_lists = true;
-  design.centre_count = std::to_string(centres);
-  design.centres.SetRowCount(centres + 1);
+  study.plan.seeds = ListSeeds::kDrawnPerList;
+  study.plan.lists.clear();
+  study.design.per_centre_lists = true;
+  study.design.centres.SetRowCount(centres + 1);
   for (std::int32_t c = 1; c <= centres; ++c) {
-    design.centres.SetCell(kCentreNumberColumn, c, std::to_string(c));
-    design.centres.SetCell(kCentreDescriptionColumn, c, "Klinik " + std::to_string(c));
-    design.centres.SetCell(kCentreSampleSizeColumn, c, std::to_string(kPerCentre));
+    study.plan.lists.push_back({c, kPerCentre});
+    study.design.centres.SetCell(kCentreNumberColumn, c, std::to_string(c));
+    study.design.centres.SetCell(kCentreDescriptionColumn, c, "Klinik " + std::to_string(c));
   }
-  return design;
+  return study;
 }
 
-void GenerateAndRender(benchmark::State& state, StudyDesign (*make)(std::int32_t)) {
+// The window's way: the lists kept whole, the text's size checked against the limit, then
+// the text built in one piece.
+void GenerateAndRender(benchmark::State& state, Study (*make)(std::int32_t)) {
   const auto patients = static_cast<std::int32_t>(state.range(0));
-  const StudyDesign prototype = make(patients);
-  const MessageCatalogue catalogue;
+  const Study study = make(patients);
   ParkMillerShuffleGenerator generator;
-  SilentSink sink;
+  NoProblems problems;
   std::size_t text_bytes = 0;
   std::size_t peak_beyond_text = 0;
   for (auto _ : state) {
-    StudyDesign design = prototype;
     const std::size_t before = bench::CurrentAllocatedBytes();
     bench::ResetPeakAllocatedBytes();
-    const GenerationResult result = GenerateLists(design, catalogue, sink, generator);
-    const std::string text = RenderListText(result, design, ListTextOptions{});
+    DrawnLists lists;
+    ListCollector collector(lists);
+    collector.Title(study.design.study_name);
+    const bool complete = ListGenerator(generator).Draw(study.plan, collector, problems);
+    std::string text;
+    text.reserve(ListTextSize(lists, study.design, ListTextOptions{}));
+    StringSink sink(text);
+    WriteListText(lists, study.design, ListTextOptions{}, sink);
     benchmark::DoNotOptimize(text.data());
     text_bytes = text.capacity();
     peak_beyond_text = bench::PeakAllocatedBytes() - before - text_bytes;
-    if (!result.complete || sink.messages != 0) {
+    if (!complete || problems.problems != 0) {
       state.SkipWithError("the benchmark design did not generate cleanly");
       break;
     }
@@ -113,26 +116,24 @@ class CountingSink : public ListTextSink {
 };
 
 // The command line's way: each list's text written while it is drawn.
-void GenerateAndStream(benchmark::State& state, StudyDesign (*make)(std::int32_t)) {
+void GenerateAndStream(benchmark::State& state, Study (*make)(std::int32_t)) {
   const auto patients = static_cast<std::int32_t>(state.range(0));
-  const StudyDesign prototype = make(patients);
-  const MessageCatalogue catalogue;
+  const Study study = make(patients);
   ParkMillerShuffleGenerator generator;
-  SilentSink sink;
+  NoProblems problems;
   std::size_t text_bytes = 0;
   std::size_t peak = 0;
   for (auto _ : state) {
-    StudyDesign design = prototype;
     const std::size_t before = bench::CurrentAllocatedBytes();
     bench::ResetPeakAllocatedBytes();
     CountingSink text;
-    ListTextWriter writer(design, ListTextOptions{}, text);
-    const ListGenerator::Outcome outcome =
-        ListGenerator(design, catalogue, sink, generator).Generate(writer);
+    ListTextWriter writer(study.design, ListTextOptions{}, text);
+    writer.Title(study.design.study_name);
+    const bool complete = ListGenerator(generator).Draw(study.plan, writer, problems);
     writer.Finish();
     text_bytes = text.bytes;
     peak = bench::PeakAllocatedBytes() - before;
-    if (!outcome.complete || sink.messages != 0) {
+    if (!complete || problems.problems != 0) {
       state.SkipWithError("the benchmark design did not generate cleanly");
       break;
     }
