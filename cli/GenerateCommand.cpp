@@ -2,23 +2,22 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <set>
 #include <system_error>
 
-#include "AllocationTableWriter.h"
 #include "ExportSink.h"
 #include "FileSink.h"
 #include "OpenedDesign.h"
 #include "StreamSink.h"
 #include "Utf8Sink.h"
 #include "ZuforaCli.h"
+#include "design/Limits.h"
+#include "evidence/AllocationTables.h"
 #include "files/ExportFile.h"
 #include "files/FileWriteError.h"
 #include "pages/Generation.h"
 #include "random/ListExport.h"
 #include "random/ListTextWriter.h"
 #include "text/Cp1252.h"
-#include "design/Limits.h"
 #include "text/IntegerText.h"
 
 namespace zufora::cli {
@@ -90,21 +89,20 @@ std::optional<std::map<std::int32_t, std::string>> ParseArmCodes(const std::stri
 // Every arm of the design has a code, and no two the same; the message otherwise.
 std::optional<std::string> CheckArmCodes(const std::map<std::int32_t, std::string>& codes,
                                          std::int32_t arm_count) {
-  std::set<std::string> seen;
-  for (std::int32_t arm = 1; arm <= arm_count; ++arm) {
-    const auto code = codes.find(arm);
-    if (code == codes.end()) {
-      return "--arm-codes gives no code for arm " + std::to_string(arm);
-    }
-    if (!seen.insert(code->second).second) {
-      return "--arm-codes gives the code " + code->second + " to two arms";
-    }
+  const auto problem = FindArmCodeProblem(codes, arm_count);
+  if (!problem) {
+    return std::nullopt;
   }
-  if (!codes.empty() && codes.rbegin()->first > arm_count) {
-    return "--arm-codes names arm " + std::to_string(codes.rbegin()->first) +
-           ", but the design has " + std::to_string(arm_count);
+  switch (problem->kind) {
+    case ArmCodeProblem::Kind::kMissing:
+      return "--arm-codes gives no code for arm " + std::to_string(problem->arm);
+    case ArmCodeProblem::Kind::kTwice:
+      return "--arm-codes gives the code " + problem->code + " to two arms";
+    case ArmCodeProblem::Kind::kBeyond:
+      break;
   }
-  return std::nullopt;
+  return "--arm-codes names arm " + std::to_string(problem->arm) + ", but the design has " +
+         std::to_string(arm_count);
 }
 
 int WriteWhileDrawing(const GenerateOptions& options, DesignPages& pages,
@@ -282,14 +280,18 @@ int WriteWhileDrawing(const GenerateOptions& options, DesignPages& pages,
     ListTextWriter writer(pages.Design(), pages.ListOptions(), text_sink);
     complete = pages.GenerateInto(writer);
     writer.Finish();
+  } else if (options.format == GenerateOptions::Format::kCsv) {
+    Utf8Sink utf8_sink(target);
+    CsvAllocationTable table(pages.Design(), utf8_sink);
+    AllocationRows rows(table);
+    complete = pages.GenerateInto(rows);
+    table.Finish();
   } else {
     Utf8Sink utf8_sink(target);
-    AllocationTableWriter writer(options.format == GenerateOptions::Format::kCsv
-                                     ? AllocationTableWriter::Kind::kCsv
-                                     : AllocationTableWriter::Kind::kRedcap,
-                                 pages.Design(), arm_codes, centre_field, utf8_sink);
-    complete = pages.GenerateInto(writer);
-    writer.Finish();
+    RedcapAllocationTable table(pages.Design(), arm_codes, centre_field, utf8_sink);
+    AllocationRows rows(table);
+    complete = pages.GenerateInto(rows);
+    table.Finish();
   }
   if (file) {
     file->Commit();

@@ -1,12 +1,17 @@
 // What the checks hand to the generator, the moment of the messages that only drawing
-// finds, and the bound of a list text.
+// finds, the quiet generation of evidence, and the bound of a list text.
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "DesignBuilder.h"
 #include "ListTextReading.h"
+#include "evidence/KnownValues.h"
 #include "lang/FixedMessages.h"
 #include "pages/Generation.h"
 #include "pages/GenerationCheck.h"
+#include "pages/QuietGeneration.h"
+#include "random/ListCollector.h"
 #include "random/ListText.h"
 #include "support/RecordingMessageSink.h"
 
@@ -108,6 +113,37 @@ TEST_F(GenerationPlan, DrawingMessagesComeAfterTheQuestionsAndBeforeThePageSwitc
   EXPECT_FALSE(result.outcome.complete);
   ASSERT_EQ(result.drawn.lists.size(), 1u);
   EXPECT_TRUE(result.drawn.lists[0].block_sizes.empty());
+}
+
+TEST_F(GenerationPlan, QuietGenerationAnswersAsAskedAndShowsNothing) {
+  // 7 patients in blocks of 2 to 4 for 2 arms: two misfit questions.
+  StudyDesign design = MakeDesign({"1", "1"}, "7", "99");
+  testing::SetVariable(design, "2", "4");
+  QuietGeneration drawer(catalogue_);
+  for (const bool accept : {true, false}) {
+    DrawnLists lists;
+    ListCollector collector(lists);
+    drawer.Draw(design, accept, collector);
+    EXPECT_EQ(lists.study_name, "Studie");
+    if (accept) {
+      ASSERT_EQ(lists.lists.size(), 1u);
+      EXPECT_EQ(lists.lists[0].arms, (std::vector<std::int32_t>{2, 1, 2, 1, 2, 1, 2}));
+    } else {
+      EXPECT_TRUE(lists.lists.empty()) << "abandoned at the first question";
+    }
+  }
+}
+
+TEST_F(GenerationPlan, TheKnownValuesPassThroughTheChecks) {
+  std::ifstream in(ZUFORA_KNOWN_VALUES_FILE, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  QuietGeneration drawer(catalogue_);
+  const std::vector<CheckResult> results = RunKnownValues(text, drawer);
+  EXPECT_GE(results.size(), 15u);
+  for (const CheckResult& result : results) {
+    EXPECT_TRUE(result.passed) << result.name << "\n expected " << result.expected
+                               << "\n actual   " << result.actual;
+  }
 }
 
 TEST_F(GenerationPlan, TheListTextBoundIsNeverBelowTheText) {
