@@ -1,5 +1,6 @@
 #include "random/ListCollector.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace zufora {
@@ -11,6 +12,7 @@ void ListCollector::Title(const std::string& study_name) {
 
 void ListCollector::BeginList(const RandomizationList& list) {
   lists_.lists.push_back(list);
+  lists_.lists.back().arms.reserve(static_cast<std::size_t>(std::max(list.planned_patients, 0)));
 }
 
 void ListCollector::Blocks(std::int32_t, std::span<const std::int32_t> arms,
