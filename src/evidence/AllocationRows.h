@@ -16,7 +16,7 @@ struct AllocationRow {
   std::int32_t arm = 0;                // 1..A
   std::int32_t block = 0;              // from 1 in each list
   std::int32_t block_size = 0;
-  std::int32_t position = 0;           // from 1 in each block
+  std::int32_t position = 0;  // from 1 in each block
 };
 
 // Takes the rows of a generation in list order: a table in some format.

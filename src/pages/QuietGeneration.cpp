@@ -22,8 +22,7 @@ class SilentSink : public MessageSink {
 
 }  // namespace
 
-void QuietGeneration::Draw(const StudyDesign& design, bool accept_misfits,
-                           ListConsumer& consumer) {
+void QuietGeneration::Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) {
   SilentSink sink(!accept_misfits);
   ParkMillerShuffleGenerator generator;
   RunGeneration(design, messages_, sink, generator, consumer);

@@ -32,9 +32,9 @@ struct PlannedList {
 
 // Where the lists' seeds come from.
 enum class ListSeeds {
-  kStudySeed,      // one list, drawn from the study seed itself
-  kDrawnPerList,   // a seed for each list, all drawn from the study seed in list order
-                   // before the first list is drawn
+  kStudySeed,     // one list, drawn from the study seed itself
+  kDrawnPerList,  // a seed for each list, all drawn from the study seed in list order
+                  // before the first list is drawn
 };
 
 // What a generation draws, in numbers that the checks have accepted: the generator reads

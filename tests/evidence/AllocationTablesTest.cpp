@@ -24,7 +24,11 @@ StudyDesign Design() {
   StudyDesign design = testing::MakeDesign({"1", "1"}, "10", "1");
   design.arms.SetCell(kArmDescriptionColumn, 1, "A, \"fast\"");
   design.arms.SetCell(kArmDescriptionColumn, 2, "B");
-  testing::SetCentres(design, {{"N,1", "Nord", "3"}, {"7", "S\xFC" "d", "2"}});
+  testing::SetCentres(design, {{"N,1", "Nord", "3"},
+                               {"7",
+                                "S\xFC"
+                                "d",
+                                "2"}});
   return design;
 }
 

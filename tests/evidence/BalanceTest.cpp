@@ -38,9 +38,9 @@ TEST(BalanceTally, ImbalanceWeighsPatientsByRatioAndSkipsArmsWithoutOne) {
   HandOn(tally, {1, 3, 1}, {3});
   HandOn(tally, {1}, {1});
   ASSERT_EQ(tally.Lists().size(), 2u);
-  EXPECT_DOUBLE_EQ(tally.Lists()[0].final_imbalance, 0.0);  // 2 / 2 against 1 / 1
+  EXPECT_DOUBLE_EQ(tally.Lists()[0].final_imbalance, 0.0);    // 2 / 2 against 1 / 1
   EXPECT_DOUBLE_EQ(tally.Lists()[0].largest_imbalance, 0.5);  // 1 / 2 against 0 / 1
-  EXPECT_DOUBLE_EQ(tally.Lists()[1].final_imbalance, 0.5);   // 1 / 2 against 0 / 1
+  EXPECT_DOUBLE_EQ(tally.Lists()[1].final_imbalance, 0.5);    // 1 / 2 against 0 / 1
   EXPECT_DOUBLE_EQ(tally.StudyImbalance(), 0.5);              // 3 / 2 against 1 / 1
   EXPECT_DOUBLE_EQ(tally.PlannedPatients(tally.Lists()[0], 1), 2.0);
   EXPECT_DOUBLE_EQ(tally.PlannedPatients(tally.Lists()[0], 2), 0.0);
@@ -74,8 +74,7 @@ TEST(BalanceSimulation, TalliesTheListsOfEachSeed) {
   // Odd seeds: a coin, then a miss; even seeds: a coin, then a hit.
   EXPECT_DOUBLE_EQ(simulation.ConvergenceShare(), 4.5 / 10);
   EXPECT_DOUBLE_EQ(simulation.BlockShare(), 4.5 / 10);
-  EXPECT_EQ(simulation.final_imbalances,
-            (std::map<std::int64_t, std::int64_t>{{0, 2}, {2000, 3}}));
+  EXPECT_EQ(simulation.final_imbalances, (std::map<std::int64_t, std::int64_t>{{0, 2}, {2000, 3}}));
   EXPECT_DOUBLE_EQ(SeedSimulation{}.ConvergenceShare(), 0.0);
 }
 

@@ -60,8 +60,8 @@ TEST(KnownValues, EveryCheckPassesAndTheProgramCarriesTheSameFile) {
   const std::vector<CheckResult> results = RunKnownValues(text, drawer);
   EXPECT_GE(results.size(), 15u);
   for (const CheckResult& result : results) {
-    EXPECT_TRUE(result.passed) << result.name << "\n expected " << result.expected
-                               << "\n actual   " << result.actual;
+    EXPECT_TRUE(result.passed) << result.name << "\n expected " << result.expected << "\n actual   "
+                               << result.actual;
   }
 }
 

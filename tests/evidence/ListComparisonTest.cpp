@@ -11,7 +11,8 @@ namespace {
 // Two centre lists, cp1252 with LF as the writer gives them.
 const std::string kList =
     "Studie\n"
-    "Zentrum 1\tS\xFC" "d - Seed: (5)\n"
+    "Zentrum 1\tS\xFC"
+    "d - Seed: (5)\n"
     "1\t2\tB\n2\t1\tA\n------- Block ------\n"
     "Zentrum 2\tNord - Seed: (6)\n"
     "1\t1\tA\n2\t2\tB\n------- Block ------\n";
@@ -61,20 +62,25 @@ TEST(ListComparison, AChangedArmIsTheFirstDifferenceAndCountsOnce) {
   // The expected line is shown in UTF-8, a cp1252 line of the file likewise.
   const Compared heading = Compare(Replace(kList, "Seed: (5)", "Seed: (7)"));
   ASSERT_TRUE(heading.first);
-  EXPECT_EQ(heading.first->expected, "Zentrum 1\tS\xC3\xBC" "d - Seed: (5)");
-  EXPECT_EQ(heading.first->actual, "Zentrum 1\tS\xC3\xBC" "d - Seed: (7)");
+  EXPECT_EQ(heading.first->expected,
+            "Zentrum 1\tS\xC3\xBC"
+            "d - Seed: (5)");
+  EXPECT_EQ(heading.first->actual,
+            "Zentrum 1\tS\xC3\xBC"
+            "d - Seed: (7)");
   EXPECT_EQ(heading.differing, 0);
 }
 
 TEST(ListComparison, RemovedAndMovedLinesCountByListAndPatient) {
   // Patient 1 of the second list removed: one allocation is missing, the rest matches.
-  const Compared removed = Compare(Replace(kList, "Nord - Seed: (6)\n1\t1\tA\n", "Nord - Seed: (6)\n"));
+  const Compared removed =
+      Compare(Replace(kList, "Nord - Seed: (6)\n1\t1\tA\n", "Nord - Seed: (6)\n"));
   ASSERT_TRUE(removed.first);
   EXPECT_EQ(removed.first->line, 7);
   EXPECT_EQ(removed.differing, 1);
   // A separator moved: every allocation is where it belongs.
-  const Compared moved = Compare(Replace(kList, "2\t1\tA\n------- Block ------\n",
-                                         "------- Block ------\n2\t1\tA\n"));
+  const Compared moved =
+      Compare(Replace(kList, "2\t1\tA\n------- Block ------\n", "------- Block ------\n2\t1\tA\n"));
   ASSERT_TRUE(moved.first);
   EXPECT_EQ(moved.differing, 0);
 }

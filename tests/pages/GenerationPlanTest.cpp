@@ -86,8 +86,8 @@ TEST_F(GenerationPlan, NegativeSeedGivesTheSameListAndShowsItsAbsoluteValue) {
   const std::string text =
       RenderListText(GenerateLists(negative, catalogue_, sink_, generator).drawn, negative, {});
   EXPECT_EQ(testing::SplitLines(text)[1], "Seed: (12345)");
-  EXPECT_EQ(text,
-            RenderListText(GenerateLists(positive, catalogue_, sink_, generator).drawn, positive, {}));
+  EXPECT_EQ(text, RenderListText(GenerateLists(positive, catalogue_, sink_, generator).drawn,
+                                 positive, {}));
 }
 
 TEST_F(GenerationPlan, DrawingMessagesComeAfterTheQuestionsAndBeforeThePageSwitches) {
@@ -141,8 +141,8 @@ TEST_F(GenerationPlan, TheKnownValuesPassThroughTheChecks) {
   const std::vector<CheckResult> results = RunKnownValues(text, drawer);
   EXPECT_GE(results.size(), 15u);
   for (const CheckResult& result : results) {
-    EXPECT_TRUE(result.passed) << result.name << "\n expected " << result.expected
-                               << "\n actual   " << result.actual;
+    EXPECT_TRUE(result.passed) << result.name << "\n expected " << result.expected << "\n actual   "
+                               << result.actual;
   }
 }
 
@@ -154,9 +154,9 @@ TEST_F(GenerationPlan, TheListTextBoundIsNeverBelowTheText) {
   single.arms.SetCell(kArmDescriptionColumn, 2, std::string(500, 'x'));
   StudyDesign centres = MakeDesign({"1", "1"}, "2000", "1");
   testing::SetFixed(centres, "2");
-  testing::SetCentres(centres, {{std::string(90, '9'), std::string(900, 'd'), "1000"},
-                                {"", "", "0"},
-                                {"3", "C", "1000"}});
+  testing::SetCentres(
+      centres,
+      {{std::string(90, '9'), std::string(900, 'd'), "1000"}, {"", "", "0"}, {"3", "C", "1000"}});
   for (const StudyDesign* design : {&single, &centres}) {
     for (const ListTextOptions& options : {ListTextOptions{}, long_words}) {
       ParkMillerShuffleGenerator generator;

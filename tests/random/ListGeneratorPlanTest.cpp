@@ -36,8 +36,8 @@ TEST(ListGeneratorPlan, ProblemsComeBetweenTheConsumersCalls) {
   ParkMillerShuffleGenerator generator;
   CallLog log;
   EXPECT_FALSE(ListGenerator(generator).Draw(plan, log, log));
-  EXPECT_EQ(log.calls, (std::vector<std::string>{"undrawable", "list 1 blocks 0",
-                                                 "list 2 blocks 1", "blocks from 1: 1 of 3"}));
+  EXPECT_EQ(log.calls, (std::vector<std::string>{"undrawable", "list 1 blocks 0", "list 2 blocks 1",
+                                                 "blocks from 1: 1 of 3"}));
 
   // 9,000,000 > 2^23: floor(u * B) never reaches the last position, which arm 1 would
   // have to take because the last arm's ratio is 0. The list ends before that block.
@@ -67,8 +67,14 @@ TEST(ListGeneratorPlan, APlanTheChecksWouldRefuseIsRefusedBeforeAnyDraw) {
   };
   const Case cases[] = {
       {"no arms", [](ListPlan& p) { p.ratios.clear(); }},
-      {"ratio sum 0", [](ListPlan& p) { p.ratios = {0, 0}; }},
-      {"negative ratio", [](ListPlan& p) { p.ratios = {2, -1}; }},
+      {"ratio sum 0",
+       [](ListPlan& p) {
+         p.ratios = {0, 0};
+       }},
+      {"negative ratio",
+       [](ListPlan& p) {
+         p.ratios = {2, -1};
+       }},
       {"fixed block size 0", [](ListPlan& p) { testing::SetFixed(p, 0); }},
       {"minimum below the ratio sum", [](ListPlan& p) { testing::SetVariable(p, 1, 6); }},
       {"minimum not below the maximum", [](ListPlan& p) { testing::SetVariable(p, 4, 4); }},

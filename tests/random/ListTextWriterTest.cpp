@@ -59,10 +59,10 @@ class PartsSink : public ListTextSink {
 };
 
 struct Written {
-  std::string plain;     // PlainText of the lists kept whole
-  std::string whole;     // RenderListText of the lists kept whole
+  std::string plain;       // PlainText of the lists kept whole
+  std::string whole;       // RenderListText of the lists kept whole
   std::uint64_t size = 0;  // ListTextSize likewise
-  std::string streamed;  // written while drawn
+  std::string streamed;    // written while drawn
   int parts = 0;
 };
 
@@ -107,8 +107,9 @@ TEST(ListTextWriter, WritesThePlainTextWhileDrawnAndFromListsKeptWhole) {
   design.arms.SetCell(kArmDescriptionColumn, 2, "");
   design.arms.SetCell(kArmDescriptionColumn, 4, "Dosis \xE4");
   testing::SetCentres(design, {{"1", "Nord", "1002"},
-                               {"2", "S\xFC"
-                                     "d",
+                               {"2",
+                                "S\xFC"
+                                "d",
                                 "0"},
                                {"C-3", std::string(70000, 'k'), "98"}});
 
