@@ -1,24 +1,23 @@
 #include "GenerateCommand.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <set>
 #include <system_error>
 
-#include "AllocationTableWriter.h"
 #include "ExportSink.h"
 #include "FileSink.h"
 #include "OpenedDesign.h"
 #include "StreamSink.h"
 #include "Utf8Sink.h"
 #include "ZuforaCli.h"
+#include "design/Limits.h"
+#include "evidence/AllocationTables.h"
 #include "files/ExportFile.h"
 #include "files/FileWriteError.h"
+#include "pages/Generation.h"
 #include "random/ListExport.h"
 #include "random/ListTextWriter.h"
 #include "text/Cp1252.h"
-#include "design/Limits.h"
 #include "text/IntegerText.h"
 
 namespace zufora::cli {
@@ -57,45 +56,6 @@ const std::string kUsage = std::string(
     "abandoned, or a list could not be drawn; 2 a wrong command line or a file that\n"
     "does not exist or cannot be read or written.\n";
 
-// At most how long the list text of the design can grow: every patient's line with the
-// longest arm description, a separator after each, every heading; the largest value when
-// a number cannot be read (the generation will refuse it).
-std::uint64_t ListTextBound(const StudyDesign& design, const ListTextOptions& options) {
-  constexpr std::uint64_t kUnknown = UINT64_MAX;
-  const auto arms = ParseIntegerText(design.arm_count);
-  if (!arms || *arms < 0 || *arms > kMaxArms) {
-    return kUnknown;
-  }
-  std::size_t longest = 0;
-  for (std::int32_t arm = 1; arm <= std::max(*arms, design.checked.arm_count); ++arm) {
-    longest = std::max(longest, design.arms.Cell(kArmDescriptionColumn, arm).size());
-  }
-  // Patient number (10 digits), TAB, arm number (5), TAB, description, LF.
-  const std::uint64_t per_patient =
-      18 + longest + (options.mark_blocks ? options.block_separator.size() + 1 : 0);
-  std::uint64_t total = design.study_name.size() + 32;
-  if (!design.per_centre_lists) {
-    const auto patients = ParseIntegerText(design.sample_size);
-    return patients && *patients >= 0 ? total + static_cast<std::uint64_t>(*patients) * per_patient
-                                      : kUnknown;
-  }
-  const auto centres = ParseIntegerText(design.centre_count);
-  if (!centres || *centres < 0 || *centres > kMaxCentres) {
-    return kUnknown;
-  }
-  for (std::int32_t c = 1; c <= *centres; ++c) {
-    const auto patients = ParseIntegerText(design.centres.Cell(kCentreSampleSizeColumn, c));
-    if (!patients || *patients < 0) {
-      return kUnknown;
-    }
-    total += options.center_caption.size() + 40 +
-             design.centres.Cell(kCentreNumberColumn, c).size() +
-             design.centres.Cell(kCentreDescriptionColumn, c).size() +
-             static_cast<std::uint64_t>(*patients) * per_patient;
-  }
-  return total;
-}
-
 // Whether two names reach the same file (device and inode, through links and any
 // spelling of the path); false when either does not exist.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -129,21 +89,20 @@ std::optional<std::map<std::int32_t, std::string>> ParseArmCodes(const std::stri
 // Every arm of the design has a code, and no two the same; the message otherwise.
 std::optional<std::string> CheckArmCodes(const std::map<std::int32_t, std::string>& codes,
                                          std::int32_t arm_count) {
-  std::set<std::string> seen;
-  for (std::int32_t arm = 1; arm <= arm_count; ++arm) {
-    const auto code = codes.find(arm);
-    if (code == codes.end()) {
-      return "--arm-codes gives no code for arm " + std::to_string(arm);
-    }
-    if (!seen.insert(code->second).second) {
-      return "--arm-codes gives the code " + code->second + " to two arms";
-    }
+  const auto problem = FindArmCodeProblem(codes, arm_count);
+  if (!problem) {
+    return std::nullopt;
   }
-  if (!codes.empty() && codes.rbegin()->first > arm_count) {
-    return "--arm-codes names arm " + std::to_string(codes.rbegin()->first) +
-           ", but the design has " + std::to_string(arm_count);
+  switch (problem->kind) {
+    case ArmCodeProblem::Kind::kMissing:
+      return "--arm-codes gives no code for arm " + std::to_string(problem->arm);
+    case ArmCodeProblem::Kind::kTwice:
+      return "--arm-codes gives the code " + problem->code + " to two arms";
+    case ArmCodeProblem::Kind::kBeyond:
+      break;
   }
-  return std::nullopt;
+  return "--arm-codes names arm " + std::to_string(problem->arm) + ", but the design has " +
+         std::to_string(arm_count);
 }
 
 int WriteWhileDrawing(const GenerateOptions& options, DesignPages& pages,
@@ -321,14 +280,18 @@ int WriteWhileDrawing(const GenerateOptions& options, DesignPages& pages,
     ListTextWriter writer(pages.Design(), pages.ListOptions(), text_sink);
     complete = pages.GenerateInto(writer);
     writer.Finish();
+  } else if (options.format == GenerateOptions::Format::kCsv) {
+    Utf8Sink utf8_sink(target);
+    CsvAllocationTable table(pages.Design(), utf8_sink);
+    AllocationRows rows(table);
+    complete = pages.GenerateInto(rows);
+    table.Finish();
   } else {
     Utf8Sink utf8_sink(target);
-    AllocationTableWriter writer(options.format == GenerateOptions::Format::kCsv
-                                     ? AllocationTableWriter::Kind::kCsv
-                                     : AllocationTableWriter::Kind::kRedcap,
-                                 pages.Design(), arm_codes, centre_field, utf8_sink);
-    complete = pages.GenerateInto(writer);
-    writer.Finish();
+    RedcapAllocationTable table(pages.Design(), arm_codes, centre_field, utf8_sink);
+    AllocationRows rows(table);
+    complete = pages.GenerateInto(rows);
+    table.Finish();
   }
   if (file) {
     file->Commit();

@@ -1,14 +1,13 @@
 #include "ReportCommand.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <map>
 
-#include "BalanceTally.h"
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
-#include "random/ListGenerator.h"
+#include "evidence/BalanceSimulation.h"
+#include "evidence/BalanceTally.h"
+#include "pages/QuietGeneration.h"
 #include "text/Cp1252.h"
 #include "text/IntegerText.h"
 
@@ -35,20 +34,6 @@ const std::string kUsage = std::string(
     "\n"
     "Exit status: 0 every list drawn in full; 1 a check stopped the generation, it was\n"
     "abandoned, or a list could not be drawn; 2 a wrong command line or a file problem.\n";
-
-// Answers every question alike and shows nothing: the simulated generations repeat the
-// messages of the design's own.
-class SilentSink : public MessageSink {
- public:
-  explicit SilentSink(bool answer_yes) : answer_yes_(answer_yes) {}
-  void ShowPlain(const std::string&) override {}
-  void ShowNotice(const std::string&) override {}
-  bool AskQuestion(const std::string&) override { return answer_yes_; }
-  void ActivatePage(Page) override {}
-
- private:
-  bool answer_yes_;
-};
 
 std::string Number(double value) {
   char text[32];
@@ -89,29 +74,19 @@ class ReportWriter {
 
 void WriteLists(ReportWriter& report, const BalanceTally& tally,
                 const std::vector<std::int64_t>& ratios, const StudyDesign& design) {
-  std::int64_t ratio_sum = 0;
-  for (const std::int64_t ratio : ratios) {
-    ratio_sum += ratio;
-  }
   std::size_t number = 0;
   for (const BalanceTally::ListBalance& list : tally.Lists()) {
     ++number;
     const std::string centre =
         list.centre ? Cp1252ToUtf8(design.centres.Cell(kCentreNumberColumn, *list.centre)) : "";
-    std::int64_t patients = 0;
-    for (const std::int64_t count : list.patients_per_arm) {
-      patients += count;
-    }
+    const std::int64_t patients = list.Patients();
     report.Text("");
     report.Text((list.centre ? "Centre " + centre + ", list " : "List ") +
                 std::to_string(number) + ": seed " + std::to_string(list.seed) + ", " +
                 std::to_string(patients) + " patients");
     report.Text("  arm  ratio  patients  planned");
     for (std::size_t a = 0; a < ratios.size(); ++a) {
-      const double planned = ratio_sum > 0 ? static_cast<double>(patients) *
-                                                 static_cast<double>(ratios[a]) /
-                                                 static_cast<double>(ratio_sum)
-                                           : 0;
+      const double planned = tally.PlannedPatients(list, static_cast<std::int32_t>(a + 1));
       char line[96];
       std::snprintf(line, sizeof line, "  %3zu  %5lld  %8lld  %7s", a + 1,
                     static_cast<long long>(ratios[a]),
@@ -184,11 +159,7 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
   }
   DesignPages& pages = opened.Pages();
   const StudyDesign& design = pages.Design();
-  std::vector<std::int64_t> ratios;
-  for (std::int32_t arm = 1; arm <= design.checked.arm_count; ++arm) {
-    const auto ratio = ParseIntegerText(design.arms.Cell(kArmRatioColumn, arm));
-    ratios.push_back(ratio && *ratio > 0 ? *ratio : 0);
-  }
+  const std::vector<std::int64_t> ratios = BalanceRatios(design);
 
   BalanceTally tally(ratios);
   const bool complete = pages.GenerateInto(tally);
@@ -197,32 +168,22 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
   WriteLists(report, tally, ratios, design);
 
   if (options.simulate > 0) {
-    BalanceTally simulated(ratios);
-    std::map<std::int64_t, std::int64_t> final_imbalances;  // imbalance x 1000 -> seeds
-    StudyDesign copy = design;
-    SilentSink silent(!options.design.accept_misfits);
-    for (std::int64_t seed = 1; seed <= options.simulate; ++seed) {
-      copy.seed = std::to_string(seed);
-      ParkMillerShuffleGenerator generator;
-      ListGenerator(copy, opened.Texts().catalogue, silent, generator).Generate(simulated);
-      ++final_imbalances[std::llround(simulated.StudyImbalance() * 1000)];
-      simulated.ClearLists();
-    }
-    const double patients = static_cast<double>(std::max<std::int64_t>(simulated.Patients(), 1));
+    QuietGeneration drawer(opened.Texts().catalogue);
+    const SeedSimulation simulated =
+        SimulateSeeds(design, ratios, options.simulate, options.design.accept_misfits, drawer);
     const std::string k = std::to_string(options.simulate);
     report.Text("");
     report.Text("Simulation over the seeds 1 to " + k + " (" +
-                std::to_string(simulated.Patients()) + " patients):");
+                std::to_string(simulated.patients) + " patients):");
     report.Text("  right guesses, convergence strategy:    " +
-                Fixed(simulated.ConvergenceHits() / patients, 4));
-    report.Text("  right guesses, knowing the block sizes: " +
-                Fixed(simulated.BlockHits() / patients, 4));
+                Fixed(simulated.ConvergenceShare(), 4));
+    report.Text("  right guesses, knowing the block sizes: " + Fixed(simulated.BlockShare(), 4));
     report.Text("  final imbalance of the study: seeds (share)");
     if (report.Csv()) {
-      report.Row("guess_convergence", 0, "", k, Fixed(simulated.ConvergenceHits() / patients, 6));
-      report.Row("guess_blocks", 0, "", k, Fixed(simulated.BlockHits() / patients, 6));
+      report.Row("guess_convergence", 0, "", k, Fixed(simulated.ConvergenceShare(), 6));
+      report.Row("guess_blocks", 0, "", k, Fixed(simulated.BlockShare(), 6));
     }
-    for (const auto& [imbalance, seeds] : final_imbalances) {
+    for (const auto& [imbalance, seeds] : simulated.final_imbalances) {
       const std::string value = Number(static_cast<double>(imbalance) / 1000);
       report.Text("    " + value + ": " + std::to_string(seeds) + " (" +
                   Fixed(static_cast<double>(seeds) / static_cast<double>(options.simulate), 4) +

@@ -3,9 +3,12 @@
 #include <ctime>
 #include <sstream>
 
-#include "KnownValues.h"
 #include "ZuforaCli.h"
+#include "evidence/KnownValues.h"
+#include "evidence/ProgramBuild.h"
 #include "files/FileAccess.h"
+#include "lang/MessageCatalogue.h"
+#include "pages/QuietGeneration.h"
 
 #ifndef ZUFORA_VERSION
 #define ZUFORA_VERSION "unknown"
@@ -27,42 +30,6 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 every check passed; 1 a check failed; 2 a wrong command line or a\n"
     "report file that cannot be written.\n";
-
-std::string Platform() {
-  std::string platform =
-#if defined(__linux__)
-      "Linux";
-#elif defined(_WIN32)
-      "Windows";
-#elif defined(__APPLE__)
-      "macOS";
-#else
-      "unknown system";
-#endif
-#if defined(__x86_64__) || defined(_M_X64)
-  platform += " x86-64";
-#elif defined(__aarch64__)
-  platform += " arm64";
-#endif
-  return platform;
-}
-
-std::string Build() {
-  std::string build =
-#if defined(__clang__)
-      "clang " __clang_version__;
-#elif defined(__GNUC__)
-      "gcc " __VERSION__;
-#else
-      "unknown compiler";
-#endif
-#ifdef NDEBUG
-  build += ", optimised";
-#else
-  build += ", with assertions";
-#endif
-  return build;
-}
 
 std::string Date(std::int64_t seconds) {
   const std::time_t time = static_cast<std::time_t>(seconds);
@@ -94,10 +61,12 @@ int RunSelftest(const SelftestOptions& options, std::ostream& out, const Calenda
   std::ostringstream report;
   report << "Zufora validation report\n"
          << "Program:  zufora-cli " << ZUFORA_VERSION << '\n'
-         << "Build:    " << Build() << '\n'
-         << "Platform: " << Platform() << '\n'
+         << "Build:    " << CompilerDescription() << '\n'
+         << "Platform: " << PlatformDescription() << '\n'
          << "Date:     " << Date(clock()) << "\n\n";
-  const std::vector<CheckResult> results = RunKnownValues(kKnownValuesText);
+  const MessageCatalogue messages;
+  QuietGeneration drawer(messages);
+  const std::vector<CheckResult> results = RunKnownValues(kKnownValuesText, drawer);
   int failed = 0;
   for (const CheckResult& result : results) {
     report << (result.passed ? "PASS  " : "FAIL  ") << result.name << '\n'

@@ -1,10 +1,11 @@
 #include "VerifyCommand.h"
 
 #include <filesystem>
+#include <fstream>
 
-#include "ListComparison.h"
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
+#include "evidence/ListComparison.h"
 #include "random/ListTextWriter.h"
 
 namespace zufora::cli {
@@ -68,11 +69,13 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
   }
   DesignPages& pages = opened.Pages();
   const ListTextOptions list_options = pages.ListOptions();
-  ListComparison comparison(options.list_file, list_options.center_caption);
-  if (!comparison.Opened()) {
+  std::ifstream file(options.list_file, std::ios::binary);
+  std::ifstream same_file(options.list_file, std::ios::binary);
+  if (!file.is_open() || !same_file.is_open()) {
     err << "zufora-cli: cannot read the list file " << options.list_file << '\n';
     return kExitFailure;
   }
+  ListComparison comparison(file, same_file, list_options.center_caption);
   ListTextWriter writer(pages.Design(), list_options, comparison);
   const bool complete = pages.GenerateInto(writer);
   writer.Finish();

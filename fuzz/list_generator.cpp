@@ -1,6 +1,6 @@
-// The list generator: a design decoded from the bytes, within the program's documented
-// limits, generated and rendered as "Generieren" does, the questions answered from the
-// bytes too. Every run is bounded in time and memory by the fuzzer's -timeout and
+// The list generator behind its checks: a design decoded from the bytes, within the
+// program's documented limits, checked, generated and rendered as "Generieren" does, the
+// questions answered from the bytes too. Every run is bounded in time and memory by the fuzzer's -timeout and
 // -rss_limit_mb (scripts/fuzz): the sizes decoded here keep ordinary work well below a
 // second, so a design whose work is far beyond linear shows up as a hang.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -16,7 +16,7 @@
 #include "design/Limits.h"
 #include "design/StudyDesign.h"
 #include "lang/ProgramTexts.h"
-#include "random/ListGenerator.h"
+#include "pages/Generation.h"
 #include "random/ListText.h"
 #include "random/ParkMillerShuffleGenerator.h"
 
@@ -83,31 +83,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const GenerationResult result = GenerateLists(design, texts.catalogue, sink, generator);
 
   // What every list must be, whatever the design.
-  for (const RandomizationList& list : result.lists) {
-    std::int64_t blocks = 0;
+  for (const RandomizationList& list : result.drawn.lists) {
+    // The arms are those of whole blocks: all of them, or those before one that failed.
+    const auto drawn_arms = static_cast<std::int64_t>(list.arms.size());
     std::int64_t sum = 0;
+    bool whole_blocks = drawn_arms == 0;
     for (const std::int32_t block : list.block_sizes) {
       FUZZ_CHECK(block > 0);
       sum += block;
+      whole_blocks = whole_blocks || sum == drawn_arms;
     }
     FUZZ_CHECK(list.block_sizes.empty() || sum == list.planned_patients);
-    for (std::size_t i = 0; i < list.allocations.size(); ++i) {
-      const Allocation& allocation = list.allocations[i];
-      FUZZ_CHECK(allocation.patient_number == static_cast<std::int32_t>(i) + 1);
-      FUZZ_CHECK(allocation.arm >= 1 && allocation.arm <= result.checked.arm_count);
-      blocks += allocation.ends_block ? 1 : 0;
-    }
-    if (!list.allocations.empty()) {
-      FUZZ_CHECK(list.allocations.back().ends_block);
-      FUZZ_CHECK(blocks == static_cast<std::int64_t>(list.block_sizes.size()));
+    FUZZ_CHECK(whole_blocks);
+    for (const std::int32_t arm : list.arms) {
+      FUZZ_CHECK(arm >= 1 && arm <= result.outcome.checked.arm_count);
     }
   }
   const ListTextOptions options{.mark_blocks = mark_blocks,
                                 .show_seed = show_seed,
                                 .block_separator = texts.derived.block_separator,
                                 .center_caption = texts.derived.center_caption};
-  const std::uint64_t text_size = ListTextSize(result, design, options);
+  const std::uint64_t text_size = ListTextSize(result.drawn, design, options);
   FUZZ_CHECK(text_size <= static_cast<std::uint64_t>(kMaxListTextBytes));
-  FUZZ_CHECK(RenderListText(result, design, options).size() == text_size);
+  FUZZ_CHECK(RenderListText(result.drawn, design, options).size() == text_size);
+  // The command line writes the text while it is drawn only below this bound.
+  FUZZ_CHECK(ListTextBound(design, options) >= text_size);
   return 0;
 }

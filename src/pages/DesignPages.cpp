@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "design/Limits.h"
-#include "random/ListGenerator.h"
+#include "random/ListCollector.h"
 #include "random/ListText.h"
 #include "text/IntegerText.h"
 
@@ -379,37 +379,45 @@ void DesignPages::ProposeSeed() {
 
 bool DesignPages::Generate() {
   list_text_.clear();
-  const GenerationResult result = GenerateLists(design_, texts_.catalogue, sink_, generator_);
-  design_.checked = result.checked;
-  for (const Page page : result.page_switches) {
-    SwitchPage(page);
-  }
-  if (!result.leaves_list_empty) {
+  DrawnLists drawn;
+  ListCollector collector(drawn);
+  const GenerationOutcome outcome =
+      RunGeneration(design_, texts_.catalogue, sink_, generator_, collector);
+  KeepGeneration(outcome);
+  bool completed = outcome.complete;
+  if (!outcome.leaves_list_empty) {
     const ListTextOptions options = ListOptions();
     // Every line counts against the limit, separators and centre headings included,
     // whose words a language file may have made long.
-    if (ListTextSize(result, design_, options) > static_cast<std::uint64_t>(kMaxListTextBytes)) {
+    const std::uint64_t size = ListTextSize(drawn, design_, options);
+    if (size > static_cast<std::uint64_t>(kMaxListTextBytes)) {
       sink_.ShowPlain(Text(Message::MessagePatientCount));
-      list_text_ = result.study_name + "\n";
-      state_.generation_completed = false;
-      return false;
+      list_text_ = drawn.study_name + "\n";
+      completed = false;
+    } else {
+      list_text_.reserve(size);
+      StringSink text(list_text_);
+      WriteListText(drawn, design_, options, text);
     }
-    list_text_ = RenderListText(result, design_, options);
   }
-  state_.generation_completed = result.complete;
-  return state_.generation_completed;
+  state_.generation_completed = completed;
+  return completed;
 }
 
 bool DesignPages::GenerateInto(ListConsumer& consumer) {
   list_text_.clear();
-  ListGenerator generator(design_, texts_.catalogue, sink_, generator_);
-  const ListGenerator::Outcome outcome = generator.Generate(consumer);
+  const GenerationOutcome outcome =
+      RunGeneration(design_, texts_.catalogue, sink_, generator_, consumer);
+  KeepGeneration(outcome);
+  state_.generation_completed = outcome.complete;
+  return outcome.complete;
+}
+
+void DesignPages::KeepGeneration(const GenerationOutcome& outcome) {
   design_.checked = outcome.checked;
   for (const Page page : outcome.page_switches) {
     SwitchPage(page);
   }
-  state_.generation_completed = outcome.complete;
-  return state_.generation_completed;
 }
 
 ListTextOptions DesignPages::ListOptions() const {

@@ -11,6 +11,7 @@
 #include "design/StudyDesign.h"
 #include "lang/ProgramTexts.h"
 #include "pages/Control.h"
+#include "pages/Generation.h"
 #include "pages/PagesState.h"
 #include "random/ListConsumer.h"
 #include "random/ListText.h"
@@ -184,6 +185,8 @@ class DesignPages {
   // state, the sink, and the design page's show handler.
   void SwitchPage(Page page);
   bool MoveTo(Page target, Control via, bool report);
+  // The checked numbers of a generation kept, its page switches made.
+  void KeepGeneration(const GenerationOutcome& outcome);
   void LeavePage(Page page);
   void EnterPage(Page page);
   Page NeighbourPage(int step) const;

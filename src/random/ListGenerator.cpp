@@ -2,17 +2,15 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
 #include <span>
+#include <stdexcept>
 
 #include "design/Limits.h"
-#include "lang/FixedMessages.h"
-#include "text/IntegerText.h"
 
 namespace zufora {
 namespace {
 
-// Consecutive rejected block size draws after which a design counts as undrawable.
+// Consecutive rejected block size draws after which a list counts as undrawable.
 constexpr int kMaxRejectedDraws = 1000;
 
 // Blocks go to the consumer in parts of about this many patients.
@@ -21,346 +19,103 @@ constexpr std::size_t kPartPatients = 4096;
 // Block sizes below this keep their quotas in a slot of their own.
 constexpr std::int32_t kQuotaSlots = 256;
 
-// Keeps every list of a generation whole, allocations included.
-class ResultCollector : public ListConsumer {
- public:
-  explicit ResultCollector(GenerationResult& result) : result_(result) {}
-
-  void Title(const std::string&) override {}
-  void BeginList(const RandomizationList& list) override { result_.lists.push_back(list); }
-  void Blocks(std::int32_t first_patient, std::span<const std::int32_t> arms,
-              std::span<const std::int32_t> block_sizes) override {
-    std::vector<Allocation>& allocations = result_.lists.back().allocations;
-    const std::size_t start = allocations.size();
-    allocations.resize(start + arms.size());
-    std::size_t i = 0;
-    for (const std::int32_t block : block_sizes) {
-      for (std::int32_t k = 0; k < block; ++k, ++i) {
-        allocations[start + i] =
-            Allocation{first_patient + static_cast<std::int32_t>(i), arms[i], k == block - 1};
-      }
-    }
+void Require(bool condition, const char* what) {
+  if (!condition) {
+    throw std::invalid_argument(std::string("a list plan with ") + what);
   }
+}
 
- private:
-  GenerationResult& result_;
-};
+// The bounds of ListPlan, which the checks guarantee; the ratio sum when they hold.
+std::int64_t CheckPlan(const ListPlan& plan) {
+  Require(!plan.ratios.empty() && plan.ratios.size() <= static_cast<std::size_t>(kMaxArms),
+          "no arms or more than the quota table holds");
+  std::int64_t sum = 0;
+  for (const std::int64_t ratio : plan.ratios) {
+    Require(ratio >= 0 && ratio <= INT32_MAX, "a ratio below 0 or beyond 32 bits");
+    sum += ratio;
+  }
+  Require(sum > 0, "a ratio sum of 0");
+  if (plan.block_mode == BlockSizeMode::Fixed) {
+    Require(plan.fixed_block_size >= 1, "a fixed block size below 1");
+  } else {
+    Require(plan.min_block_size >= sum && plan.max_block_size > plan.min_block_size,
+            "a minimum block size below the ratio sum or not below the maximum");
+  }
+  Require(plan.seeds == ListSeeds::kDrawnPerList || plan.lists.size() == 1,
+          "other than one list drawn from the study seed");
+  std::int64_t patients = 0;
+  for (const PlannedList& list : plan.lists) {
+    Require(list.patients >= 0, "a list of fewer than 0 patients");
+    patients += list.patients;
+  }
+  Require(patients <= kMaxPatients, "more patients than one generation may draw");
+  return sum;
+}
 
 }  // namespace
 
-ListGenerator::ListGenerator(const StudyDesign& design, const MessageCatalogue& messages,
-                             MessageSink& sink, ParkMillerShuffleGenerator& generator)
-    : design_(design),
-      messages_(messages),
-      sink_(sink),
-      generator_(generator),
-      checked_(design.checked) {}
-
-GenerationResult ListGenerator::Generate() {
-  GenerationResult result;
-  ResultCollector collector(result);
-  const Outcome outcome = Generate(collector);
-  result.study_name = design_.study_name;
-  result.complete = outcome.complete;
-  result.leaves_list_empty = outcome.leaves_list_empty;
-  result.checked = checked_;
-  result.page_switches = page_switches_;
-  return result;
-}
-
-ListGenerator::Outcome ListGenerator::Generate(ListConsumer& consumer) {
-  Outcome outcome = Draw(consumer);
-  outcome.checked = checked_;
-  outcome.page_switches = page_switches_;
-  return outcome;
-}
-
-ListGenerator::Outcome ListGenerator::Draw(ListConsumer& consumer) {
-  Outcome outcome;
-  if (!ReadAndCheckDesign()) {
-    consumer.Title(design_.study_name);
-    return outcome;
-  }
-  if (!design_.per_centre_lists) {
-    consumer.Title(design_.study_name);
+bool ListGenerator::Draw(const ListPlan& plan, ListConsumer& consumer,
+                         DrawProblemSink& problems) {
+  ratio_sum_ = CheckPlan(plan);
+  plan_ = &plan;
+  TakeRatios(plan.ratios);
+  working_seed_ = plan.seed.state_word;
+  if (plan.seeds == ListSeeds::kStudySeed) {
     RandomizationList list;
-    list.seed = shown_seed_;
-    list.planned_patients = checked_.sample_size;
-    outcome.complete = DrawList(list, consumer);
-    return outcome;
+    list.centre = plan.lists.front().centre;
+    list.seed = plan.seed.shown;
+    list.planned_patients = plan.lists.front().patients;
+    return DrawList(list, consumer, problems);
   }
 
-  if (centre_count_ == 0) {
-    sink_.ShowPlain(FixedMessages::InternalError61());
-    outcome.leaves_list_empty = true;
-    return outcome;
+  // All list seeds come first, drawn from the study seed in list order.
+  std::vector<std::int32_t> list_seeds(plan.lists.size());
+  for (std::int32_t& list_seed : list_seeds) {
+    list_seed = static_cast<std::int32_t>(-ScaleToSeedRange(generator_.Next(working_seed_)));
   }
-  // All centre seeds come first, drawn from the study seed in centre order.
-  std::vector<std::int32_t> centre_seeds(static_cast<std::size_t>(centre_count_));
-  for (std::int32_t& centre_seed : centre_seeds) {
-    centre_seed = static_cast<std::int32_t>(-ScaleToSeedRange(generator_.Next(working_seed_)));
-  }
-  // The sizes were read by the checks already; a size that could not be read now would
-  // leave the list field empty, so none of the text may have gone out before.
-  std::vector<std::int32_t> centre_sizes;
-  centre_sizes.reserve(centre_seeds.size());
-  for (std::int32_t c = 1; c <= centre_count_; ++c) {
-    const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
-    if (!n) {
-      sink_.ShowPlain(messages_.Text(Message::MessageCenterPatientCount));
-      outcome.leaves_list_empty = true;
-      return outcome;
-    }
-    centre_sizes.push_back(*n);
-  }
-  consumer.Title(design_.study_name);
   bool complete = true;
-  for (std::int32_t c = 1; c <= centre_count_; ++c) {
+  for (std::size_t i = 0; i < plan.lists.size(); ++i) {
     RandomizationList list;
-    list.centre = c;
-    working_seed_ = centre_seeds[static_cast<std::size_t>(c - 1)];
+    list.centre = plan.lists[i].centre;
+    working_seed_ = list_seeds[i];
     list.seed = -working_seed_;
-    list.planned_patients = centre_sizes[static_cast<std::size_t>(c - 1)];
-    complete = DrawList(list, consumer) && complete;
+    list.planned_patients = plan.lists[i].patients;
+    complete = DrawList(list, consumer, problems) && complete;
   }
-  outcome.complete = complete;
-  return outcome;
+  return complete;
 }
 
-bool ListGenerator::DrawList(RandomizationList& list, ListConsumer& consumer) {
+bool ListGenerator::DrawList(RandomizationList& list, ListConsumer& consumer,
+                             DrawProblemSink& problems) {
   auto block_sizes = DrawBlockSizes(list.planned_patients);
   if (!block_sizes) {
+    problems.Report(DrawProblem::kBlockSizesUndrawable);
     consumer.BeginList(list);
     return false;
   }
   list.block_sizes = *std::move(block_sizes);
   consumer.BeginList(list);
-  return FillBlocks(list.block_sizes, list.planned_patients, consumer);
+  if (!FillBlocks(list.block_sizes, list.planned_patients, consumer)) {
+    problems.Report(DrawProblem::kBlockUnfillable);
+    return false;
+  }
+  return true;
 }
 
-std::optional<std::int64_t> ListGenerator::ReadRatios(std::int32_t arm_count) {
-  // Nothing changes the cells while a generation runs: rows read once for this arm
-  // count need not be read again for every centre.
-  if (arm_count == ratios_arm_count_) {
-    return ratio_sum_;
-  }
-  ratios_arm_count_ = -1;
+void ListGenerator::TakeRatios(const std::vector<std::int64_t>& ratios) {
+  ratios_ = ratios;
   quotas_.clear();
-  ratios_.clear();
-  std::int64_t sum = 0;
-  for (std::int32_t row = 1; row <= arm_count; ++row) {
-    const auto ratio = ParseIntegerText(design_.arms.Cell(kArmRatioColumn, row));
-    if (!ratio || *ratio < 0) {
-      sink_.ShowPlain(messages_.Text(Message::MessageValidRatio));
-      return std::nullopt;
-    }
-    ratios_.push_back(*ratio);
-    sum += *ratio;
-  }
-  ratios_arm_count_ = arm_count;
-  ratio_sum_ = sum;
   // The drawn arms (all but the last) with a ratio above 0, largest ratio first: the
   // arms with a quota in a block of size B are those with B * ratio >= R, a prefix.
   arms_by_ratio_.clear();
+  const auto arm_count = static_cast<std::int32_t>(ratios_.size());
   for (std::int32_t arm = 1; arm < arm_count; ++arm) {
-    if (ratios_[static_cast<std::size_t>(arm - 1)] > 0) {
+    if (Ratio(arm) > 0) {
       arms_by_ratio_.push_back(arm);
     }
   }
   std::stable_sort(arms_by_ratio_.begin(), arms_by_ratio_.end(),
                    [this](std::int32_t a, std::int32_t b) { return Ratio(a) > Ratio(b); });
-  return sum;
-}
-
-bool ListGenerator::ReadAndCheckDesign() {
-  const auto seed = ParseIntegerText(design_.seed);
-  if (!seed) {
-    sink_.ShowPlain(messages_.ValidNumberMessage());
-    return false;
-  }
-  // -(-2^31) does not exist: that seed stays as it is, as state word and as shown.
-  shown_seed_ = *seed == INT32_MIN ? INT32_MIN : std::abs(*seed);
-  working_seed_ = *seed == INT32_MIN ? INT32_MIN : -shown_seed_;
-
-  if (!ReadRatios(checked_.arm_count)) {
-    return false;
-  }
-
-  if (design_.block_mode == BlockSizeMode::Fixed) {
-    const auto fixed = ParseIntegerText(design_.fixed_block_size);
-    if (!fixed || *fixed < 1) {
-      sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
-      return false;
-    }
-    fixed_block_size_ = *fixed;
-  } else {
-    const auto minimum = ParseIntegerText(design_.min_block_size);
-    const auto maximum = minimum ? ParseIntegerText(design_.max_block_size) : std::nullopt;
-    if (!minimum || !maximum) {
-      sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
-      return false;
-    }
-    min_block_size_ = *minimum;
-    max_block_size_ = *maximum;
-  }
-
-  if (!CheckListDesign(checked_.sample_size)) {
-    return false;
-  }
-  if (!design_.per_centre_lists) {
-    return TextFitsTheLimit(checked_.sample_size);
-  }
-
-  const auto centres = ParseIntegerText(design_.centre_count);
-  if (!centres || *centres < 0 || *centres > kMaxCentres) {
-    sink_.ShowPlain(messages_.Text(Message::MessageCenterCount));
-    return false;
-  }
-  centre_count_ = *centres;
-  checked_.centre_count = centre_count_;
-
-  std::int64_t patients = 0;
-  for (std::int32_t c = 1; c <= centre_count_; ++c) {
-    const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
-    if (!n || *n < 0) {
-      sink_.ShowPlain(messages_.Text(Message::MessageCenterPatientCount));
-      return false;
-    }
-    patients += *n;
-    if (patients > kMaxPatients) {
-      sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
-      return false;
-    }
-    if (!CheckListDesign(*n)) {
-      return false;
-    }
-  }
-  return TextFitsTheLimit(patients);
-}
-
-bool ListGenerator::TextFitsTheLimit(std::int64_t patients) {
-  // An allocation line: patient number (at most 10 digits), TAB, arm number (at most 5),
-  // TAB, the arm's description, LF.
-  std::size_t longest_description = 0;
-  for (std::int32_t arm = 1; arm <= static_cast<std::int32_t>(ratios_.size()); ++arm) {
-    longest_description =
-        std::max(longest_description, design_.arms.Cell(kArmDescriptionColumn, arm).size());
-  }
-  const auto line = static_cast<std::int64_t>(18 + longest_description);
-  if (patients > kMaxListTextBytes / line) {
-    sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
-    return false;
-  }
-  return true;
-}
-
-bool ListGenerator::AskAbandon(const std::string& text, Page page) {
-  if (!sink_.AskQuestion(text)) {
-    return false;
-  }
-  SwitchPage(page);
-  return true;
-}
-
-void ListGenerator::Notice(const std::string& text, Page page) {
-  sink_.ShowNotice(text);
-  SwitchPage(page);
-}
-
-bool ListGenerator::CheckListDesign(std::int32_t n) {
-  const auto arms = ParseIntegerText(design_.arm_count);
-  if (!arms || *arms < 1 || *arms > kMaxArms) {
-    sink_.ShowPlain(messages_.Text(Message::MessageArmCount));
-    SwitchPage(Page::Design);
-    return false;
-  }
-  const std::int32_t a = *arms;
-  checked_.arm_count = a;
-
-  // With per-centre lists the study's own number is never drawn: only the centres'
-  // sizes count against the limit.
-  const auto patients = ParseIntegerText(design_.sample_size);
-  if (!patients || *patients < 0 || (!design_.per_centre_lists && *patients > kMaxPatients)) {
-    sink_.ShowPlain(messages_.Text(Message::MessagePatientCount));
-    SwitchPage(Page::Design);
-    return false;
-  }
-  checked_.sample_size = *patients;
-
-  if (a > *patients) {
-    sink_.ShowPlain(messages_.Text(Message::MessageArmPatientCount));
-    SwitchPage(Page::Design);
-  }
-
-  const auto ratio_sum = ReadRatios(a);
-  if (!ratio_sum) {
-    return false;
-  }
-  if (*ratio_sum == 0) {
-    sink_.ShowPlain(messages_.Text(Message::MessageValidRatio));
-    return false;
-  }
-  const std::int64_t r = *ratio_sum;
-  const bool fixed = design_.block_mode == BlockSizeMode::Fixed;
-  const std::int64_t f = fixed_block_size_;
-  const std::int64_t v_min = min_block_size_;
-  const std::int64_t v_max = max_block_size_;
-
-  if (r != a) {
-    if (n % r != 0 &&
-        AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
-      return false;
-    }
-    if (fixed) {
-      if (f % r != 0 &&
-          AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
-        return false;
-      }
-      if (n % f != 0) {
-        Notice(messages_.Text(Message::MessageRatioSampleSize2), Page::Blocks);
-        return false;
-      }
-    } else {
-      if (v_min >= v_max) {
-        Notice(messages_.Text(Message::MessageBlockSize), Page::Blocks);
-        return false;
-      }
-      if ((v_min < r || v_min % r > 0 || n / 2 < v_min) &&
-          AskAbandon(messages_.Text(Message::MessageBlockSizeRatio), Page::Blocks)) {
-        return false;
-      }
-    }
-  } else {
-    if (n % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitSampleSize(), Page::Arms)) {
-      return false;
-    }
-    if (fixed) {
-      if (f % a != 0 && AskAbandon(FixedMessages::ArmsDoNotFitBlockSize(), Page::Arms)) {
-        return false;
-      }
-      if (n % f != 0) {
-        Notice(FixedMessages::BlockSizeDoesNotFitPatients(), Page::Blocks);
-        return false;
-      }
-    } else {
-      if (v_min >= v_max) {
-        Notice(FixedMessages::MinimumNotBelowMaximum(), Page::Blocks);
-        return false;
-      }
-      if ((a > v_min || v_min % a > 0 || n / 2 < v_min) &&
-          AskAbandon(FixedMessages::MinimumDoesNotFitArms(), Page::Blocks)) {
-        return false;
-      }
-    }
-  }
-  // A minimum below the ratio sum, even when accepted, makes blocks of size 0 drawable,
-  // and those would never fill the list.
-  if (!fixed && v_min < r) {
-    sink_.ShowPlain(messages_.Text(Message::MessageValidBlockSize));
-    SwitchPage(Page::Blocks);
-    return false;
-  }
-  return true;
 }
 
 std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int32_t n) {
@@ -368,10 +123,10 @@ std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int3
   if (n <= 0) {
     return sizes;
   }
-  if (design_.block_mode == BlockSizeMode::Fixed) {
+  if (plan_->block_mode == BlockSizeMode::Fixed) {
     // The checks guarantee that F divides n; should it not, the last block is cut so
     // that every position still belongs to a block.
-    const std::int32_t f = fixed_block_size_;
+    const std::int32_t f = plan_->fixed_block_size;
     sizes.assign(static_cast<std::size_t>(n / f), f);
     if (n % f != 0) {
       sizes.push_back(n % f);
@@ -380,8 +135,8 @@ std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int3
   }
 
   const std::int64_t r = ratio_sum_;
-  const std::int64_t v_min = min_block_size_;
-  const std::int64_t drawable = (max_block_size_ - v_min) / r + 1;
+  const std::int64_t v_min = plan_->min_block_size;
+  const std::int64_t drawable = (plan_->max_block_size - v_min) / r + 1;
   const std::int64_t base = v_min / r;
   std::int64_t total = 0;
   int rejected = 0;
@@ -412,7 +167,6 @@ std::optional<std::vector<std::int32_t>> ListGenerator::DrawBlockSizes(std::int3
       rejected = 0;
     }
     if (rejected > kMaxRejectedDraws) {
-      sink_.ShowPlain(messages_.Text(Message::MessageBlockRestictions));
       return std::nullopt;
     }
   }
@@ -532,15 +286,7 @@ bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std
   hand_on(b);
   generator_ = generator;
   working_seed_ = seed;
-  if (!filled) {
-    sink_.ShowPlain(messages_.Text(Message::MessageInvalidParameter));
-  }
   return filled;
-}
-
-GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,
-                               MessageSink& sink, ParkMillerShuffleGenerator& generator) {
-  return ListGenerator(design, messages, sink, generator).Generate();
 }
 
 }  // namespace zufora

@@ -4,26 +4,26 @@
 #include <string>
 
 #include "design/StudyDesign.h"
+#include "random/ListTextSink.h"
+#include "random/ListTextWriter.h"
 #include "random/RandomizationList.h"
 
 namespace zufora {
 
-struct ListTextOptions {
-  bool mark_blocks = true;  // CheckBoxBlocks "Blöcke markieren"
-  bool show_seed = true;    // CheckBoxSeed "Seed ausgeben"
-  std::string block_separator = "------- Block ------";
-  std::string center_caption = "Zentrum";
-};
+// The list text of lists kept whole, as ListTextWriter writes it while they are drawn:
+// empty when the lists leave the list field empty. Arm descriptions and centre numbers
+// and descriptions are read from `design` as they stand now.
+void WriteListText(const DrawnLists& lists, const StudyDesign& design,
+                   const ListTextOptions& options, ListTextSink& sink);
 
-// The list text of a generation: cp1252 lines, each ended by LF. Arm descriptions and
-// centre numbers and descriptions are read from `design` as they stand now.
-std::string RenderListText(const GenerationResult& result, const StudyDesign& design,
+// That text as one string.
+std::string RenderListText(const DrawnLists& lists, const StudyDesign& design,
                            const ListTextOptions& options);
 
-// The exact size in bytes of that text, every line counted (title, seed notes, centre
-// headings, allocation lines, block separators), found without building it; time linear
-// in the number of allocations, no memory beyond one line per arm.
-std::uint64_t ListTextSize(const GenerationResult& result, const StudyDesign& design,
+// Its exact size in bytes, every line counted (title, seed notes, centre headings,
+// allocation lines, block separators), found without keeping it: time linear in the
+// number of patients, memory of one part of the writer.
+std::uint64_t ListTextSize(const DrawnLists& lists, const StudyDesign& design,
                            const ListTextOptions& options);
 
 }  // namespace zufora

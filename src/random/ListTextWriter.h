@@ -8,16 +8,26 @@
 
 #include "design/StudyDesign.h"
 #include "random/ListConsumer.h"
-#include "random/ListText.h"
 #include "random/ListTextSink.h"
 
 namespace zufora {
 
-// Writes the list text of a generation while it is drawn, in parts of whole lines, so
-// that its memory does not grow with the patients: the same bytes as RenderListText
-// gives for the finished result. Arm descriptions and centre numbers and descriptions
-// are read from `design`, which must outlive the writer and not change while it writes.
-// Call Finish once the generation has ended.
+struct ListTextOptions {
+  bool mark_blocks = true;  // CheckBoxBlocks "Blöcke markieren"
+  bool show_seed = true;    // CheckBoxSeed "Seed ausgeben"
+  std::string block_separator = "------- Block ------";
+  std::string center_caption = "Zentrum";
+};
+
+// The one writer of the list text: cp1252 lines, each ended by LF. The title line; for a
+// single list the seed note "Seed: (S)" (or an empty line); for each centre's list the
+// heading "CAPTION NUMBER<TAB>DESCRIPTION - Seed: (S)"; then one line per patient,
+// "PATIENT<TAB>ARM<TAB>DESCRIPTION", and the block separator after each block.
+//
+// It writes while the lists are drawn (or replayed, see ListText.h), in parts of whole
+// lines, so that its memory does not grow with the patients. Arm descriptions and centre
+// numbers and descriptions are read from `design`, which must outlive the writer and not
+// change while it writes. Call Finish once the generation has ended.
 class ListTextWriter : public ListConsumer {
  public:
   ListTextWriter(const StudyDesign& design, const ListTextOptions& options, ListTextSink& sink);

@@ -1,67 +1,47 @@
-// Properties that hold for every design: exact proportions, reproducibility, and
+// Properties that hold for every plan: exact proportions, reproducibility, and
 // arithmetic that does not wrap.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "DesignBuilder.h"
-#include "lang/MessageCatalogue.h"
-#include "random/ListGenerator.h"
-#include "random/ListText.h"
-#include "support/RecordingMessageSink.h"
+#include "PlanDrawing.h"
 
 namespace zufora {
 namespace {
 
-using testing::MakeDesign;
-using testing::RecordingMessageSink;
-
-struct Drawn {
-  GenerationResult result;
-  std::string text;
-};
-
-Drawn Draw(StudyDesign design, bool answer = false) {
-  MessageCatalogue catalogue;
-  RecordingMessageSink sink;
-  sink.SetDefaultAnswer(answer);
-  ParkMillerShuffleGenerator generator;
-  Drawn drawn;
-  drawn.result = GenerateLists(design, catalogue, sink, generator);
-  drawn.text = RenderListText(drawn.result, design, ListTextOptions{});
-  return drawn;
-}
+using testing::CentrePlan;
+using testing::DrawPlan;
+using testing::SinglePlan;
 
 // Counts of each arm in every block of a list.
 std::vector<std::map<std::int32_t, std::int64_t>> ArmsPerBlock(const RandomizationList& list) {
-  std::vector<std::map<std::int32_t, std::int64_t>> blocks(1);
-  for (const Allocation& allocation : list.allocations) {
-    ++blocks.back()[allocation.arm];
-    if (allocation.ends_block) {
-      blocks.emplace_back();
+  std::vector<std::map<std::int32_t, std::int64_t>> blocks;
+  std::size_t i = 0;
+  for (const std::int32_t size : list.block_sizes) {
+    auto& counts = blocks.emplace_back();
+    for (std::int32_t k = 0; k < size && i < list.arms.size(); ++k, ++i) {
+      ++counts[list.arms[i]];
     }
   }
-  blocks.pop_back();
   return blocks;
 }
 
 TEST(ListGeneratorProperties, BlocksThatAreMultiplesOfTheRatioSumAreExactlyBalanced) {
-  const std::vector<std::vector<std::string>> ratio_sets = {
-      {"1", "1"}, {"2", "1"}, {"1", "1", "1", "2"}, {"3", "0", "2"}, {"1", "4", "1", "1", "3"}};
+  const std::vector<std::vector<std::int64_t>> ratio_sets = {
+      {1, 1}, {2, 1}, {1, 1, 1, 2}, {3, 0, 2}, {1, 4, 1, 1, 3}};
   for (const auto& ratios : ratio_sets) {
-    std::int64_t r = 0;
-    for (const auto& ratio : ratios) {
-      r += std::stoi(ratio);
+    std::int32_t r = 0;
+    for (const std::int64_t ratio : ratios) {
+      r += static_cast<std::int32_t>(ratio);
     }
-    for (const char* seed : {"1", "12345", "987654321"}) {
-      StudyDesign design = MakeDesign(ratios, std::to_string(r * 40), seed);
-      testing::SetVariable(design, std::to_string(r), std::to_string(r * 5));
-      const Drawn drawn = Draw(design);
-      ASSERT_EQ(drawn.result.lists.size(), 1u);
-      const RandomizationList& list = drawn.result.lists[0];
-      ASSERT_EQ(list.allocations.size(), static_cast<std::size_t>(r * 40));
+    for (const std::int32_t seed : {1, 12345, 987654321}) {
+      ListPlan plan = SinglePlan(ratios, r * 40, seed);
+      testing::SetVariable(plan, r, r * 5);
+      const testing::DrawnPlan drawn = DrawPlan(plan);
+      ASSERT_EQ(drawn.lists.lists.size(), 1u);
+      const RandomizationList& list = drawn.lists.lists[0];
+      ASSERT_EQ(list.arms.size(), static_cast<std::size_t>(r * 40));
       const auto blocks = ArmsPerBlock(list);
-      ASSERT_EQ(blocks.size(), list.block_sizes.size());
       for (std::size_t b = 0; b < blocks.size(); ++b) {
         const std::int64_t size = list.block_sizes[b];
         if (size % r != 0) {
@@ -71,60 +51,54 @@ TEST(ListGeneratorProperties, BlocksThatAreMultiplesOfTheRatioSumAreExactlyBalan
           const auto arm = static_cast<std::int32_t>(i + 1);
           const auto it = blocks[b].find(arm);
           const std::int64_t count = it == blocks[b].end() ? 0 : it->second;
-          EXPECT_EQ(count, size * std::stoi(ratios[i]) / r) << "block " << b << " arm " << arm;
+          EXPECT_EQ(count, size * ratios[i] / r) << "block " << b << " arm " << arm;
         }
       }
     }
   }
 }
 
-TEST(ListGeneratorProperties, SameDesignAndSeedGiveTheSameTextTwice) {
-  StudyDesign design = MakeDesign({"1", "2", "1"}, "400", "20261208");
-  testing::SetVariable(design, "4", "16");
-  testing::SetCentres(design, {{"1", "A", "120"}, {"7", "B", "200"}, {"9", "C", "80"}});
-  const Drawn first = Draw(design);
-  const Drawn second = Draw(design);
-  EXPECT_EQ(first.text, second.text);
-  EXPECT_TRUE(first.result.complete);
-  // And within one generator, whatever came before.
-  MessageCatalogue catalogue;
-  RecordingMessageSink sink;
+TEST(ListGeneratorProperties, SamePlanGivesTheSameListsWhateverCameBefore) {
+  ListPlan plan = CentrePlan({1, 2, 1}, {120, 200, 80}, 20261208);
+  testing::SetVariable(plan, 4, 16);
+  const testing::DrawnPlan first = DrawPlan(plan);
+  EXPECT_TRUE(first.complete);
+  // The shared table filled by another caller first: the seed refills it.
   ParkMillerShuffleGenerator generator;
   std::int32_t other = -55;
   generator.Next(other);
-  StudyDesign again = design;
-  const auto result = GenerateLists(again, catalogue, sink, generator);
-  EXPECT_EQ(RenderListText(result, again, ListTextOptions{}), first.text);
+  const testing::DrawnPlan again = DrawPlan(plan, generator);
+  ASSERT_EQ(again.lists.lists.size(), 3u);
+  for (std::size_t c = 0; c < 3; ++c) {
+    EXPECT_EQ(again.lists.lists[c].seed, first.lists.lists[c].seed);
+    EXPECT_EQ(again.lists.lists[c].block_sizes, first.lists.lists[c].block_sizes);
+    EXPECT_EQ(again.lists.lists[c].arms, first.lists.lists[c].arms);
+  }
 }
 
 TEST(ListGeneratorProperties, EveryCentreListIsTheSingleListOfItsShownSeed) {
-  StudyDesign design = MakeDesign({"1", "1", "2"}, "96", "31337");
-  testing::SetVariable(design, "4", "12");
-  testing::SetCentres(design, {{"1", "A", "40"}, {"2", "B", "24"}, {"3", "C", "32"}});
-  const Drawn centres = Draw(design);
-  ASSERT_EQ(centres.result.lists.size(), 3u);
-  for (const RandomizationList& centre : centres.result.lists) {
-    StudyDesign single = MakeDesign({"1", "1", "2"}, std::to_string(centre.planned_patients),
-                                    std::to_string(centre.seed));
-    testing::SetVariable(single, "4", "12");
-    const Drawn alone = Draw(single);
-    ASSERT_EQ(alone.result.lists.size(), 1u);
-    EXPECT_EQ(alone.result.lists[0].block_sizes, centre.block_sizes);
-    ASSERT_EQ(alone.result.lists[0].allocations.size(), centre.allocations.size());
-    for (std::size_t i = 0; i < centre.allocations.size(); ++i) {
-      ASSERT_EQ(alone.result.lists[0].allocations[i].arm, centre.allocations[i].arm);
-    }
+  ListPlan plan = CentrePlan({1, 1, 2}, {40, 24, 32}, 31337);
+  testing::SetVariable(plan, 4, 12);
+  const testing::DrawnPlan centres = DrawPlan(plan);
+  ASSERT_EQ(centres.lists.lists.size(), 3u);
+  for (const RandomizationList& centre : centres.lists.lists) {
+    ListPlan single = SinglePlan({1, 1, 2}, centre.planned_patients, centre.seed);
+    testing::SetVariable(single, 4, 12);
+    const testing::DrawnPlan alone = DrawPlan(single);
+    ASSERT_EQ(alone.lists.lists.size(), 1u);
+    EXPECT_EQ(alone.lists.lists[0].block_sizes, centre.block_sizes);
+    EXPECT_EQ(alone.lists.lists[0].arms, centre.arms);
   }
 }
 
 TEST(ListGeneratorProperties, RatioSumBeyond32BitsIsExact) {
   // R = 2^32 - 2 would wrap to -2 in 32 bits. With exact sums each block of 2 holds
   // floor(2 * r1 / R) = 1 patient of arm 1 and the remainder goes to arm 2.
-  StudyDesign design = MakeDesign({"2147483647", "2147483647"}, "10", "4");
-  testing::SetFixed(design, "2");
-  const Drawn drawn = Draw(design);
-  ASSERT_EQ(drawn.result.lists.size(), 1u);
-  const auto blocks = ArmsPerBlock(drawn.result.lists[0]);
+  ListPlan plan = SinglePlan({2147483647, 2147483647}, 10, 4);
+  testing::SetFixed(plan, 2);
+  const testing::DrawnPlan drawn = DrawPlan(plan);
+  ASSERT_EQ(drawn.lists.lists.size(), 1u);
+  const auto blocks = ArmsPerBlock(drawn.lists.lists[0]);
   ASSERT_EQ(blocks.size(), 5u);
   for (const auto& block : blocks) {
     EXPECT_EQ(block.at(1), 1);
@@ -134,53 +108,41 @@ TEST(ListGeneratorProperties, RatioSumBeyond32BitsIsExact) {
 
 TEST(ListGeneratorProperties, HugeBlockSizeRangeStaysWithinTheList) {
   // 2147483646 drawable sizes, far above the range where a double product is exact.
-  StudyDesign design = MakeDesign({"1"}, "1000", "5");
-  testing::SetVariable(design, "2", "2147483647");
-  const Drawn drawn = Draw(design);
-  ASSERT_EQ(drawn.result.lists.size(), 1u);
-  const RandomizationList& list = drawn.result.lists[0];
+  ListPlan plan = SinglePlan({1}, 1000, 5);
+  testing::SetVariable(plan, 2, 2147483647);
+  const testing::DrawnPlan drawn = DrawPlan(plan);
+  ASSERT_EQ(drawn.lists.lists.size(), 1u);
+  const RandomizationList& list = drawn.lists.lists[0];
   std::int64_t total = 0;
   for (const std::int32_t size : list.block_sizes) {
     EXPECT_GE(size, 1);
     total += size;
   }
   EXPECT_EQ(total, 1000);
-  EXPECT_EQ(list.allocations.size(), 1000u);
+  EXPECT_EQ(list.arms.size(), 1000u);
 }
 
 TEST(ListGeneratorProperties, ManyArmsWithTinyBlocksStayFast) {
-  // 65536 arms, blocks of 2 accepted despite the misfits: quotas are 0 for every arm,
-  // so all patients go to the last arm; the quota table is computed once, not per block.
-  std::vector<std::string> ratios(65536, "1");
-  StudyDesign design = MakeDesign(ratios, "200000", "9");
-  testing::SetFixed(design, "2");
-  const Drawn drawn = Draw(design);
-  ASSERT_EQ(drawn.result.lists.size(), 1u);
-  ASSERT_EQ(drawn.result.lists[0].allocations.size(), 200000u);
-  for (const Allocation& allocation : drawn.result.lists[0].allocations) {
-    ASSERT_EQ(allocation.arm, 65536);
-  }
+  // 65536 arms in blocks of 2: quotas are 0 for every arm, so all patients go to the
+  // last arm; the quota table is computed once, not per block.
+  ListPlan plan = SinglePlan(std::vector<std::int64_t>(65536, 1), 200000, 9);
+  testing::SetFixed(plan, 2);
+  const testing::DrawnPlan drawn = DrawPlan(plan);
+  ASSERT_EQ(drawn.lists.lists.size(), 1u);
+  EXPECT_EQ(drawn.lists.lists[0].arms, std::vector<std::int32_t>(200000, 65536));
 }
 
 TEST(ListGeneratorProperties, ManyArmsWithVariableTinyBlocksAndCentres) {
   // 65536 arms of which only arm 1 has a ratio: every block holds arm 1 only. The arms
   // without ratio cost nothing per block or per centre.
-  std::vector<std::string> ratios(65536, "0");
-  ratios[0] = "1";
-  StudyDesign design = MakeDesign(ratios, "100000", "9");
-  testing::SetVariable(design, "1", "3");
-  std::vector<testing::CentreSpec> centres;
-  for (int c = 1; c <= 2000; ++c) {
-    centres.push_back({std::to_string(c), "", "50"});
-  }
-  testing::SetCentres(design, centres);
-  const Drawn drawn = Draw(design);
-  ASSERT_EQ(drawn.result.lists.size(), 2000u);
-  for (const RandomizationList& list : drawn.result.lists) {
-    ASSERT_EQ(list.allocations.size(), 50u);
-    for (const Allocation& allocation : list.allocations) {
-      ASSERT_EQ(allocation.arm, 1);
-    }
+  std::vector<std::int64_t> ratios(65536, 0);
+  ratios[0] = 1;
+  ListPlan plan = CentrePlan(ratios, std::vector<std::int32_t>(2000, 50), 9);
+  testing::SetVariable(plan, 1, 3);
+  const testing::DrawnPlan drawn = DrawPlan(plan);
+  ASSERT_EQ(drawn.lists.lists.size(), 2000u);
+  for (const RandomizationList& list : drawn.lists.lists) {
+    ASSERT_EQ(list.arms, std::vector<std::int32_t>(50, 1));
   }
 }
 

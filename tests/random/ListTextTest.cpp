@@ -2,36 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include "DesignBuilder.h"
+#include "support/DesignBuilder.h"
 #include "random/ListExport.h"
 
 namespace zufora {
 namespace {
 
-// A hand-made result, so that the text alone is under test.
-GenerationResult SingleList(std::int32_t seed) {
-  GenerationResult result;
-  result.study_name = "Studie X";
-  RandomizationList& list = result.lists.emplace_back();
+// Hand-made lists, so that the text alone is under test.
+DrawnLists SingleList(std::int32_t seed) {
+  DrawnLists lists;
+  lists.study_name = "Studie X";
+  RandomizationList& list = lists.lists.emplace_back();
   list.seed = seed;
   list.planned_patients = 3;
   list.block_sizes = {2, 1};
-  list.allocations = {{1, 2, false}, {2, 1, true}, {3, 2, true}};
-  result.complete = true;
-  return result;
+  list.arms = {2, 1, 2};
+  return lists;
 }
 
-GenerationResult CentreLists() {
-  GenerationResult result;
-  result.study_name = "Multi";
-  RandomizationList& first = result.lists.emplace_back();
+DrawnLists CentreLists() {
+  DrawnLists lists;
+  lists.study_name = "Multi";
+  RandomizationList& first = lists.lists.emplace_back();
   first.centre = 1;
   first.seed = 773724032;
-  first.allocations = {{1, 1, false}, {2, 2, true}};
-  RandomizationList& second = result.lists.emplace_back();
+  first.block_sizes = {2};
+  first.arms = {1, 2};
+  RandomizationList& second = lists.lists.emplace_back();
   second.centre = 2;
   second.seed = 1659940736;
-  return result;
+  return lists;
 }
 
 StudyDesign TwoArms() {
@@ -71,42 +71,49 @@ TEST(ListText, CentreHeadingsWithoutSeed) {
   EXPECT_EQ(text.substr(0, text.find('\n', 6) + 1), "Multi\nZentrum N-1\tKlinik Nord\n");
 }
 
-TEST(ListText, ItsSizeIsKnownExactlyBeforehand) {
-  GenerationResult negative = SingleList(-2147483647 - 1);
+TEST(ListText, ItsSizeIsTheLengthOfTheText) {
+  const DrawnLists negative = SingleList(-2147483647 - 1);
   const StudyDesign design = TwoArms();
-  for (const GenerationResult& result : {SingleList(42), negative, CentreLists()}) {
+  for (const DrawnLists& lists : {SingleList(42), negative, CentreLists()}) {
     for (const bool marks : {false, true}) {
       for (const bool seeds : {false, true}) {
         const ListTextOptions options{.mark_blocks = marks,
                                       .show_seed = seeds,
                                       .block_separator = std::string(40, '-'),
                                       .center_caption = "Centro lungo"};
-        EXPECT_EQ(ListTextSize(result, design, options),
-                  RenderListText(result, design, options).size());
+        EXPECT_EQ(ListTextSize(lists, design, options),
+                  RenderListText(lists, design, options).size());
       }
     }
   }
+  EXPECT_EQ(ListTextSize(SingleList(42), design, ListTextOptions{}), 82u);
 }
 
 TEST(ListText, EmptyStudyNameGivesAnEmptyFirstLine) {
-  GenerationResult result = SingleList(7);
-  result.study_name.clear();
-  EXPECT_EQ(RenderListText(result, TwoArms(), ListTextOptions{}).substr(0, 12), "\nSeed: (7)\n1");
+  DrawnLists lists = SingleList(7);
+  lists.study_name.clear();
+  EXPECT_EQ(RenderListText(lists, TwoArms(), ListTextOptions{}).substr(0, 12), "\nSeed: (7)\n1");
 }
 
 TEST(ListText, EarlyEndsOfAGeneration) {
-  GenerationResult checks_failed;
+  DrawnLists checks_failed;
   checks_failed.study_name = "S";
   EXPECT_EQ(RenderListText(checks_failed, TwoArms(), ListTextOptions{}), "S\n");
 
-  GenerationResult no_block_sizes = SingleList(9);
+  DrawnLists no_block_sizes = SingleList(9);
   no_block_sizes.lists[0].block_sizes.clear();
-  no_block_sizes.lists[0].allocations.clear();
+  no_block_sizes.lists[0].arms.clear();
   EXPECT_EQ(RenderListText(no_block_sizes, TwoArms(), ListTextOptions{}), "Studie X\nSeed: (9)\n");
 
-  GenerationResult emptied = SingleList(9);
+  DrawnLists cut_short = SingleList(9);
+  cut_short.lists[0].arms.pop_back();
+  EXPECT_EQ(RenderListText(cut_short, TwoArms(), ListTextOptions{}),
+            "Studie X\nSeed: (9)\n1\t2\t\n2\t1\tVerum\n------- Block ------\n");
+
+  DrawnLists emptied = SingleList(9);
   emptied.leaves_list_empty = true;
   EXPECT_EQ(RenderListText(emptied, TwoArms(), ListTextOptions{}), "");
+  EXPECT_EQ(ListTextSize(emptied, TwoArms(), ListTextOptions{}), 0u);
 }
 
 TEST(ListExport, EveryLineEndsWithCarriageReturnLineFeed) {

@@ -1,16 +1,50 @@
-// The list text written while the lists are drawn must be the text of the finished
-// result, byte for byte, handed on in parts that end at line ends.
+// The one list text writer, held against a plain line-by-line rendering: written while
+// the lists are drawn, in parts that end at line ends, or from lists kept whole.
 #include "random/ListTextWriter.h"
 
 #include <gtest/gtest.h>
 
-#include "DesignBuilder.h"
-#include "lang/MessageCatalogue.h"
-#include "random/ListGenerator.h"
-#include "support/RecordingMessageSink.h"
+#include "support/DesignBuilder.h"
+#include "PlanDrawing.h"
+#include "random/ListText.h"
 
 namespace zufora {
 namespace {
+
+// The list text built the plain way, one line at a time.
+std::string PlainText(const DrawnLists& lists, const StudyDesign& design,
+                      const ListTextOptions& options) {
+  if (lists.leaves_list_empty) {
+    return "";
+  }
+  std::string text = lists.study_name + "\n";
+  for (const RandomizationList& list : lists.lists) {
+    const std::string seed_note = "Seed: (" + std::to_string(list.seed) + ")";
+    if (list.centre) {
+      text += options.center_caption + " " +
+              design.centres.Cell(kCentreNumberColumn, *list.centre) + "\t" +
+              design.centres.Cell(kCentreDescriptionColumn, *list.centre) +
+              (options.show_seed ? " - " + seed_note : "") + "\n";
+    } else {
+      text += (options.show_seed ? seed_note : "") + "\n";
+    }
+    std::size_t patient = 0;
+    for (const std::int32_t block : list.block_sizes) {
+      if (patient + static_cast<std::size_t>(block) > list.arms.size()) {
+        break;
+      }
+      for (std::int32_t k = 0; k < block; ++k, ++patient) {
+        const std::int32_t arm = list.arms[patient];
+        text += std::to_string(patient + 1) + "\t" + std::to_string(arm) + "\t" +
+                design.arms.Cell(kArmDescriptionColumn, arm) + "\n";
+      }
+      if (options.mark_blocks) {
+        text += options.block_separator + "\n";
+      }
+    }
+  }
+  return text;
+}
 
 class PartsSink : public ListTextSink {
  public:
@@ -24,84 +58,84 @@ class PartsSink : public ListTextSink {
   int parts = 0;
 };
 
-struct BothWays {
-  std::string whole;
-  std::string streamed;
+struct Written {
+  std::string plain;       // PlainText of the lists kept whole
+  std::string whole;       // RenderListText of the lists kept whole
+  std::uint64_t size = 0;  // ListTextSize likewise
+  std::string streamed;    // written while drawn
   int parts = 0;
-  std::vector<testing::RecordingMessageSink::Event> whole_events;
-  std::vector<testing::RecordingMessageSink::Event> streamed_events;
 };
 
-BothWays Draw(const StudyDesign& prototype, const ListTextOptions& options = {}) {
-  const MessageCatalogue catalogue;
-  BothWays both;
-  {
-    StudyDesign design = prototype;
-    testing::RecordingMessageSink sink;
-    sink.SetDefaultAnswer(false);
-    ParkMillerShuffleGenerator generator;
-    const GenerationResult result = GenerateLists(design, catalogue, sink, generator);
-    both.whole = RenderListText(result, design, options);
-    both.whole_events = sink.Events();
-  }
-  StudyDesign design = prototype;
-  testing::RecordingMessageSink sink;
-  sink.SetDefaultAnswer(false);
+Written Write(const ListPlan& plan, const StudyDesign& design, const ListTextOptions& options) {
+  Written written;
+  ParkMillerShuffleGenerator keeping;
+  const testing::DrawnPlan kept = testing::DrawPlan(plan, keeping, design.study_name);
+  written.plain = PlainText(kept.lists, design, options);
+  written.whole = RenderListText(kept.lists, design, options);
+  written.size = ListTextSize(kept.lists, design, options);
+
   ParkMillerShuffleGenerator generator;
   PartsSink parts;
   ListTextWriter writer(design, options, parts);
-  ListGenerator(design, catalogue, sink, generator).Generate(writer);
+  testing::ProblemLog problems;
+  writer.Title(design.study_name);
+  ListGenerator(generator).Draw(plan, writer, problems);
   writer.Finish();
-  both.streamed = parts.text;
-  both.parts = parts.parts;
-  both.streamed_events = sink.Events();
-  return both;
+  written.streamed = parts.text;
+  written.parts = parts.parts;
+  return written;
 }
 
-TEST(ListTextWriter, GivesTheTextOfTheFinishedResult) {
-  StudyDesign variable = testing::MakeDesign({"1", "1"}, "20000", "12345");
-  testing::SetVariable(variable, "4", "8");
-  StudyDesign unequal = testing::MakeDesign({"1", "2", "0", "3"}, "6000", "7");
-  testing::SetFixed(unequal, "12");
-  // A description longer than the fixed moves, one empty, and one cp1252 character.
-  unequal.arms.SetCell(kArmDescriptionColumn, 1, std::string(70, 'x'));
-  unequal.arms.SetCell(kArmDescriptionColumn, 2, "");
-  unequal.arms.SetCell(kArmDescriptionColumn, 4, "Dosis \xE4");
-  StudyDesign centres = testing::MakeDesign({"1", "1"}, "10", "4711");
-  testing::SetFixed(centres, "2");
-  testing::SetCentres(centres, {{"1", "Nord", "1002"}, {"2", "S\xFC"
-                                                              "d",
-                                                        "0"},
-                                {"C-3", std::string(3000, 'k'), "98"}});
-  StudyDesign undrawable = testing::MakeDesign({"1", "1"}, "8", "5");
-  testing::SetVariable(undrawable, "4", "5");
-  StudyDesign one_big_block = testing::MakeDesign({"1", "1", "1"}, "99999", "3");
-  testing::SetFixed(one_big_block, "99999");
+TEST(ListTextWriter, WritesThePlainTextWhileDrawnAndFromListsKeptWhole) {
+  // 20000 patients: numbers pass 9, 99, 999 and 9999 inside parts and across them.
+  ListPlan variable = testing::SinglePlan({1, 1}, 20000, 12345);
+  testing::SetVariable(variable, 4, 8);
+  ListPlan unequal = testing::SinglePlan({1, 2, 0, 3}, 6000, 7);
+  testing::SetFixed(unequal, 12);
+  ListPlan centres = testing::CentrePlan({1, 1}, {1002, 0, 98}, 4711);
+  testing::SetFixed(centres, 2);
+  ListPlan undrawable = testing::CentrePlan({1, 1}, {8, 3}, 5);
+  testing::SetVariable(undrawable, 4, 5);
+  ListPlan one_big_block = testing::SinglePlan({1, 1, 1}, 99999, 3);
+  testing::SetFixed(one_big_block, 99999);
+
+  // A description longer than the writer's fixed moves, one empty, one with a cp1252
+  // character; a centre description longer than one part.
+  StudyDesign design = testing::MakeDesign({"1", "1", "1", "1"}, "10", "1");
+  design.study_name = "Studie \xC4";
+  design.arms.SetCell(kArmDescriptionColumn, 1, std::string(70, 'x'));
+  design.arms.SetCell(kArmDescriptionColumn, 2, "");
+  design.arms.SetCell(kArmDescriptionColumn, 4, "Dosis \xE4");
+  testing::SetCentres(design, {{"1", "Nord", "1002"},
+                               {"2",
+                                "S\xFC"
+                                "d",
+                                "0"},
+                               {"C-3", std::string(70000, 'k'), "98"}});
 
   const ListTextOptions translated{.block_separator = "------- Bloque ------",
                                    .center_caption = "Centro"};
   const ListTextOptions plain{.mark_blocks = false, .show_seed = false};
-  for (const StudyDesign* design : {&variable, &unequal, &centres, &undrawable, &one_big_block}) {
+  for (const ListPlan* plan : {&variable, &unequal, &centres, &undrawable, &one_big_block}) {
     for (const ListTextOptions* options : {&translated, &plain}) {
-      const BothWays both = Draw(*design, *options);
-      ASSERT_EQ(both.streamed, both.whole);
-      EXPECT_EQ(both.streamed_events, both.whole_events);
+      const Written written = Write(*plan, design, *options);
+      ASSERT_EQ(written.whole, written.plain);
+      ASSERT_EQ(written.streamed, written.plain);
+      EXPECT_EQ(written.size, written.plain.size());
     }
   }
-  EXPECT_GT(Draw(variable).parts, 2) << "a long list goes out in several parts";
+  EXPECT_GT(Write(variable, design, translated).parts, 2) << "a long list goes out in parts";
 }
 
-TEST(ListTextWriter, EarlyEndsWriteWhatTheWindowShows) {
-  StudyDesign unchecked = testing::MakeDesign({"1", "x"}, "10", "1");
-  testing::SetFixed(unchecked, "2");
-  EXPECT_EQ(Draw(unchecked).streamed, "Studie\n");
-
-  StudyDesign no_centres = testing::MakeDesign({"1", "1"}, "10", "1");
-  testing::SetFixed(no_centres, "2");
-  testing::SetCentres(no_centres, {});
-  const BothWays empty = Draw(no_centres);
-  EXPECT_EQ(empty.streamed, "");
-  EXPECT_EQ(empty.parts, 0);
+TEST(ListTextWriter, NothingIsWrittenBeforeTheTitle) {
+  StudyDesign design = testing::MakeDesign({"1", "1"}, "10", "1");
+  PartsSink parts;
+  ListTextWriter writer(design, ListTextOptions{}, parts);
+  writer.Finish();
+  EXPECT_EQ(parts.parts, 0);
+  writer.Title("S");
+  writer.Finish();
+  EXPECT_EQ(parts.text, "S\n");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include "Sha256.h"
+#include "evidence/Sha256.h"
 
 #include <bit>
 #include <cstring>
 
-namespace zufora::cli {
+namespace zufora {
 namespace {
 
 constexpr std::array<std::uint32_t, 64> kRound = {
@@ -108,4 +108,4 @@ std::string Sha256::HexDigest() {
   return hex;
 }
 
-}  // namespace zufora::cli
+}  // namespace zufora

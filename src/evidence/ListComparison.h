@@ -1,17 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
+#include <istream>
 #include <optional>
 #include <string>
 
 #include "random/ListTextSink.h"
 
-namespace zufora::cli {
+namespace zufora {
 
 // Compares a list text, part by part as it is drawn, with the lines of a list file: an
 // exported file (cp1252, CR LF) or the command line's own output (UTF-8, LF); a line
-// matches in either form. Finds the first line that differs, and counts the allocation
+// matches in either form. The file is read twice at once, through two streams of its
+// bytes from the start, so that a list of any length takes little memory. Finds the first line that differs, and counts the allocation
 // lines that differ, are missing or are extra, matched by list and patient number so
 // that a removed line or a moved separator does not make every later line count.
 class ListComparison : public ListTextSink {
@@ -22,10 +23,9 @@ class ListComparison : public ListTextSink {
     std::optional<std::string> actual;    // UTF-8; none when the file has ended
   };
 
-  // `center_caption` (cp1252) begins the centre headings, which start a new list.
-  ListComparison(const std::string& list_file, std::string center_caption);
-
-  bool Opened() const { return positional_.is_open() && keyed_.is_open(); }
+  // `center_caption` (cp1252) begins the centre headings, which start a new list. Both
+  // streams read the list file and must outlive the comparison.
+  ListComparison(std::istream& file, std::istream& same_file, std::string center_caption);
 
   void Write(std::string_view whole_lines) override;
   // Takes the file's lines beyond the end of the design's list.
@@ -49,15 +49,15 @@ class ListComparison : public ListTextSink {
   };
 
   void Expect(std::string_view line);
-  bool ReadLine(std::ifstream& in, FileLine& line, std::int64_t& count);
+  bool ReadLine(std::istream& in, FileLine& line, std::int64_t& count);
   // The key of an allocation line, updating the list count on headings; none otherwise.
   std::optional<Key> KeyOf(std::string_view line, std::int64_t line_number,
                            std::int64_t& list) const;
   void AdvanceKeyed();
 
   std::string center_caption_;
-  std::ifstream positional_;
-  std::ifstream keyed_;
+  std::istream& positional_;  // line by line, for the first difference
+  std::istream& keyed_;       // allocation lines by list and patient, for the count
   std::int64_t expected_lines_ = 0;
   std::int64_t positional_count_ = 0;
   std::int64_t keyed_count_ = 0;
@@ -69,4 +69,4 @@ class ListComparison : public ListTextSink {
   std::int64_t differing_allocations_ = 0;
 };
 
-}  // namespace zufora::cli
+}  // namespace zufora

@@ -2,11 +2,11 @@
 // list text holds afterwards.
 #include <gtest/gtest.h>
 
-#include "DesignBuilder.h"
-#include "ListTextReading.h"
+#include "support/DesignBuilder.h"
+#include "support/ListTextReading.h"
 #include "lang/FixedMessages.h"
 #include "lang/MessageCatalogue.h"
-#include "random/ListGenerator.h"
+#include "pages/Generation.h"
 #include "random/ListText.h"
 #include "support/RecordingMessageSink.h"
 
@@ -22,10 +22,10 @@ class GenerationChecks : public ::testing::Test {
  protected:
   std::string Generate(StudyDesign& design) {
     result_ = GenerateLists(design, catalogue_, sink_, generator_);
-    for (const Page page : result_.page_switches) {
+    for (const Page page : result_.outcome.page_switches) {
       sink_.ActivatePage(page);  // recorded after the generation's messages
     }
-    return RenderListText(result_, design, ListTextOptions{});
+    return RenderListText(result_.drawn, design, ListTextOptions{});
   }
   std::string Text(Message message) const { return catalogue_.Text(message); }
   static Event Plain(std::string text) { return {Kind::Plain, std::move(text)}; }
@@ -70,7 +70,7 @@ TEST_F(GenerationChecks, ParseFailuresLeaveTheTitleOnly) {
     sink_.Clear();
     EXPECT_EQ(Generate(design), "Studie\n") << c.what;
     EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(Text(c.message))}) << c.what;
-    EXPECT_FALSE(result_.complete);
+    EXPECT_FALSE(result_.outcome.complete);
   }
 }
 
@@ -112,7 +112,7 @@ TEST_F(GenerationChecks, MoreArmsThanPatientsWarnsAndGoesOn) {
   EXPECT_EQ(Generate(design), "Studie\nSeed: (5)\n");
   EXPECT_EQ(sink_.Events(), (std::vector<Event>{Plain(Text(Message::MessageArmPatientCount)),
                                                 PageSwitch(Page::Design)}));
-  EXPECT_TRUE(result_.complete);
+  EXPECT_TRUE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, QuestionAnsweredYesAbandons) {
@@ -190,7 +190,7 @@ TEST_F(GenerationChecks, UndrawableBlockSizesKeepTitleAndSeedLine) {
   testing::SetVariable(design, "4", "5");
   EXPECT_EQ(Generate(design), "Studie\nSeed: (42)\n");
   EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(Text(Message::MessageBlockRestictions))});
-  EXPECT_FALSE(result_.complete);
+  EXPECT_FALSE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, UndrawableCentreKeepsItsHeadingAndTheOthersAreComplete) {
@@ -220,8 +220,8 @@ TEST_F(GenerationChecks, UndrawableCentreKeepsItsHeadingAndTheOthersAreComplete)
   ASSERT_EQ(mixed.size(), 7u);
   EXPECT_EQ(mixed[1].rfind("Zentrum 1\tA - Seed: (", 0), 0u);
   EXPECT_EQ(mixed[2].rfind("Zentrum 2\tB - Seed: (", 0), 0u);
-  EXPECT_EQ(result_.lists[1].block_sizes, std::vector<std::int32_t>{3});
-  EXPECT_FALSE(result_.complete);
+  EXPECT_EQ(result_.drawn.lists[1].block_sizes, std::vector<std::int32_t>{3});
+  EXPECT_FALSE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, CentreChecks) {
@@ -241,7 +241,7 @@ TEST_F(GenerationChecks, NoCentresIsAnInternalErrorWithAnEmptyList) {
   testing::SetCentres(design, {});
   EXPECT_EQ(Generate(design), "");
   EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain("Internal Error #61")});
-  EXPECT_TRUE(result_.leaves_list_empty);
+  EXPECT_TRUE(result_.outcome.leaves_list_empty);
 }
 
 TEST_F(GenerationChecks, MisfitsAreAskedForTheStudyAndEveryMisfittingCentre) {
@@ -252,10 +252,10 @@ TEST_F(GenerationChecks, MisfitsAreAskedForTheStudyAndEveryMisfittingCentre) {
   const std::string text = Generate(design);
   EXPECT_EQ(sink_.Texts(), (std::vector<std::string>{FixedMessages::ArmsDoNotFitSampleSize(),
                                                      FixedMessages::ArmsDoNotFitSampleSize()}));
-  ASSERT_EQ(result_.lists.size(), 2u);
-  EXPECT_EQ(result_.lists[0].allocations.size(), 4u);
-  EXPECT_EQ(result_.lists[1].allocations.size(), 5u);
-  EXPECT_TRUE(result_.complete);
+  ASSERT_EQ(result_.drawn.lists.size(), 2u);
+  EXPECT_EQ(result_.drawn.lists[0].arms.size(), 4u);
+  EXPECT_EQ(result_.drawn.lists[1].arms.size(), 5u);
+  EXPECT_TRUE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, CheckedNumbersFollowTheFields) {
@@ -265,9 +265,9 @@ TEST_F(GenerationChecks, CheckedNumbersFollowTheFields) {
   testing::SetCentres(design, {{"1", "A", "4"}, {"2", "B", "8"}});
   design.checked.centre_count = 0;
   Generate(design);
-  EXPECT_EQ(result_.checked.arm_count, 2);
-  EXPECT_EQ(result_.checked.sample_size, 12);
-  EXPECT_EQ(result_.checked.centre_count, 2);
+  EXPECT_EQ(result_.outcome.checked.arm_count, 2);
+  EXPECT_EQ(result_.outcome.checked.sample_size, 12);
+  EXPECT_EQ(result_.outcome.checked.centre_count, 2);
 }
 
 TEST_F(GenerationChecks, SingleArmDrawsNothingInFixedMode) {
@@ -398,7 +398,7 @@ TEST_F(GenerationChecks, ListTextBeyondTheLimitIsRefused) {
   sink_.Clear();
   Generate(design);
   EXPECT_TRUE(sink_.Events().empty());
-  EXPECT_TRUE(result_.complete);
+  EXPECT_TRUE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, StudySizeBeyondTheLimitDoesNotMatterWithCentreLists) {
@@ -406,8 +406,8 @@ TEST_F(GenerationChecks, StudySizeBeyondTheLimitDoesNotMatterWithCentreLists) {
   design.sample_size = "20000000";
   testing::SetCentres(design, {{"1", "A", "8"}});
   Generate(design);
-  EXPECT_TRUE(result_.complete);
-  EXPECT_EQ(result_.lists.size(), 1u);
+  EXPECT_TRUE(result_.outcome.complete);
+  EXPECT_EQ(result_.drawn.lists.size(), 1u);
 }
 
 TEST_F(GenerationChecks, ABlockThatNoDrawCanFillEndsWithAMessage) {
@@ -417,7 +417,7 @@ TEST_F(GenerationChecks, ABlockThatNoDrawCanFillEndsWithAMessage) {
   testing::SetFixed(design, "9000000");
   EXPECT_EQ(Generate(design), "Studie\nSeed: (3)\n");
   EXPECT_EQ(sink_.Events(), std::vector<Event>{Plain(Text(Message::MessageInvalidParameter))});
-  EXPECT_FALSE(result_.complete);
+  EXPECT_FALSE(result_.outcome.complete);
 }
 
 TEST_F(GenerationChecks, TranslatedMessagesAreReadWhenShown) {

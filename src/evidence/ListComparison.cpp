@@ -1,10 +1,10 @@
-#include "ListComparison.h"
+#include "evidence/ListComparison.h"
 
 #include <charconv>
 
 #include "text/Cp1252.h"
 
-namespace zufora::cli {
+namespace zufora {
 namespace {
 
 // A file line for showing: UTF-8 as it is, anything else read as cp1252.
@@ -18,14 +18,13 @@ bool Matches(std::string_view expected_cp1252, const std::string& actual) {
 
 }  // namespace
 
-ListComparison::ListComparison(const std::string& list_file, std::string center_caption)
-    : center_caption_(std::move(center_caption) + ' '),
-      positional_(list_file, std::ios::binary),
-      keyed_(list_file, std::ios::binary) {
+ListComparison::ListComparison(std::istream& file, std::istream& same_file,
+                               std::string center_caption)
+    : center_caption_(std::move(center_caption) + ' '), positional_(file), keyed_(same_file) {
   AdvanceKeyed();
 }
 
-bool ListComparison::ReadLine(std::ifstream& in, FileLine& line, std::int64_t& count) {
+bool ListComparison::ReadLine(std::istream& in, FileLine& line, std::int64_t& count) {
   line.present = static_cast<bool>(std::getline(in, line.text));
   if (line.present) {
     if (!line.text.empty() && line.text.back() == '\r') {
@@ -113,4 +112,4 @@ void ListComparison::Finish() {
   }
 }
 
-}  // namespace zufora::cli
+}  // namespace zufora

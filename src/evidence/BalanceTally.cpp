@@ -1,9 +1,9 @@
-#include "BalanceTally.h"
+#include "evidence/BalanceTally.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace zufora::cli {
+namespace zufora {
 
 BalanceTally::BalanceTally(std::vector<std::int64_t> ratios) : ratios_(std::move(ratios)) {
   for (const std::int64_t ratio : ratios_) {
@@ -33,6 +33,21 @@ double BalanceTally::StudyImbalance() const {
     }
   }
   return Imbalance(total);
+}
+
+std::int64_t BalanceTally::ListBalance::Patients() const {
+  std::int64_t patients = 0;
+  for (const std::int64_t count : patients_per_arm) {
+    patients += count;
+  }
+  return patients;
+}
+
+double BalanceTally::PlannedPatients(const ListBalance& list, std::int32_t arm) const {
+  return ratio_sum_ > 0 ? static_cast<double>(list.Patients()) *
+                              static_cast<double>(ratios_[static_cast<std::size_t>(arm - 1)]) /
+                              static_cast<double>(ratio_sum_)
+                        : 0;
 }
 
 void BalanceTally::BeginList(const RandomizationList& list) {
@@ -99,4 +114,4 @@ void BalanceTally::Blocks(std::int32_t, std::span<const std::int32_t> arms,
   list.final_imbalance = Imbalance(counts);
 }
 
-}  // namespace zufora::cli
+}  // namespace zufora

@@ -9,7 +9,7 @@
 
 #include "random/ListConsumer.h"
 
-namespace zufora::cli {
+namespace zufora {
 
 // Counts the balance of lists while they are drawn: patients per arm, block sizes, the
 // largest running imbalance, and how often two observers would guess the next arm:
@@ -29,6 +29,8 @@ class BalanceTally : public ListConsumer {
     std::map<std::int32_t, std::int64_t> block_sizes;  // size -> count
     double largest_imbalance = 0;
     double final_imbalance = 0;
+
+    std::int64_t Patients() const;
   };
 
   explicit BalanceTally(std::vector<std::int64_t> ratios);
@@ -45,6 +47,9 @@ class BalanceTally : public ListConsumer {
   double BlockHits() const { return block_hits_; }
   // Imbalance of all lists together, patients of each arm summed.
   double StudyImbalance() const;
+  // The patients that arm `arm` (from 1) would have in `list` at exactly its ratio's
+  // share; 0 when no ratio is above 0.
+  double PlannedPatients(const ListBalance& list, std::int32_t arm) const;
   // Forgets the lists, keeping the guess counts (for many generations in a row).
   void ClearLists() { lists_.clear(); }
 
@@ -60,4 +65,4 @@ class BalanceTally : public ListConsumer {
   double block_hits_ = 0;
 };
 
-}  // namespace zufora::cli
+}  // namespace zufora

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zufora::cli {
+namespace zufora {
 
 // SHA-256 (FIPS 180-4) of bytes given in parts.
 class Sha256 {
@@ -24,4 +24,4 @@ class Sha256 {
   std::uint64_t length_ = 0;  // bytes
 };
 
-}  // namespace zufora::cli
+}  // namespace zufora

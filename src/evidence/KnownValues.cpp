@@ -1,21 +1,18 @@
-#include "KnownValues.h"
+#include "evidence/KnownValues.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <stdexcept>
 
-#include "Sha256.h"
-#include "design/MessageSink.h"
 #include "design/StudyDesign.h"
-#include "lang/MessageCatalogue.h"
-#include "random/ListGenerator.h"
+#include "evidence/Sha256.h"
+#include "random/ListPlan.h"
 #include "random/ListTextWriter.h"
 #include "random/ParkMillerShuffleGenerator.h"
 #include "random/SeedProposal.h"
 
-namespace zufora::cli {
+namespace zufora {
 namespace {
 
 using Fields = std::map<std::string, std::string>;
@@ -40,19 +37,6 @@ const std::string& Field(const Fields& fields, const std::string& key) {
   }
   return found->second;
 }
-
-// Questions answered No when misfits are accepted, else Yes; nothing shown.
-class QuietSink : public MessageSink {
- public:
-  explicit QuietSink(bool accept) : accept_(accept) {}
-  void ShowPlain(const std::string&) override {}
-  void ShowNotice(const std::string&) override {}
-  bool AskQuestion(const std::string&) override { return !accept_; }
-  void ActivatePage(Page) override {}
-
- private:
-  bool accept_;
-};
 
 StudyDesign Design(const Fields& fields) {
   StudyDesign design;
@@ -129,28 +113,24 @@ class HashSink : public ListTextSink {
   Sha256 hash;
 };
 
-std::string ListCheck(const Fields& fields, bool hashed) {
+std::string ListCheck(const Fields& fields, bool hashed, DesignDrawer& drawer) {
   const StudyDesign design = Design(fields);
-  const MessageCatalogue catalogue;
-  QuietSink sink(fields.count("misfits") > 0 && fields.at("misfits") == "accept");
-  ParkMillerShuffleGenerator generator;
-  ListGenerator lists(design, catalogue, sink, generator);
+  const bool accept_misfits = fields.count("misfits") > 0 && fields.at("misfits") == "accept";
   if (hashed) {
     HashSink hash;
     ListTextWriter writer(design, ListTextOptions{}, hash);
-    lists.Generate(writer);
+    drawer.Draw(design, accept_misfits, writer);
     writer.Finish();
     return hash.hash.HexDigest();
   }
   ArmPattern pattern;
-  lists.Generate(pattern);
+  drawer.Draw(design, accept_misfits, pattern);
   return pattern.pattern;
 }
 
 std::string GeneratorCheck(const Fields& fields, std::size_t count) {
-  const long long seed = std::stoll(Field(fields, "seed"));
   ParkMillerShuffleGenerator generator;
-  auto state = static_cast<std::int32_t>(seed == INT32_MIN ? INT32_MIN : -std::llabs(seed));
+  std::int32_t state = SeedOf(std::stoi(Field(fields, "seed"))).state_word;
   std::string values;
   for (std::size_t i = 0; i < count; ++i) {
     char text[32];
@@ -160,7 +140,7 @@ std::string GeneratorCheck(const Fields& fields, std::size_t count) {
   return values;
 }
 
-CheckResult Run(const std::string& line) {
+CheckResult Run(const std::string& line, DesignDrawer& drawer) {
   std::istringstream words(line);
   std::string kind;
   std::string name;
@@ -183,7 +163,7 @@ CheckResult Run(const std::string& line) {
     } else if (kind == "list") {
       const bool hashed = fields.count("sha256") > 0;
       result.expected = Field(fields, hashed ? "sha256" : "expect");
-      result.actual = ListCheck(fields, hashed);
+      result.actual = ListCheck(fields, hashed, drawer);
     } else {
       throw std::invalid_argument("unknown kind of check");
     }
@@ -197,7 +177,7 @@ CheckResult Run(const std::string& line) {
 
 }  // namespace
 
-std::vector<CheckResult> RunKnownValues(std::string_view text) {
+std::vector<CheckResult> RunKnownValues(std::string_view text, DesignDrawer& drawer) {
   std::vector<CheckResult> results;
   std::istringstream lines{std::string(text)};
   for (std::string line; std::getline(lines, line);) {
@@ -207,9 +187,9 @@ std::vector<CheckResult> RunKnownValues(std::string_view text) {
     if (line.empty() || line[0] == '#') {
       continue;
     }
-    results.push_back(Run(line));
+    results.push_back(Run(line, drawer));
   }
   return results;
 }
 
-}  // namespace zufora::cli
+}  // namespace zufora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "random/ListConsumer.h"
+
+namespace zufora {
+
+// One patient of a list, as a table for data capture or statistics gives it a row.
+struct AllocationRow {
+  std::optional<std::int32_t> centre;  // the list's centre row; none for the single list
+  std::int64_t patient = 0;            // from 1 in each list
+  std::int32_t arm = 0;                // 1..A
+  std::int32_t block = 0;              // from 1 in each list
+  std::int32_t block_size = 0;
+  std::int32_t position = 0;  // from 1 in each block
+};
+
+// Takes the rows of a generation in list order: a table in some format.
+class AllocationRowSink {
+ public:
+  virtual ~AllocationRowSink() = default;
+  virtual void Row(const AllocationRow& row) = 0;
+};
+
+// Turns lists, while they are drawn, into one row per patient for `sink`.
+class AllocationRows : public ListConsumer {
+ public:
+  explicit AllocationRows(AllocationRowSink& sink) : sink_(sink) {}
+
+  void Title(const std::string&) override {}
+  void BeginList(const RandomizationList& list) override;
+  void Blocks(std::int32_t first_patient, std::span<const std::int32_t> arms,
+              std::span<const std::int32_t> block_sizes) override;
+
+ private:
+  AllocationRowSink& sink_;
+  AllocationRow row_;
+};
+
+}  // namespace zufora

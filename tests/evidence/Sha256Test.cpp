@@ -1,0 +1,30 @@
+#include "evidence/Sha256.h"
+
+#include <gtest/gtest.h>
+
+namespace zufora {
+namespace {
+
+std::string Hash(const std::string& bytes, std::size_t part) {
+  Sha256 hash;
+  for (std::size_t i = 0; i < bytes.size(); i += part) {
+    hash.Add(std::string_view(bytes).substr(i, part));
+  }
+  return hash.HexDigest();
+}
+
+TEST(Sha256, StandardVectorsInAnyParts) {
+  EXPECT_EQ(Hash("", 1), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+  EXPECT_EQ(Hash("abc", 1), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  const std::string two_blocks = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
+  for (const std::size_t part : {1u, 7u, 56u}) {
+    EXPECT_EQ(Hash(two_blocks, part),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1")
+        << part;
+  }
+  EXPECT_EQ(Hash(std::string(1000000, 'a'), 4093),
+            "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+}
+
+}  // namespace
+}  // namespace zufora
