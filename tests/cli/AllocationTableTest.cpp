@@ -34,7 +34,7 @@ TEST_F(AllocationTable, RedcapRowsFollowTheListWithCodesAndCentres) {
   const auto table = folder_ / "alloc.csv";
   const testing::CliRun run =
       Cli({"generate", design, "--format", "redcap", "--output", table.string(), "--arm-codes",
-           "2=verum,1=plac\xC3\xA9" "bo", "--centre-field", "site"});
+           "2=verum,1=placébo", "--centre-field", "site"});
   ASSERT_EQ(run.status, kExitComplete) << run.err;
   const std::string bytes = ReadBytes(table);
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 11) << "every row ends with CR LF";
@@ -42,7 +42,7 @@ TEST_F(AllocationTable, RedcapRowsFollowTheListWithCodesAndCentres) {
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows[0], "redcap_randomization_group,site");
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    const std::string code = expected[i].second == "1" ? "plac\xC3\xA9" "bo" : "verum";
+    const std::string code = expected[i].second == "1" ? "placébo" : "verum";
     EXPECT_EQ(rows[i + 1], code + "," + expected[i].first) << i;
   }
 

@@ -214,7 +214,7 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   for (const fs::path& no_file : {folder_, fifo, fs::path("/dev/zero")}) {
     const CliRun run = Cli({"generate", no_file.string()});
     EXPECT_EQ(run.status, kExitFailure) << no_file;
-    EXPECT_NE(run.err.find("Fehler beim \xC3\x96""ffnen der Datei " + no_file.string()),
+    EXPECT_NE(run.err.find("Fehler beim Öffnen der Datei " + no_file.string()),
               std::string::npos)
         << run.err;
     EXPECT_EQ(run.out, "");

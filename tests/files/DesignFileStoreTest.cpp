@@ -13,6 +13,7 @@
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
 #include "lang/Language.h"
+#include "text/Cp1252.h"
 
 namespace zufora {
 namespace {
@@ -148,15 +149,15 @@ TEST_F(DesignFileStoreTest, AUtf8ByteOrderMarkIsReadAsUtf8) {
   // Without the mark the first section line would not be recognised and the study's
   // name, counts and switch would silently take their defaults.
   const fs::path file = folder_ / "utf8.zfd";
-  WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=Gr\xC3\xB6\xC3\x9F""e\r\nArme=4\r\nX=1\r\n");
+  WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=Größe\r\nArme=4\r\nX=1\r\n");
   StudyDesign design;
   EXPECT_FALSE(LoadDesignFile(file, kHeadings, design).refusal);
-  EXPECT_EQ(design.study_name, "Gr\xF6\xDF""e");
+  EXPECT_EQ(design.study_name, Cp1252Literal("Größe"));
   EXPECT_EQ(design.arm_count, "4");
   // Saved back as cp1252 without the mark, the key this save does not write kept.
   SaveDesignFile(file, design);
   const std::string saved = ReadBytes(file);
-  EXPECT_EQ(saved.rfind("[Design]\r\nName=Gr\xF6\xDF""e\r\nArme=4\r\nX=1\r\n", 0), 0U);
+  EXPECT_EQ(saved.rfind("[Design]\r\nName=" + Cp1252Literal("Größe") + "\r\nArme=4\r\nX=1\r\n", 0), 0U);
 
   // A character that cp1252 lacks refuses the file, naming it; nothing is read.
   WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=\xCE\xA9\r\n");
