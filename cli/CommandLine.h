@@ -27,10 +27,9 @@ struct WriteLanguageFileOptions {
 
 struct VersionRequest {};
 
-using Command = std::variant<GenerateOptions, VerifyOptions, ReportOptions, SelftestOptions,
-                             ProposeSeedOptions,
-                             WriteLanguageFileOptions,
-                             HelpRequest, VersionRequest, UsageError>;
+using Command =
+    std::variant<GenerateOptions, VerifyOptions, ReportOptions, SelftestOptions, ProposeSeedOptions,
+                 WriteLanguageFileOptions, HelpRequest, VersionRequest, UsageError>;
 
 // The command that the arguments (without the program name) ask for.
 Command ParseCommandLine(const std::vector<std::string>& arguments);

@@ -23,16 +23,18 @@
 namespace zufora::cli {
 namespace {
 
-const std::string kUsage = std::string(
-    "Usage: zufora-cli generate DESIGN.zfd [--seed TEXT] [--no-blocks] [--no-seed]\n"
-    "                           [--accept-misfits] [--lang FILE] [--output FILE]\n"
-    "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
-    "                           [--centre-field NAME] [--pdf FILE [--page-size A4|Letter]]\n"
-    "\n"
-    "Opens the design file, puts TEXT into the seed field if given, leaves the design\n"
-    "page (its check runs and proposes a seed when the field is empty) and presses\n"
-    "\"Generieren\" on the list page. Each list is written while it is drawn.\n"
-    "\n") + kDesignOptionsHelp +
+const std::string kUsage =
+    std::string(
+        "Usage: zufora-cli generate DESIGN.zfd [--seed TEXT] [--no-blocks] [--no-seed]\n"
+        "                           [--accept-misfits] [--lang FILE] [--output FILE]\n"
+        "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
+        "                           [--centre-field NAME] [--pdf FILE [--page-size A4|Letter]]\n"
+        "\n"
+        "Opens the design file, puts TEXT into the seed field if given, leaves the design\n"
+        "page (its check runs and proposes a seed when the field is empty) and presses\n"
+        "\"Generieren\" on the list page. Each list is written while it is drawn.\n"
+        "\n") +
+    kDesignOptionsHelp +
     "  --output FILE      write to FILE (replaced in one step) instead of standard output;\n"
     "                     the list text as the export writes it (cp1252, CR LF)\n"
     "  --format list      the list text (default; UTF-8 with LF on standard output)\n"
@@ -98,8 +100,7 @@ std::optional<std::string> CheckArmCodes(const std::map<std::int32_t, std::strin
       return "--arm-codes gives no code for arm " + std::to_string(problem->arm);
     case ArmCodeProblem::Kind::kTwice:
       return "--arm-codes gives the code " + problem->code + " to two arms";
-    case ArmCodeProblem::Kind::kBeyond:
-      break;
+    case ArmCodeProblem::Kind::kBeyond: break;
   }
   return "--arm-codes names arm " + std::to_string(problem->arm) + ", but the design has " +
          std::to_string(arm_count);
@@ -183,8 +184,7 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
     return Wrong("--pdf prints the list text, not a table", kUsage.c_str());
   }
   if (options.format != GenerateOptions::Format::kRedcap &&
-      (!options.arm_codes.empty() ||
-       options.centre_field != GenerateOptions().centre_field)) {
+      (!options.arm_codes.empty() || options.centre_field != GenerateOptions().centre_field)) {
     return Wrong("--arm-codes and --centre-field go with --format redcap", kUsage.c_str());
   }
   return options;
@@ -243,8 +243,7 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
       WriteExportFile(*options.output_file, ExportBytes(pages.ListText()));
     }
     if (options.pdf_file) {
-      PrintListPdf(*options.pdf_file, options.page_size, opened.Texts(), pages.ListText(),
-                   err);
+      PrintListPdf(*options.pdf_file, options.page_size, opened.Texts(), pages.ListText(), err);
     } else if (!options.output_file) {
       out << Cp1252ToUtf8(pages.ListText());
     }

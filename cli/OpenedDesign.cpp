@@ -35,15 +35,13 @@ int OpenedDesign::Open() {
 
   pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, files_);
   switch (pages_->OpenDesign(options_.design_file)) {
-    case DesignPages::LoadOutcome::Loaded:
-      break;
+    case DesignPages::LoadOutcome::Loaded: break;
     case DesignPages::LoadOutcome::MissingFile:
       err_ << "zufora-cli: the design file " << options_.design_file << " does not exist\n";
       return kExitFailure;
     case DesignPages::LoadOutcome::Refused:
     case DesignPages::LoadOutcome::Unreadable:
-    case DesignPages::LoadOutcome::Cancelled:
-      return kExitFailure;  // the message has been shown
+    case DesignPages::LoadOutcome::Cancelled: return kExitFailure;  // the message has been shown
   }
   if (seed) {
     pages_->SetSeed(*seed);
@@ -52,8 +50,7 @@ int OpenedDesign::Open() {
     // A check of the design page kept it in front. Only the warning that there are more
     // arms than patients lets the user go on: the focus is on the tabs now, so the next
     // move runs no check.
-    if (pages_->State().last_design_check != DesignCheck::Warned ||
-        !pages_->MovePage(Page::List)) {
+    if (pages_->State().last_design_check != DesignCheck::Warned || !pages_->MovePage(Page::List)) {
       return kExitIncomplete;
     }
   }

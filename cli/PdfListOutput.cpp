@@ -5,8 +5,8 @@
 #include <QPageSize>
 
 #include "print/PrintJobTexts.h"
-#include "qtprint/OffscreenPrintApplication.h"
 #include "qtprint/HeaderDate.h"
+#include "qtprint/OffscreenPrintApplication.h"
 #include "qtprint/PdfListPrinter.h"
 
 namespace zufora::cli {

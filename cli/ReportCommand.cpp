@@ -14,23 +14,25 @@
 namespace zufora::cli {
 namespace {
 
-const std::string kUsage = std::string(
-    "Usage: zufora-cli report DESIGN.zfd [--simulate K] [--format text|csv]\n"
-    "                         [--seed TEXT] [--accept-misfits] [--lang FILE]\n"
-    "\n"
-    "The balance of the lists that the design gives: for each list (each centre's) the\n"
-    "patients of each arm against the planned share, the block sizes used and how often,\n"
-    "and the largest running imbalance between the arms (patients divided by ratio, the\n"
-    "largest minus the smallest; for ratios 1:1 the difference in patients).\n"
-    "\n"
-    "  --simulate K     also draw the lists of the seeds 1 to K and report how predictable\n"
-    "                   the next allocation is: the expected share of right guesses of an\n"
-    "                   observer who always guesses the arm most behind its ratio in the\n"
-    "                   list (the convergence strategy), and of one who knows the block\n"
-    "                   sizes and guesses the arm most behind in the current block; and\n"
-    "                   how the final imbalance of the study is distributed\n"
-    "  --format csv     one CSV table (UTF-8, CR LF): section,list,centre,item,value,planned\n"
-    "\n") + kDesignOptionsHelp +
+const std::string kUsage =
+    std::string(
+        "Usage: zufora-cli report DESIGN.zfd [--simulate K] [--format text|csv]\n"
+        "                         [--seed TEXT] [--accept-misfits] [--lang FILE]\n"
+        "\n"
+        "The balance of the lists that the design gives: for each list (each centre's) the\n"
+        "patients of each arm against the planned share, the block sizes used and how often,\n"
+        "and the largest running imbalance between the arms (patients divided by ratio, the\n"
+        "largest minus the smallest; for ratios 1:1 the difference in patients).\n"
+        "\n"
+        "  --simulate K     also draw the lists of the seeds 1 to K and report how predictable\n"
+        "                   the next allocation is: the expected share of right guesses of an\n"
+        "                   observer who always guesses the arm most behind its ratio in the\n"
+        "                   list (the convergence strategy), and of one who knows the block\n"
+        "                   sizes and guesses the arm most behind in the current block; and\n"
+        "                   how the final imbalance of the study is distributed\n"
+        "  --format csv     one CSV table (UTF-8, CR LF): section,list,centre,item,value,planned\n"
+        "\n") +
+    kDesignOptionsHelp +
     "\n"
     "Exit status: 0 every list drawn in full; 1 a check stopped the generation, it was\n"
     "abandoned, or a list could not be drawn; 2 a wrong command line or a file problem.\n";
@@ -57,8 +59,8 @@ class ReportWriter {
   }
   void Row(const char* section, std::size_t list, const std::string& centre,
            const std::string& item, const std::string& value, const std::string& planned = "") {
-    out_ << section << ',' << list << ',' << centre << ',' << item << ',' << value << ','
-         << planned << "\r\n";
+    out_ << section << ',' << list << ',' << centre << ',' << item << ',' << value << ',' << planned
+         << "\r\n";
   }
   void Text(const std::string& line) {
     if (!csv_) {
@@ -81,9 +83,9 @@ void WriteLists(ReportWriter& report, const BalanceTally& tally,
         list.centre ? Cp1252ToUtf8(design.centres.Cell(kCentreNumberColumn, *list.centre)) : "";
     const std::int64_t patients = list.Patients();
     report.Text("");
-    report.Text((list.centre ? "Centre " + centre + ", list " : "List ") +
-                std::to_string(number) + ": seed " + std::to_string(list.seed) + ", " +
-                std::to_string(patients) + " patients");
+    report.Text((list.centre ? "Centre " + centre + ", list " : "List ") + std::to_string(number) +
+                ": seed " + std::to_string(list.seed) + ", " + std::to_string(patients) +
+                " patients");
     report.Text("  arm  ratio  patients  planned");
     for (std::size_t a = 0; a < ratios.size(); ++a) {
       const double planned = tally.PlannedPatients(list, static_cast<std::int32_t>(a + 1));
@@ -173,8 +175,8 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
         SimulateSeeds(design, ratios, options.simulate, options.design.accept_misfits, drawer);
     const std::string k = std::to_string(options.simulate);
     report.Text("");
-    report.Text("Simulation over the seeds 1 to " + k + " (" +
-                std::to_string(simulated.patients) + " patients):");
+    report.Text("Simulation over the seeds 1 to " + k + " (" + std::to_string(simulated.patients) +
+                " patients):");
     report.Text("  right guesses, convergence strategy:    " +
                 Fixed(simulated.ConvergenceShare(), 4));
     report.Text("  right guesses, knowing the block sizes: " + Fixed(simulated.BlockShare(), 4));

@@ -11,15 +11,17 @@
 namespace zufora::cli {
 namespace {
 
-const std::string kUsage = std::string(
-    "Usage: zufora-cli verify DESIGN.zfd LIST [--seed TEXT] [--no-blocks] [--no-seed]\n"
-    "                         [--accept-misfits] [--lang FILE]\n"
-    "\n"
-    "Draws the lists of the design again, with the same options as generate, and\n"
-    "compares them line by line with LIST: an exported list (cp1252, CR LF) or the\n"
-    "output of generate (UTF-8, LF). An arm changed, a line removed or added, a block\n"
-    "separator moved, a seed or heading changed: each is found.\n"
-    "\n") + kDesignOptionsHelp +
+const std::string kUsage =
+    std::string(
+        "Usage: zufora-cli verify DESIGN.zfd LIST [--seed TEXT] [--no-blocks] [--no-seed]\n"
+        "                         [--accept-misfits] [--lang FILE]\n"
+        "\n"
+        "Draws the lists of the design again, with the same options as generate, and\n"
+        "compares them line by line with LIST: an exported list (cp1252, CR LF) or the\n"
+        "output of generate (UTF-8, LF). An arm changed, a line removed or added, a block\n"
+        "separator moved, a seed or heading changed: each is found.\n"
+        "\n") +
+    kDesignOptionsHelp +
     "\n"
     "Exit status: 0 LIST is the list the design gives; 1 it differs (the first\n"
     "difference and the number of differing allocation lines are printed); 2 a wrong\n"
@@ -94,8 +96,8 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
       << "First difference, line " << difference->line << ":\n"
       << "  the design gives: "
       << (difference->expected ? *difference->expected : "(the list has ended)") << '\n'
-      << "  the file holds:   " << (difference->actual ? *difference->actual : "(the file has ended)")
-      << '\n'
+      << "  the file holds:   "
+      << (difference->actual ? *difference->actual : "(the file has ended)") << '\n'
       << "Allocation lines that differ, are missing or are extra: "
       << comparison.DifferingAllocations() << '\n';
   return kExitIncomplete;

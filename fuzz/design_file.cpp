@@ -27,8 +27,8 @@ bool Representable(std::string_view text) {
       text.find_first_of("\r\n") != std::string_view::npos) {
     return false;
   }
-  if (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
-                        text.back() == '\t')) {
+  if (!text.empty() &&
+      (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' || text.back() == '\t')) {
     return false;
   }
   return !(text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&

@@ -1,7 +1,7 @@
 // The list generator behind its checks: a design decoded from the bytes, within the
 // program's documented limits, checked, generated and rendered as "Generieren" does, the
-// questions answered from the bytes too. Every run is bounded in time and memory by the fuzzer's -timeout and
-// -rss_limit_mb (scripts/fuzz): the sizes decoded here keep ordinary work well below a
+// questions answered from the bytes too. Every run is bounded in time and memory by the fuzzer's
+// -timeout and -rss_limit_mb (scripts/fuzz): the sizes decoded here keep ordinary work well below a
 // second, so a design whose work is far beyond linear shows up as a hang.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -27,12 +27,9 @@ using namespace zufora;
 // Mostly small numbers, sometimes any integer text at all.
 std::string Number(FuzzedDataProvider& data, std::int32_t low, std::int32_t high) {
   switch (data.ConsumeIntegralInRange(0, 15)) {
-    case 0:
-      return data.ConsumeRandomLengthString(12);
-    case 1:
-      return std::to_string(data.ConsumeIntegral<std::int32_t>());
-    default:
-      return std::to_string(data.ConsumeIntegralInRange(low, high));
+    case 0: return data.ConsumeRandomLengthString(12);
+    case 1: return std::to_string(data.ConsumeIntegral<std::int32_t>());
+    default: return std::to_string(data.ConsumeIntegralInRange(low, high));
   }
 }
 
@@ -47,9 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   constexpr std::int32_t kPatients = 1 << 16;
   StudyDesign design;
   design.study_name = data.ConsumeRandomLengthString(40);
-  const std::int32_t arms = data.ConsumeIntegralInRange(1, data.ConsumeIntegralInRange(0, 7) ? 8 : 300);
-  design.arm_count = data.ConsumeIntegralInRange(0, 31) == 0 ? Number(data, -2, 400)
-                                                              : std::to_string(arms);
+  const std::int32_t arms =
+      data.ConsumeIntegralInRange(1, data.ConsumeIntegralInRange(0, 7) ? 8 : 300);
+  design.arm_count =
+      data.ConsumeIntegralInRange(0, 31) == 0 ? Number(data, -2, 400) : std::to_string(arms);
   design.arms.SetRowCount(arms + 1);
   for (std::int32_t r = 1; r <= arms; ++r) {
     design.arms.SetCell(kArmDescriptionColumn, r, data.ConsumeRandomLengthString(16));
@@ -61,13 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   design.per_centre_lists = data.ConsumeBool();
   if (design.per_centre_lists) {
     const std::int32_t centres = data.ConsumeIntegralInRange(0, 40);
-    design.centre_count = data.ConsumeIntegralInRange(0, 15) == 0 ? Number(data, -1, 45)
-                                                                   : std::to_string(centres);
+    design.centre_count =
+        data.ConsumeIntegralInRange(0, 15) == 0 ? Number(data, -1, 45) : std::to_string(centres);
     design.centres.SetRowCount(centres + 1);
     for (std::int32_t r = 1; r <= centres; ++r) {
       design.centres.SetCell(kCentreNumberColumn, r, data.ConsumeRandomLengthString(6));
       design.centres.SetCell(kCentreDescriptionColumn, r, data.ConsumeRandomLengthString(12));
-      design.centres.SetCell(kCentreSampleSizeColumn, r, Number(data, 0, large ? kPatients / 40 : 50));
+      design.centres.SetCell(kCentreSampleSizeColumn, r,
+                             Number(data, 0, large ? kPatients / 40 : 50));
     }
   }
   design.block_mode = data.ConsumeBool() ? BlockSizeMode::Fixed : BlockSizeMode::Variable;

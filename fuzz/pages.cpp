@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
@@ -95,9 +95,8 @@ void CheckAndRemember(const StudyDesign& design, bool check, Cells& cells) {
   }
 }
 
-constexpr Page kPages[] = {Page::Design, Page::Arms,   Page::Centres,
-                           Page::Blocks,  Page::Seed, Page::List,
-                           Page::Info};
+constexpr Page kPages[] = {Page::Design, Page::Arms, Page::Centres, Page::Blocks,
+                           Page::Seed,   Page::List, Page::Info};
 
 }  // namespace
 
@@ -169,9 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
           cells_may_change = true;
         } else if (page == Page::Centres) {
           const TextGrid before = pages.Design().centres;
-          pages.TypeCentreField(data.ConsumeIntegralInRange(kCentreNumberColumn,
-                                                            kCentreSampleSizeColumn),
-                                Typed(data));
+          pages.TypeCentreField(
+              data.ConsumeIntegralInRange(kCentreNumberColumn, kCentreSampleSizeColumn),
+              Typed(data));
           cells_may_change = true;
           // A typed sum stands until a centre cell changes.
           for (std::int32_t row = 1; row < before.RowCount(); ++row) {
@@ -243,8 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         break;
       }
       case 14:
-        pages.SaveDesign("design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) +
-                              ".zfd");
+        pages.SaveDesign("design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) + ".zfd");
         break;
       default:
         if (page == Page::List) {

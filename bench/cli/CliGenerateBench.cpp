@@ -25,8 +25,8 @@ void BM_GenerateToExportFile(benchmark::State& state) {
   for (auto _ : state) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::RunZuforaCli(
-        {"generate", design.string(), "--output", output.string()}, out, err, clock);
+    const int status = cli::RunZuforaCli({"generate", design.string(), "--output", output.string()},
+                                         out, err, clock);
     if (status != cli::kExitComplete) {
       state.SkipWithError(err.str().c_str());
       break;

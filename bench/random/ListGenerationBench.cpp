@@ -1,11 +1,11 @@
 // Generation plus rendering of lists, streamed and whole: time and memory per patient.
 #include <benchmark/benchmark.h>
 
-#include "support/AllocationCounter.h"
 #include "random/ListCollector.h"
 #include "random/ListGenerator.h"
 #include "random/ListText.h"
 #include "random/ListTextWriter.h"
+#include "support/AllocationCounter.h"
 
 namespace zufora {
 namespace {

@@ -44,15 +44,13 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   switch (role) {
-    case Qt::DisplayRole:
-      return FromCp1252(grid_->Cell(index.column(), index.row()));
+    case Qt::DisplayRole: return FromCp1252(grid_->Cell(index.column(), index.row()));
     case Qt::BackgroundRole:
       if (Fixed(index) && fixed_colour_.isValid()) {
         return QBrush(fixed_colour_);
       }
       return {};
-    default:
-      return {};
+    default: return {};
   }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ErrorBox.h"
+#include "MainWindow.h"
 #include "ProgramFolders.h"
 #include "ProgramPictures.h"
 #include "QtClipboard.h"
@@ -15,11 +16,10 @@
 #include "QtFileDialogs.h"
 #include "QtMessageBoxes.h"
 #include "QtPrintDialogs.h"
-#include "qtprint/Cp1252QString.h"
-#include "MainWindow.h"
 #include "ZuforaApplication.h"
 #include "files/DiskDesignFiles.h"
 #include "lang/ProgramTexts.h"
+#include "qtprint/Cp1252QString.h"
 
 #ifndef ZUFORA_VERSION
 #define ZUFORA_VERSION "unknown"

@@ -90,8 +90,7 @@ void BalanceTally::Blocks(std::int32_t, std::span<const std::int32_t> arms,
             hit = hit || a == actual;
           }
         }
-        const std::int64_t quota =
-            a + 1 < arm_count ? block * ratios_[a] / ratio_sum_ : quota_rest;
+        const std::int64_t quota = a + 1 < arm_count ? block * ratios_[a] / ratio_sum_ : quota_rest;
         quota_rest -= quota;
         const std::int64_t left = quota - block_counts_[a];
         if (left > most_left) {

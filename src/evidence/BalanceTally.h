@@ -25,7 +25,7 @@ class BalanceTally : public ListConsumer {
   struct ListBalance {
     std::optional<std::int32_t> centre;
     std::int32_t seed = 0;
-    std::vector<std::int64_t> patients_per_arm;  // by arm - 1
+    std::vector<std::int64_t> patients_per_arm;        // by arm - 1
     std::map<std::int32_t, std::int64_t> block_sizes;  // size -> count
     double largest_imbalance = 0;
     double final_imbalance = 0;

@@ -78,9 +78,9 @@ void ListComparison::Expect(std::string_view line) {
   FileLine actual;
   ReadLine(positional_, actual, positional_count_);
   if (!first_difference_ && (!actual.present || !Matches(line, actual.text))) {
-    first_difference_ = Difference{expected_lines_, Cp1252ToUtf8(line),
-                                   actual.present ? std::optional(Shown(actual.text))
-                                                  : std::nullopt};
+    first_difference_ =
+        Difference{expected_lines_, Cp1252ToUtf8(line),
+                   actual.present ? std::optional(Shown(actual.text)) : std::nullopt};
   }
 
   const std::optional<Key> key = KeyOf(line, expected_lines_, expected_list_);

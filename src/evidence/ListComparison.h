@@ -12,13 +12,14 @@ namespace zufora {
 // Compares a list text, part by part as it is drawn, with the lines of a list file: an
 // exported file (cp1252, CR LF) or the command line's own output (UTF-8, LF); a line
 // matches in either form. The file is read twice at once, through two streams of its
-// bytes from the start, so that a list of any length takes little memory. Finds the first line that differs, and counts the allocation
-// lines that differ, are missing or are extra, matched by list and patient number so
-// that a removed line or a moved separator does not make every later line count.
+// bytes from the start, so that a list of any length takes little memory. Finds the first line that
+// differs, and counts the allocation lines that differ, are missing or are extra, matched by list
+// and patient number so that a removed line or a moved separator does not make every later line
+// count.
 class ListComparison : public ListTextSink {
  public:
   struct Difference {
-    std::int64_t line = 0;  // from 1
+    std::int64_t line = 0;                // from 1
     std::optional<std::string> expected;  // UTF-8; none when the design's list has ended
     std::optional<std::string> actual;    // UTF-8; none when the file has ended
   };

@@ -15,9 +15,9 @@ enum class FileReadStatus {
 
 struct FileBytes {
   FileReadStatus status = FileReadStatus::Missing;
-  std::string bytes;        // the whole file when read, else empty
-  std::string reason;       // for Unreadable: the system's description of the failure
-  bool too_large = false;   // Unreadable because it has more than the bytes allowed
+  std::string bytes;       // the whole file when read, else empty
+  std::string reason;      // for Unreadable: the system's description of the failure
+  bool too_large = false;  // Unreadable because it has more than the bytes allowed
 };
 
 // The largest design file the program reads or writes. A design at every limit of the

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <map>
 #include <utility>
 #include <vector>
 

@@ -8,52 +8,52 @@
 namespace zufora {
 
 // The controls of the main window that can hold the input focus, by what they are;
-// the comment after each names its component. The window tells the pages model which of them has the focus; where the
-// focus is decides which exit handlers a focus change or page move runs.
+// the comment after each names its component. The window tells the pages model which of them has
+// the focus; where the focus is decides which exit handlers a focus change or page move runs.
 enum class Control {
   None,  // nothing the model knows of (another window, or before the first show)
   // Outside the pages.
-  Tabs,  // PageControl1 (the row of tabs)
-  BackButton,  // BitBtnBack
-  NextButton,  // BitBtnNext
-  OpenButton,  // BitBtnLoad
-  SaveButton,  // BitBtnSave
+  Tabs,         // PageControl1 (the row of tabs)
+  BackButton,   // BitBtnBack
+  NextButton,   // BitBtnNext
+  OpenButton,   // BitBtnLoad
+  SaveButton,   // BitBtnSave
   CloseButton,  // BitBtnClose
   // TabSheetDesign
-  StudyNameField,  // EditStudName
-  SampleSizeField,  // EditAnz
-  ArmCountField,  // EditArme
-  PerCentreSwitch,  // CheckBoxZentren
+  StudyNameField,    // EditStudName
+  SampleSizeField,   // EditAnz
+  ArmCountField,     // EditArme
+  PerCentreSwitch,   // CheckBoxZentren
   CentreCountField,  // EditZentren
   // TabSheetArme
-  ArmTable,  // StringGridArme
-  ArmLabelField,  // EditCArm
+  ArmTable,             // StringGridArme
+  ArmLabelField,        // EditCArm
   ArmDescriptionField,  // EditCBeschr
-  ArmRatioField,  // EditCRatio
+  ArmRatioField,        // EditCRatio
   // TabSheetZentren
-  CentreTable,  // StringGridZentren
-  CentreLabelField,  // EditAZentrum
-  CentreNumberField,  // EditANummer
+  CentreTable,             // StringGridZentren
+  CentreLabelField,        // EditAZentrum
+  CentreNumberField,       // EditANummer
   CentreDescriptionField,  // EditABeschr
-  CentreSampleSizeField,  // EditAFallzahl
-  CentreSumField,  // EditSumme
+  CentreSampleSizeField,   // EditAFallzahl
+  CentreSumField,          // EditSumme
   // TabSheetBlock
-  FixedBlocksOption,  // RadioButton1
-  FixedBlockSizeField,  // EditFix
+  FixedBlocksOption,     // RadioButton1
+  FixedBlockSizeField,   // EditFix
   VariableBlocksOption,  // RadioButton2
-  MinBlockSizeField,  // EditVon
-  MaxBlockSizeField,  // EditBis
+  MinBlockSizeField,     // EditVon
+  MaxBlockSizeField,     // EditBis
   // TabSheetZufall
-  SeedField,  // EditZZ
+  SeedField,          // EditZZ
   ProposeSeedButton,  // ButtonZZ
   // TabSheetListe
-  GenerateButton,  // BitBtnStart
+  GenerateButton,    // BitBtnStart
   MarkBlocksSwitch,  // CheckBoxBlocks
-  ShowSeedSwitch,  // CheckBoxSeed
-  ListField,  // RichEditList
-  ExportButton,  // BitBtnExport
-  PrintButton,  // BitBtnPrint
-  CopyButton,  // BitBtnClipboard
+  ShowSeedSwitch,    // CheckBoxSeed
+  ListField,         // RichEditList
+  ExportButton,      // BitBtnExport
+  PrintButton,       // BitBtnPrint
+  CopyButton,        // BitBtnClipboard
 };
 
 // The page that holds `control`; none for the controls outside the pages.

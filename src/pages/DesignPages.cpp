@@ -132,8 +132,7 @@ void DesignPages::FocusControl(Control control) {
 }
 
 void DesignPages::SwitchPage(Page page) {
-  const bool shows_design =
-      page == Page::Design && state_.active_page != Page::Design;
+  const bool shows_design = page == Page::Design && state_.active_page != Page::Design;
   state_.active_page = page;
   if (page == Page::Design) {
     design_brought_to_front_ = true;

@@ -200,7 +200,7 @@ class DesignPages {
   void ApplyPerCentreSwitch();
   void EnterCentrePage();
   void RecomputeCentreSum();  // the centre sum into EditSumme
-  void CheckCentreSum();        // the centre sum check
+  void CheckCentreSum();      // the centre sum check
   void ApplyBlockSizeEnabling();
   void AfterPageChange();
   void SetCentreSwitchEnabling(bool on);

@@ -226,13 +226,11 @@ bool GenerationCheck::CheckListSize(std::int32_t n) {
   const std::int64_t v_max = plan_.max_block_size;
 
   if (r != a) {
-    if (n % r != 0 &&
-        AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
+    if (n % r != 0 && AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
       return false;
     }
     if (fixed) {
-      if (f % r != 0 &&
-          AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
+      if (f % r != 0 && AskAbandon(messages_.Text(Message::MessageRatioSampleSize), Page::Arms)) {
         return false;
       }
       if (n % f != 0) {

@@ -18,12 +18,12 @@ void PageBand::SetCenterText(std::string text) {
 }
 
 void PageBand::SetRect(std::int32_t left, std::int32_t top, std::int32_t right,
-                              std::int32_t bottom) {
+                       std::int32_t bottom) {
   rect_ = PrintRect{left, top, right, bottom};
 }
 
 void PageBand::FillAutoTexts(std::string_view left, std::string_view center,
-                                    std::string_view right) {
+                             std::string_view right) {
   if (left_auto_) {
     left_text_ = left;
   }

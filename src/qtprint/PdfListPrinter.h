@@ -15,8 +15,8 @@ struct PdfPrintResult {
 };
 
 // Prints the job to a PDF file exactly as "Drucken" prints it to the print dialog's PDF
-// entry (PdfOutput.h). Needs a QGuiApplication (OffscreenPrintApplication). An earlier file of that name
-// is replaced only when the whole job has been written. std::runtime_error when the file
+// entry (PdfOutput.h). Needs a QGuiApplication (OffscreenPrintApplication). An earlier file of that
+// name is replaced only when the whole job has been written. std::runtime_error when the file
 // cannot be written.
 PdfPrintResult PrintListToPdf(const PrintJobTexts& job, const QString& file,
                               const QPageSize& page_size);

@@ -54,8 +54,7 @@ std::int64_t CheckPlan(const ListPlan& plan) {
 
 }  // namespace
 
-bool ListGenerator::Draw(const ListPlan& plan, ListConsumer& consumer,
-                         DrawProblemSink& problems) {
+bool ListGenerator::Draw(const ListPlan& plan, ListConsumer& consumer, DrawProblemSink& problems) {
   ratio_sum_ = CheckPlan(plan);
   plan_ = &plan;
   TakeRatios(plan.ratios);
@@ -177,8 +176,8 @@ const ListGenerator::BlockQuotas& ListGenerator::QuotasFor(std::int32_t block_si
   if (quotas_.empty()) {
     quotas_.resize(kQuotaSlots + 1);
   }
-  BlockQuotas& slot = quotas_[static_cast<std::size_t>(
-      block_size < kQuotaSlots ? block_size : kQuotaSlots)];
+  BlockQuotas& slot =
+      quotas_[static_cast<std::size_t>(block_size < kQuotaSlots ? block_size : kQuotaSlots)];
   if (slot.block_size != block_size) {
     slot.block_size = block_size;
     slot.quotas.clear();
@@ -262,11 +261,11 @@ bool ListGenerator::FillBlocks(const std::vector<std::int32_t>& block_sizes, std
       filled = false;
       break;
     }
-    const BlockQuotas& quotas =
-        block < kQuotaSlots && static_cast<std::size_t>(block) < quotas_.size() &&
-                quotas_[static_cast<std::size_t>(block)].block_size == block
-            ? quotas_[static_cast<std::size_t>(block)]
-            : QuotasFor(block);
+    const BlockQuotas& quotas = block < kQuotaSlots &&
+                                        static_cast<std::size_t>(block) < quotas_.size() &&
+                                        quotas_[static_cast<std::size_t>(block)].block_size == block
+                                    ? quotas_[static_cast<std::size_t>(block)]
+                                    : QuotasFor(block);
     if (!quotas.fillable) {
       filled = false;
       break;

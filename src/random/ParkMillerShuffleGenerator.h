@@ -71,7 +71,6 @@ class ParkMillerShuffleGenerator {
 // The largest output of Next: 1 - 2^-23.
 inline constexpr float kLargestOutput = 1.0f - 0x1p-23f;
 
-
 // floor(u * n), computed exactly for every n below 2^32 (a double product is exact
 // only below 2^29). For a generator output u and n >= 1 the result lies in 0..n-1.
 // Below 2^29 the double product is exact, so the common case needs no integer work.

@@ -39,9 +39,7 @@ class FailedCheckTest : public WindowTest, public ::testing::WithParamInterface<
   void Leave(Way way) {
     QTabBar* bar = Tabs()->tabBar();
     switch (way) {
-      case Way::TabClick:
-        ClickTab(Page::List);
-        break;
+      case Way::TabClick: ClickTab(Page::List); break;
       case Way::ControlTab:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         break;
@@ -56,12 +54,8 @@ class FailedCheckTest : public WindowTest, public ::testing::WithParamInterface<
         QApplication::sendEvent(bar, &wheel);
         break;
       }
-      case Way::Next:
-        Click("BitBtnNext");
-        break;
-      case Way::Back:
-        Click("BitBtnBack");
-        break;
+      case Way::Next: Click("BitBtnNext"); break;
+      case Way::Back: Click("BitBtnBack"); break;
     }
   }
 };

@@ -57,11 +57,11 @@ TEST_F(AllocationTable, RedcapRowsFollowTheListWithCodesAndCentres) {
 }
 
 TEST_F(AllocationTable, CsvNamesBlocksAndPositionsAndQuotesWhereNeeded) {
-  const std::string design = Write(
-      "d.zfd",
-      "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=10\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\n"
-      "Beschr1=A, \"fast\"\r\nRatio1=1\r\nBeschr2=B\r\nRatio2=1\r\n[Bloecke]\r\nFix=0\r\n"
-      "Von=2\r\nBis=6\r\n[Zufall]\r\nSeed=12345\r\n");
+  const std::string design =
+      Write("d.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=10\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\n"
+            "Beschr1=A, \"fast\"\r\nRatio1=1\r\nBeschr2=B\r\nRatio2=1\r\n[Bloecke]\r\nFix=0\r\n"
+            "Von=2\r\nBis=6\r\n[Zufall]\r\nSeed=12345\r\n");
   const testing::CliRun run = Cli({"generate", design, "--format", "csv"});
   ASSERT_EQ(run.status, kExitComplete) << run.err;
   const auto rows = Lines(run.out);
@@ -78,7 +78,8 @@ TEST_F(AllocationTable, CsvNamesBlocksAndPositionsAndQuotesWhereNeeded) {
 TEST_F(AllocationTable, ArmCodesMustNameEveryArmOnce) {
   const std::string design = Example("per-centre.zfd");
   for (const char* codes : {"1=a", "1=a,2=a", "1=a,2=b,3=c"}) {
-    const testing::CliRun run = Cli({"generate", design, "--format", "redcap", "--arm-codes", codes});
+    const testing::CliRun run =
+        Cli({"generate", design, "--format", "redcap", "--arm-codes", codes});
     EXPECT_EQ(run.status, kExitFailure) << codes;
     EXPECT_NE(run.err.find("--arm-codes"), std::string::npos) << codes;
     EXPECT_EQ(run.out, "") << codes;

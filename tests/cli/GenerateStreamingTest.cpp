@@ -12,11 +12,10 @@ using testing::CliFixture;
 class GenerateStreaming : public CliFixture {
  protected:
   std::string Design(const std::string& patients, const std::string& blocks) {
-    return Write("d.zfd",
-                 "[Design]\r\nName=Studie\r\nArme=2\r\nFallzahl=" + patients +
-                     "\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\nBeschr1=A\r\nRatio1=1\r\n"
-                     "Beschr2=B\r\nRatio2=1\r\n[Bloecke]\r\n" +
-                     blocks + "[Zufall]\r\nSeed=42\r\n");
+    return Write("d.zfd", "[Design]\r\nName=Studie\r\nArme=2\r\nFallzahl=" + patients +
+                              "\r\nMulticenter=0\r\n[Arme]\r\nAnzahl=2\r\nBeschr1=A\r\nRatio1=1\r\n"
+                              "Beschr2=B\r\nRatio2=1\r\n[Bloecke]\r\n" +
+                              blocks + "[Zufall]\r\nSeed=42\r\n");
   }
 };
 
@@ -42,9 +41,8 @@ TEST_F(GenerateStreaming, ALongListGoesOutInPartsWithTheExportsBytes) {
 // A separator made long by a language file can take the text beyond the limit of one
 // list text: the window then shows the title alone and refuses, and so does generate.
 TEST_F(GenerateStreaming, TheListTextLimitRefusesAsInTheWindow) {
-  const std::string language =
-      Write("lang.ini", "[FormLang]\r\nFormLang.LabelBlock.Caption=" + std::string(2000, 'x') +
-                            "\r\n");
+  const std::string language = Write(
+      "lang.ini", "[FormLang]\r\nFormLang.LabelBlock.Caption=" + std::string(2000, 'x') + "\r\n");
   const std::string design = Design("1200000", "Fix=1\r\nGroesse=2\r\n");
   const testing::CliRun run = Cli({"generate", design, "--lang", language});
   EXPECT_EQ(run.status, kExitIncomplete);

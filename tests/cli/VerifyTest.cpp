@@ -52,9 +52,9 @@ TEST_F(Verify, EditsAreFoundWithTheFirstDifferenceAndACount) {
   EXPECT_NE(removed.out.find("line 12:"), std::string::npos) << removed.out;
   EXPECT_NE(removed.out.find("missing or are extra: 1\n"), std::string::npos) << removed.out;
 
-  const testing::CliRun moved = VerifyText(
-      design, replace("6\t1\tPlacebo\n------- Block ------\n7\t2\tDosis A\n",
-                      "6\t1\tPlacebo\n7\t2\tDosis A\n------- Block ------\n"));
+  const testing::CliRun moved =
+      VerifyText(design, replace("6\t1\tPlacebo\n------- Block ------\n7\t2\tDosis A\n",
+                                 "6\t1\tPlacebo\n7\t2\tDosis A\n------- Block ------\n"));
   EXPECT_EQ(moved.status, kExitIncomplete);
   EXPECT_NE(moved.out.find("missing or are extra: 0\n"), std::string::npos) << moved.out;
 

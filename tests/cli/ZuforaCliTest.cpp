@@ -214,8 +214,7 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   for (const fs::path& no_file : {folder_, fifo, fs::path("/dev/zero")}) {
     const CliRun run = Cli({"generate", no_file.string()});
     EXPECT_EQ(run.status, kExitFailure) << no_file;
-    EXPECT_NE(run.err.find("Fehler beim Öffnen der Datei " + no_file.string()),
-              std::string::npos)
+    EXPECT_NE(run.err.find("Fehler beim Öffnen der Datei " + no_file.string()), std::string::npos)
         << run.err;
     EXPECT_EQ(run.out, "");
   }
@@ -233,8 +232,8 @@ TEST_F(ZuforaCli, FileProblemsAndWrongCommandLines) {
   const fs::path language = folder_ / "lang.ini";
   std::ofstream(language, std::ios::binary) << "[FormZufora]\r\n";
   fs::create_symlink(design, folder_ / "link.zfd");
-  for (const fs::path& output : {fs::path(design), folder_ / "." / "design.zfd",
-                                 folder_ / "link.zfd", language}) {
+  for (const fs::path& output :
+       {fs::path(design), folder_ / "." / "design.zfd", folder_ / "link.zfd", language}) {
     const CliRun same =
         Cli({"generate", design, "--lang", language.string(), "--output", output.string()});
     EXPECT_EQ(same.status, kExitFailure) << output;

@@ -1,9 +1,9 @@
 // The balance tally and the simulation over seeds, against counts done by hand.
 #include <gtest/gtest.h>
 
-#include "support/DesignBuilder.h"
 #include "evidence/BalanceSimulation.h"
 #include "evidence/BalanceTally.h"
+#include "support/DesignBuilder.h"
 
 namespace zufora {
 namespace {

@@ -157,7 +157,8 @@ TEST_F(DesignFileStoreTest, AUtf8ByteOrderMarkIsReadAsUtf8) {
   // Saved back as cp1252 without the mark, the key this save does not write kept.
   SaveDesignFile(file, design);
   const std::string saved = ReadBytes(file);
-  EXPECT_EQ(saved.rfind("[Design]\r\nName=" + Cp1252Literal("Größe") + "\r\nArme=4\r\nX=1\r\n", 0), 0U);
+  EXPECT_EQ(saved.rfind("[Design]\r\nName=" + Cp1252Literal("Größe") + "\r\nArme=4\r\nX=1\r\n", 0),
+            0U);
 
   // A character that cp1252 lacks refuses the file, naming it; nothing is read.
   WriteBytes(file, "\xEF\xBB\xBF[Design]\r\nName=\xCE\xA9\r\n");

@@ -40,7 +40,8 @@ std::vector<std::string> KeysOfOneHash(int count) {
            (c >= 0x80 && c != 0x8A && c != 0x8C && c != 0x8E && c != 0x9F &&
             !(c >= 0xC0 && c <= 0xDE && c != 0xD7));
   };
-  const std::uint64_t target = ((start ^ block(0x3030303030303030ULL)) * kMul) ^ block(0x3030303030303030ULL);
+  const std::uint64_t target =
+      ((start ^ block(0x3030303030303030ULL)) * kMul) ^ block(0x3030303030303030ULL);
   std::vector<std::string> keys;
   for (std::uint64_t n = 0; static_cast<int>(keys.size()) < count; ++n) {
     char first[8];
@@ -52,7 +53,8 @@ std::vector<std::string> KeysOfOneHash(int count) {
     const std::uint64_t k2 = unblock(target ^ ((start ^ block(k1)) * kMul));
     char second[8];
     std::memcpy(second, &k2, 8);
-    if (std::all_of(second, second + 8, [&](char c) { return kept(static_cast<unsigned char>(c)); })) {
+    if (std::all_of(second, second + 8,
+                    [&](char c) { return kept(static_cast<unsigned char>(c)); })) {
       keys.push_back(std::string(first, 8) + std::string(second, 8));
     }
   }

@@ -54,8 +54,8 @@ TEST_F(DesignPageCheck, ArmCountNotAnIntegerChangesNothingAndGivesUpTheMove) {
 
   pages_.GoNext();
 
-  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageArmCount)),
-                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(Events(),
+            (std::vector<Event>{Plain(Msg(Message::MessageArmCount)), PageEvent(Page::Design)}));
   EXPECT_EQ(Msg(Message::MessageArmCount),
             Cp1252Literal("Gültige Anzahl für Studienarme eingeben!"));
   EXPECT_EQ(pages_.State().active_page, Page::Design);
@@ -108,8 +108,8 @@ TEST_F(DesignPageCheck, CentreCountNotAnIntegerAfterArmsAreSized) {
 
   pages_.MovePage(Page::Arms);
 
-  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
-                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(Events(),
+            (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)), PageEvent(Page::Design)}));
   EXPECT_EQ(pages_.State().active_page, Page::Design);
   EXPECT_EQ(pages_.Design().arms.RowCount(), 5);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, 4), "Arm 4");
@@ -227,8 +227,8 @@ TEST_F(DesignPageCheck, CountsBeyondTheLimitsAreRefused) {
   LeaveDesignPage();
   EXPECT_EQ(pages_.Design().arms.RowCount(), kMaxArms + 1);
   EXPECT_EQ(pages_.Design().arms.Cell(kArmLabelColumn, kMaxArms), "Arm 65536");
-  EXPECT_EQ(Events(), (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)),
-                                          PageEvent(Page::Design)}));
+  EXPECT_EQ(Events(),
+            (std::vector<Event>{Plain(Msg(Message::MessageCenterCount)), PageEvent(Page::Design)}));
   EXPECT_EQ(pages_.Design().centres.RowCount(), 3);
 
   sink_.Clear();

@@ -2,12 +2,12 @@
 // list text holds afterwards.
 #include <gtest/gtest.h>
 
-#include "support/DesignBuilder.h"
-#include "support/ListTextReading.h"
 #include "lang/FixedMessages.h"
 #include "lang/MessageCatalogue.h"
 #include "pages/Generation.h"
 #include "random/ListText.h"
+#include "support/DesignBuilder.h"
+#include "support/ListTextReading.h"
 #include "support/RecordingMessageSink.h"
 
 namespace zufora {
@@ -95,8 +95,8 @@ TEST_F(GenerationChecks, ArmAndPatientCountsSwitchToTheDesignPage) {
   StudyDesign design = Valid();
   design.arm_count = "zwei";
   EXPECT_EQ(Generate(design), "Studie\n");
-  EXPECT_EQ(sink_.Events(), (std::vector<Event>{Plain(Text(Message::MessageArmCount)),
-                                                PageSwitch(Page::Design)}));
+  EXPECT_EQ(sink_.Events(),
+            (std::vector<Event>{Plain(Text(Message::MessageArmCount)), PageSwitch(Page::Design)}));
 
   design = Valid();
   design.sample_size = "";
@@ -170,10 +170,10 @@ TEST_F(GenerationChecks, UnequalRatioTestsInOrder) {
   testing::SetVariable(design, "9", "3");
   sink_.Clear();
   Generate(design);
-  EXPECT_EQ(sink_.Events(),
-            (std::vector<Event>{Question(Text(Message::MessageRatioSampleSize), false),
-                                Notice(Text(Message::MessageBlockSize)),
-                                PageSwitch(Page::Blocks)}));
+  EXPECT_EQ(
+      sink_.Events(),
+      (std::vector<Event>{Question(Text(Message::MessageRatioSampleSize), false),
+                          Notice(Text(Message::MessageBlockSize)), PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "6", "9");  // 10 div 2 < 6
   sink_.Clear();
@@ -376,10 +376,10 @@ TEST_F(GenerationChecks, MinimumBelowRatioSumIsRefusedEvenWhenAccepted) {
   testing::SetVariable(design, "2", "9");
   sink_.SetDefaultAnswer(false);
   EXPECT_EQ(Generate(design), "Studie\n");
-  EXPECT_EQ(sink_.Events(),
-            (std::vector<Event>{Question(Text(Message::MessageBlockSizeRatio), false),
-                                Plain(Text(Message::MessageValidBlockSize)),
-                                PageSwitch(Page::Blocks)}));
+  EXPECT_EQ(
+      sink_.Events(),
+      (std::vector<Event>{Question(Text(Message::MessageBlockSizeRatio), false),
+                          Plain(Text(Message::MessageValidBlockSize)), PageSwitch(Page::Blocks)}));
 
   testing::SetVariable(design, "-6", "9");
   sink_.Clear();

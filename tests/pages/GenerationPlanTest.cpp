@@ -4,8 +4,6 @@
 
 #include <fstream>
 
-#include "support/DesignBuilder.h"
-#include "support/ListTextReading.h"
 #include "evidence/KnownValues.h"
 #include "lang/FixedMessages.h"
 #include "pages/Generation.h"
@@ -13,6 +11,8 @@
 #include "pages/QuietGeneration.h"
 #include "random/ListCollector.h"
 #include "random/ListText.h"
+#include "support/DesignBuilder.h"
+#include "support/ListTextReading.h"
 #include "support/RecordingMessageSink.h"
 
 namespace zufora {

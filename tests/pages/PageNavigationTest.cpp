@@ -53,8 +53,8 @@ TEST_F(PageNavigation, ShownCentrePageIsVisitedInOrder) {
 }
 
 TEST_F(PageNavigation, WalkingAllPagesWithNextComesBackToDesign) {
-  const Page expected[] = {Page::Arms,  Page::Blocks, Page::Seed,
-                           Page::List, Page::Info,  Page::Design};
+  const Page expected[] = {Page::Arms, Page::Blocks, Page::Seed,
+                           Page::List, Page::Info,   Page::Design};
   for (Page page : expected) {
     pages_.GoNext();
     EXPECT_EQ(pages_.State().active_page, page);

@@ -1,10 +1,10 @@
 // Lists whose allocations are known: they pin down the order of draws.
 #include <gtest/gtest.h>
 
-#include "support/DesignBuilder.h"
-#include "support/ListTextReading.h"
 #include "PlanDrawing.h"
 #include "random/ListText.h"
+#include "support/DesignBuilder.h"
+#include "support/ListTextReading.h"
 
 namespace zufora {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/DesignBuilder.h"
 #include "random/ListExport.h"
+#include "support/DesignBuilder.h"
 
 namespace zufora {
 namespace {

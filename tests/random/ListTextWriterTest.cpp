@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/DesignBuilder.h"
 #include "PlanDrawing.h"
 #include "random/ListText.h"
+#include "support/DesignBuilder.h"
 
 namespace zufora {
 namespace {
