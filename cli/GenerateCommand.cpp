@@ -43,6 +43,7 @@ const std::string kUsage =
     "  --format redcap    the allocation table for upload into REDCap's randomization\n"
     "                     module: redcap_randomization_group, and with per-centre lists\n"
     "                     a stratum column holding the centre number\n"
+    "                     (csv and redcap: not for stratified designs yet)\n"
     "  --arm-codes LIST   redcap: the code of each arm, e.g. 1=0,2=1 (default: the arm\n"
     "                     number); every arm needs one, no two arms the same\n"
     "  --centre-field NAME  redcap: the stratum column's name (default\n"
@@ -208,6 +209,14 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
     return status;
   }
   DesignPages& pages = opened.Pages();
+  // The tables have no columns for strata yet: one without them would be wrong.
+  if (options.format != GenerateOptions::Format::kList && Stratifies(pages.Design())) {
+    err << "zufora-cli: --format "
+        << (options.format == GenerateOptions::Format::kCsv ? "csv" : "redcap")
+        << " has no columns for strata yet; a stratified design is written as its list "
+           "text (--format list) or printed (--pdf)\n";
+    return kExitFailure;
+  }
 
   // Table texts are cp1252 inside, like the design's.
   std::map<std::int32_t, std::string> arm_codes;

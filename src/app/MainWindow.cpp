@@ -23,6 +23,7 @@
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
 #include "ProgramPictures.h"
+#include "ViewUpdates.h"
 #include "files/ExportFile.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileLocation.h"
@@ -40,28 +41,6 @@ std::filesystem::path PathOf(const QString& file) {
 // A file dialog's answer as the pages model takes it.
 std::optional<std::string> FileName(const std::optional<QString>& file) {
   return file ? std::optional(PathOf(*file).string()) : std::nullopt;
-}
-
-void SetText(QLineEdit* edit, const std::string& text) {
-  const QString shown = FromCp1252(text);
-  if (edit->text() != shown) {
-    edit->setText(shown);
-  }
-}
-
-// The grid's selection on `row`, the column after the fixed label column.
-void SelectRow(QTableView* grid, std::int32_t row) {
-  QAbstractItemModel* model = grid->model();
-  if (row < 0 || row >= model->rowCount()) {
-    grid->selectionModel()->clear();
-    return;
-  }
-  const QModelIndex current = model->index(static_cast<int>(row), model->columnCount() > 1 ? 1 : 0);
-  if (grid->selectionModel()->currentIndex() != current ||
-      !grid->selectionModel()->isRowSelected(current.row(), QModelIndex())) {
-    grid->selectionModel()->setCurrentIndex(
-        current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  }
 }
 
 }  // namespace
@@ -186,6 +165,7 @@ void MainWindow::ConnectHandlers() {
   ConnectRowField(w.centre_fields[kCentreSampleSizeColumn], false, kCentreSampleSizeColumn);
   ConnectTable(w.arm_table, true);
   ConnectTable(w.centre_table, false);
+  ConnectStrataHandlers();
 
   const auto on_toggle = [this](QAbstractButton* button, auto action) {
     connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
@@ -449,6 +429,7 @@ void MainWindow::Refresh() {
   const int centre_tab = static_cast<int>(Page::Centres);
   w.tabs->setTabVisible(centre_tab, state.centre_tab_visible);
   w.tabs->setTabEnabled(centre_tab, state.centre_page_enabled);
+  RefreshStrata();
   w.tabs->setCurrentIndex(static_cast<int>(state.active_page));
   ApplyFocus();
   --updating_;

@@ -32,9 +32,9 @@ struct FileDialogRequest;
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
 //
-// The class is defined in three files: MainWindow.cpp (wiring, the controls' handlers and
-// the refresh from the model), MainWindowFocus.cpp (focus and tabs) and, for its texts,
-// ApplyWindowTexts.cpp.
+// The class is defined in four files: MainWindow.cpp (wiring, the controls' handlers and
+// the refresh from the model), MainWindowFocus.cpp (focus and tabs), MainWindowStrata.cpp
+// (the strata page) and, for its texts, ApplyWindowTexts.cpp.
 class MainWindow : public QWidget {
  public:
   // texts, services and design_files must outlive the window. Throws when the picture
@@ -71,6 +71,10 @@ class MainWindow : public QWidget {
   void ConnectEdit(QLineEdit* edit, void (DesignPages::*setter)(std::string));
   void ConnectRowField(QLineEdit* edit, bool arm_table, int column);
   void ConnectTable(QTableView* table, bool arm_table);
+  // The strata page (MainWindowStrata.cpp): CheckBoxStrata, the two tables, their fields
+  // and buttons, EditStratumLaenge.
+  void ConnectStrataHandlers();
+  void RefreshStrata();
 
   // The controls' handlers (MainWindow.cpp)
   void OnFirstShow();  // the language file, then its texts shown
@@ -115,6 +119,8 @@ class MainWindow : public QWidget {
   std::unique_ptr<DesignPages> pages_;
   TextGridModel* arm_model_ = nullptr;
   TextGridModel* centre_model_ = nullptr;
+  TextGridModel* factor_model_ = nullptr;
+  TextGridModel* level_model_ = nullptr;
   bool shown_ = false;
   int updating_ = 0;         // > 0 while an operation runs or the view is written
   int focus_unwatched_ = 0;  // > 0 while focus moves are not the user's (the tabs switch)

@@ -10,6 +10,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <array>
+#include <string>
+#include <string_view>
 
 #include "CompactTabStyle.h"
 #include "Cp1252Validator.h"
@@ -103,9 +106,53 @@ QPlainTextEdit* MakeNote(QWidget* parent, const char* name, int points, int top,
   return note;
 }
 
-QWidget* AddPage(QTabWidget* tabs, const char* name) {
+// The fields of a row panel under the strata page's tables, and its buttons Neu,
+// Löschen, up and down (in RowEdit order).
+void MakeStrataRowPanel(QWidget* page, const char* panel_name, int left,
+                        const std::array<const char*, 6>& names, const std::array<int, 3>& widths,
+                        const ListTextEdit::Refusal& on_refused, std::array<QLineEdit*, 3>& fields,
+                        std::array<QPushButton*, 4>& buttons) {
+  QFrame* panel = MakePanel(page, panel_name, left, 116, 236, 88);
+  int x = 8;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    fields[i] = MakeRowField(panel, names[2 * i + 1], names[2 * i], x, widths[i], on_refused);
+    x += widths[i] + 4;
+  }
+  const char* const button_names[] = {"Neu", "Loeschen", "Hoch", "Runter"};
+  const std::string stem =
+      std::string(names[1]).replace(0, 4, "BitBtn");  // EditFaktor -> BitBtnFaktor
+  const QStyle::StandardPixmap icons[] = {QStyle::SP_CustomBase, QStyle::SP_CustomBase,
+                                          QStyle::SP_ArrowUp, QStyle::SP_ArrowDown};
+  const int lefts[] = {8, 68, 172, 202};
+  const int button_widths[] = {56, 72, 26, 26};
+  for (std::size_t b = 0; b < buttons.size(); ++b) {
+    buttons[b] = MakeButton(panel, (stem + button_names[b]).c_str(), icons[b], lefts[b], 58,
+                            button_widths[b], 24);
+  }
+}
+
+// Strata: the factor table and the level table of the chosen factor side by side, each
+// with its row panel below, and the length of each stratum at the bottom.
+void BuildStrataPage(QWidget& page, const ListTextEdit::Refusal& on_refused, MainWindowWidgets& w) {
+  w.factor_table = MakeGrid(&page, "StringGridFaktoren", {56, 90, 84});
+  w.factor_table->setGeometry(8, 8, 236, 104);
+  MakeStrataRowPanel(&page, "PanelFaktor", 8,
+                     {"LabelFaktor", "EditFaktor", "LabelFaktorName", "EditFaktorName",
+                      "LabelFaktorFeld", "EditFaktorFeld"},
+                     {56, 84, 76}, on_refused, w.factor_fields, w.factor_buttons);
+  w.level_table = MakeGrid(&page, "StringGridStufen", {56, 60, 114});
+  w.level_table->setGeometry(253, 8, 236, 104);
+  MakeStrataRowPanel(&page, "PanelStufe", 253,
+                     {"LabelStufe", "EditStufe", "LabelStufeCode", "EditStufeCode", "LabelStufeBez",
+                      "EditStufeBez"},
+                     {56, 56, 104}, on_refused, w.level_fields, w.level_buttons);
+  w.stratum_length_field = MakeEdit(&page, "EditStratumLaenge", 8, 214, 64, on_refused);
+  MakeLabel(&page, "LabelStratumLaenge", 80, 217, w.stratum_length_field);
+}
+
+QWidget* AddPage(QTabWidget* tabs, std::string_view name) {
   auto* page = new QWidget;
-  page->setObjectName(QString::fromLatin1(name));
+  page->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   tabs->addTab(page, QString());
   return page;
 }
@@ -123,17 +170,15 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.tabs->tabBar()->setStyle(tab_style);
   w.tabs->tabBar()->setUsesScrollButtons(false);
   w.tabs->tabBar()->setExpanding(false);
-  constexpr std::array<const char*, 7> kPageNames = {
-      "TabSheetDesign", "TabSheetArme",  "TabSheetZentren", "TabSheetBlock",
-      "TabSheetZufall", "TabSheetListe", "TabSheetInfo"};
-  for (std::size_t i = 0; i < kPageNames.size(); ++i) {
-    w.pages[i] = AddPage(w.tabs, kPageNames[i]);
+  for (std::size_t i = 0; i < w.pages.size(); ++i) {
+    w.pages[i] = AddPage(w.tabs, PageName(static_cast<Page>(i)));
   }
+  auto page = [&w](Page p) { return w.pages[static_cast<std::size_t>(p)]; };
   // Back and Next lie over the lower right corner of the pages, so the controls of a
   // page keep out of the rectangle from (310, 250) in page coordinates.
 
   // Studiendesign
-  QFrame* design_panel = MakePanel(w.pages[0], "Panel5", 4, 4, 489, 244);
+  QFrame* design_panel = MakePanel(page(Page::Design), "Panel5", 4, 4, 489, 244);
   w.study_name_field = MakeEdit(design_panel, "EditStudName", 16, 34, 300, on_refused);
   MakeLabel(design_panel, "LabelStudName", 16, 16, w.study_name_field);
   w.sample_size_field = MakeEdit(design_panel, "EditAnz", 16, 82, 80, on_refused);
@@ -144,24 +189,27 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.centre_count_field = MakeEdit(design_panel, "EditZentren", 16, 208, 80, on_refused);
   MakeLabel(design_panel, "LabelCenterCount", 16, 190, w.centre_count_field);
   w.design_page_logo = Make<QLabel>(design_panel, "ImageLogo1", 360, 16, 107, 100);
+  w.strata_switch = Make<QCheckBox>(design_panel, "CheckBoxStrata", 120, 210);
   // The label above the centre count comes after the check box in the keyboard order.
   QWidget::setTabOrder(w.per_centre_switch, w.centre_count_field);
+  QWidget::setTabOrder(w.centre_count_field, w.strata_switch);
 
   // Studienarme
-  w.arm_table = MakeGrid(w.pages[1], "StringGridArme", {64, 316, 64});
-  QFrame* arm_row_panel = MakePanel(w.pages[1], "Panel3", 8, 148, 481, 96);
+  w.arm_table = MakeGrid(page(Page::Arms), "StringGridArme", {64, 316, 64});
+  QFrame* arm_row_panel = MakePanel(page(Page::Arms), "Panel3", 8, 148, 481, 96);
   w.arm_fields[0] = MakeRowField(arm_row_panel, "EditCArm", "LabelArm", 8, 64, on_refused);
   w.arm_fields[1] =
       MakeRowField(arm_row_panel, "EditCBeschr", "LabelArmDescr", 80, 316, on_refused);
   w.arm_fields[2] = MakeRowField(arm_row_panel, "EditCRatio", "LabelRatio", 404, 64, on_refused);
 
   // Studienzentren
-  w.centre_table = MakeGrid(w.pages[2], "StringGridZentren", {64, 60, 262, 64});
-  w.centre_sum_field = MakeEdit(w.pages[2], "EditSumme", 404, 146, 64, on_refused);
-  auto* sum_label = MakeLabel(w.pages[2], "LabelCenterSum", 248, 148, w.centre_sum_field);
+  QWidget* centre_page = page(Page::Centres);
+  w.centre_table = MakeGrid(centre_page, "StringGridZentren", {64, 60, 262, 64});
+  w.centre_sum_field = MakeEdit(centre_page, "EditSumme", 404, 146, 64, on_refused);
+  auto* sum_label = MakeLabel(centre_page, "LabelCenterSum", 248, 148, w.centre_sum_field);
   sum_label->resize(150, kLineHeight - 4);
   sum_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  QFrame* centre_row_panel = MakePanel(w.pages[2], "Panel4", 8, 174, 481, 72);
+  QFrame* centre_row_panel = MakePanel(centre_page, "Panel4", 8, 174, 481, 72);
   w.centre_fields[0] =
       MakeRowField(centre_row_panel, "EditAZentrum", "LabelCenter", 8, 64, on_refused);
   w.centre_fields[1] =
@@ -172,8 +220,10 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
       MakeRowField(centre_row_panel, "EditAFallzahl", "LabelSampleSize", 376, 92, on_refused);
   QWidget::setTabOrder(w.centre_table, w.centre_sum_field);
 
+  BuildStrataPage(*page(Page::Strata), on_refused, w);
+
   // Blöcke
-  QFrame* block_size_panel = MakePanel(w.pages[3], "Panel1", 8, 6, 481, 80);
+  QFrame* block_size_panel = MakePanel(page(Page::Blocks), "Panel1", 8, 6, 481, 80);
   MakeLabel(block_size_panel, "LabelBlockSize", 12, 6);
   w.fixed_block_size_choice = Make<QRadioButton>(block_size_panel, "RadioButton1", 24, 26);
   w.fixed_block_size_field = MakeEdit(block_size_panel, "EditFix", 120, 24, 56, on_refused);
@@ -181,25 +231,27 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.min_block_size_field = MakeEdit(block_size_panel, "EditVon", 120, 50, 56, on_refused);
   MakeLabel(block_size_panel, "LabelTo", 184, 54, nullptr);
   w.max_block_size_field = MakeEdit(block_size_panel, "EditBis", 212, 50, 56, on_refused);
-  w.block_size_help_note = MakeNote(w.pages[3], "Memo2", 9, 90, 160);
+  w.block_size_help_note = MakeNote(page(Page::Blocks), "Memo2", 9, 90, 160);
 
   // Zufallsgenerator
-  w.seed_field = MakeEdit(w.pages[4], "EditZZ", 16, 34, 130, on_refused);
-  MakeLabel(w.pages[4], "LabelStartValue", 16, 16, w.seed_field);
-  w.seed_range_label = Make<QLabel>(w.pages[4], "LabelMinMaxSeed", 16, 58, 130, 16);
+  QWidget* seed_page = page(Page::Seed);
+  w.seed_field = MakeEdit(seed_page, "EditZZ", 16, 34, 130, on_refused);
+  MakeLabel(seed_page, "LabelStartValue", 16, 16, w.seed_field);
+  w.seed_range_label = Make<QLabel>(seed_page, "LabelMinMaxSeed", 16, 58, 130, 16);
   w.seed_range_label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   w.propose_seed_button =
-      MakeButton(w.pages[4], "ButtonZZ", QStyle::SP_CustomBase, 156, 32, 80, kLineHeight + 4);
-  w.seed_help_note = MakeNote(w.pages[4], "Memo1", 10, 86, 160);
+      MakeButton(seed_page, "ButtonZZ", QStyle::SP_CustomBase, 156, 32, 80, kLineHeight + 4);
+  w.seed_help_note = MakeNote(seed_page, "Memo1", 10, 86, 160);
 
   // Liste ausgeben
-  w.generate_button = MakeButton(w.pages[5], "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
-  w.mark_blocks_switch = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
-  w.show_seed_switch = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
-  w.list_field = new ListTextEdit(on_refused, w.pages[5]);
+  QWidget* list_page = page(Page::List);
+  w.generate_button = MakeButton(list_page, "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
+  w.mark_blocks_switch = Make<QCheckBox>(list_page, "CheckBoxBlocks", 124, 2);
+  w.show_seed_switch = Make<QCheckBox>(list_page, "CheckBoxSeed", 124, 20);
+  w.list_field = new ListTextEdit(on_refused, list_page);
   w.list_field->setObjectName(QStringLiteral("RichEditList"));
   w.list_field->setGeometry(8, 42, 385, 204);
-  auto* column = new QWidget(w.pages[5]);
+  auto* column = new QWidget(list_page);
   column->setObjectName(QString::fromLatin1(kListButtonColumn));
   column->setGeometry(399, 40, 94, 210);
   auto* column_layout = new QVBoxLayout(column);
@@ -215,7 +267,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.copy_button->setIcon(w.copy_button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
 
   // Info
-  auto* info_panel = Make<QFrame>(w.pages[6], "Panel2", 17, 17, 471, 131);
+  auto* info_panel = Make<QFrame>(page(Page::Info), "Panel2", 17, 17, 471, 131);
   info_panel->setFrameShape(QFrame::Panel);
   info_panel->setFrameShadow(QFrame::Sunken);
   info_panel->setAutoFillBackground(true);
@@ -257,7 +309,8 @@ void ApplyColumnWidths(QTableView& grid) {
 }
 
 QPushButton* AddListPageButton(const MainWindowWidgets& widgets, const char* object_name) {
-  auto* column = widgets.pages[5]->findChild<QWidget*>(QString::fromLatin1(kListButtonColumn));
+  auto* column = widgets.pages[static_cast<std::size_t>(Page::List)]->findChild<QWidget*>(
+      QString::fromLatin1(kListButtonColumn));
   auto* layout = static_cast<QVBoxLayout*>(column->layout());
   auto* button = new QPushButton(column);
   button->setObjectName(QString::fromLatin1(object_name));

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "design/Page.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,8 +23,8 @@ class ListTextEdit;
 // it. BuildMainWindowWidgets places them at their positions; texts come later, from the
 // window's texts.
 struct MainWindowWidgets {
-  QTabWidget* tabs = nullptr;       // PageControl1
-  std::array<QWidget*, 7> pages{};  // TabSheetDesign ... TabSheetInfo, in tab order
+  QTabWidget* tabs = nullptr;                // PageControl1
+  std::array<QWidget*, kPageCount> pages{};  // TabSheetDesign ... TabSheetInfo, in tab order
 
   // The design page, TabSheetDesign
   QLineEdit* study_name_field = nullptr;    // EditStudName
@@ -30,6 +32,7 @@ struct MainWindowWidgets {
   QLineEdit* arm_count_field = nullptr;     // EditArme
   QCheckBox* per_centre_switch = nullptr;   // CheckBoxZentren
   QLineEdit* centre_count_field = nullptr;  // EditZentren
+  QCheckBox* strata_switch = nullptr;       // CheckBoxStrata
   QLabel* design_page_logo = nullptr;       // ImageLogo1
 
   // The arms page, TabSheetArme
@@ -41,6 +44,17 @@ struct MainWindowWidgets {
   QLineEdit* centre_sum_field = nullptr;      // EditSumme
   std::array<QLineEdit*, 4> centre_fields{};  // EditAZentrum, EditANummer, EditABeschr,
                                               // EditAFallzahl
+
+  // The strata page, TabSheetStrata
+  QTableView* factor_table = nullptr;            // StringGridFaktoren
+  std::array<QLineEdit*, 3> factor_fields{};     // EditFaktor, EditFaktorName, EditFaktorFeld
+  std::array<QPushButton*, 4> factor_buttons{};  // BitBtnFaktorNeu, ...Loeschen, ...Hoch,
+                                                 // ...Runter (in RowEdit order)
+  QTableView* level_table = nullptr;             // StringGridStufen
+  std::array<QLineEdit*, 3> level_fields{};      // EditStufe, EditStufeCode, EditStufeBez
+  std::array<QPushButton*, 4> level_buttons{};   // BitBtnStufeNeu, ...Loeschen, ...Hoch,
+                                                 // ...Runter (in RowEdit order)
+  QLineEdit* stratum_length_field = nullptr;     // EditStratumLaenge
 
   // The block size page, TabSheetBlock
   QRadioButton* fixed_block_size_choice = nullptr;     // RadioButton1

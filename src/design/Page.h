@@ -10,13 +10,14 @@ enum class Page {
   Design = 0,   // TabSheetDesign "Studiendesign"
   Arms = 1,     // TabSheetArme
   Centres = 2,  // TabSheetZentren
-  Blocks = 3,   // TabSheetBlock
-  Seed = 4,     // TabSheetZufall
-  List = 5,     // TabSheetListe
-  Info = 6,     // TabSheetInfo
+  Strata = 3,   // TabSheetStrata
+  Blocks = 4,   // TabSheetBlock
+  Seed = 5,     // TabSheetZufall
+  List = 6,     // TabSheetListe
+  Info = 7,     // TabSheetInfo
 };
 
-inline constexpr int kPageCount = 7;
+inline constexpr int kPageCount = 8;
 
 // The component name of a page, as a language file and the tests address it.
 std::string_view PageName(Page page);

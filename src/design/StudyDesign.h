@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include <vector>
+
+#include "design/Stratification.h"
 #include "design/TextGrid.h"
 
 namespace zufora {
@@ -44,7 +47,16 @@ struct StudyDesign {
   std::string min_block_size;                       // EditVon
   std::string max_block_size;                       // EditBis
   std::string seed;                                 // EditZZ
+  bool stratified = false;                          // CheckBoxStrata
+  std::vector<StratificationFactor> factors;        // StringGridFaktoren, StringGridStufen
+  std::string stratum_length;  // EditStratumLaenge: empty for each stratum's default
   CheckedNumbers checked;
 };
+
+// Whether the lists are drawn per stratum: stratification switched on and at least one
+// factor. Otherwise the design gives the single list or the centres' lists.
+inline bool Stratifies(const StudyDesign& design) {
+  return design.stratified && !design.factors.empty();
+}
 
 }  // namespace zufora

@@ -13,11 +13,17 @@
 namespace zufora {
 
 // Writes every key of a design into `file`, in the order of the sections Design, Arme,
-// Zentren, Bloecke, Zufall; keys this does not write stay as they are. Texts are written
-// as they stand (a CR or LF in one, which no single-line field can hold, is written as a
-// blank, see IniDocument::Set); Multicenter and Fix as "1" or "0"; each table's Anzahl is
-// its row count - 1, followed by all its rows, the centre table in full whether
-// per-centre lists is on or off.
+// Zentren, Bloecke, Zufall, Strata; keys this does not write stay as they are. Texts are
+// written as they stand (a CR or LF in one, which no single-line field can hold, is
+// written as a blank, see IniDocument::Set); Multicenter and Fix as "1" or "0"; each
+// table's Anzahl is its row count - 1, followed by all its rows, the centre table in full
+// whether per-centre lists is on or off.
+//
+// The section Strata holds the stratification: Aktiv ("1" or "0"), Laenge (the length of
+// each stratum, empty for the default), Anzahl (the factors), and for factor i its Namei,
+// Feldi and Stufeni (its level count), then for its level j Codei_j and Bezi_j. It is
+// written only when stratification is on, when there are factors, or when the file holds
+// the section already, so that a design without them is saved exactly as before.
 void WriteDesign(const StudyDesign& design, IniDocument& file);
 
 // Why a design file was refused before anything was read into the pages: a catalogue
@@ -35,8 +41,12 @@ struct DesignFileRefusal {
 
 // Reads a design file into `design`: every field's text, both tables (the arm heading
 // row left as it is, the centre heading row written from `headings`), the per-centre
-// switch and the block size mode. Missing keys take their defaults. A table row count
-// beyond the program's limits refuses the whole file and leaves `design` unchanged.
+// switch, the block size mode and the stratification factors. Missing keys take their
+// defaults (no Strata section: not stratified, no factors). A table row count, factor
+// count or level count beyond the program's limits refuses the whole file and leaves
+// `design` unchanged (MessageDesignFileTooManyFactors naming the section, its Anzahl and
+// kMaxFactors; MessageDesignFileTooManyLevels naming the section, the Stufen key, its
+// value and kMaxLevels).
 //
 // These are the load steps between the open dialog and the closing steps: it only sets
 // the fields. The caller runs what the per-centre switch's click handler does and the

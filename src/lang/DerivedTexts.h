@@ -24,6 +24,9 @@ struct DerivedTexts {
   std::string block_separator{};
   // The caption of LabelCenter: a centre heading is this, a blank and the number.
   std::string center_caption{};
+  // The caption of LabelStratum on FormLang: a stratum heading without centres is this,
+  // a blank and the stratum's number.
+  std::string stratum_caption{};
   FileDialogTexts save_dialog_export{"Liste exportieren", "*.txt|*.txt", ".txt"};
   FileDialogTexts save_dialog_design{"Design speichern", kDesignFileFilter, "zfd"};
   FileDialogTexts open_dialog_design{"Design laden", kDesignFileFilter, "zfd"};

@@ -40,6 +40,13 @@ TextComponent Memo(const char* name, std::initializer_list<const char*> lines) {
   return memo;
 }
 
+// A button that shows a picture for its caption, its meaning as a tooltip.
+TextComponent Hinted(const char* name, const char* hint) {
+  TextComponent button = Captioned("TBitBtn", name, "");
+  button.hint = Cp1252Literal(hint);
+  return button;
+}
+
 // Dialogs: neither Caption nor Hint.
 TextComponent NonVisual(const char* class_name, const char* name) {
   return {.name = name, .class_name = class_name};
@@ -64,6 +71,7 @@ TextWindow MakeMainWindowTexts() {
   add(Captioned("TCheckBox", "CheckBoxZentren", "&Randomisierungsliste für jedes Zentrum"));
   add(Label("LabelCenterCount", "Anzahl der Zentren"));
   add(Edit("EditZentren"));
+  add(Captioned("TCheckBox", "CheckBoxStrata", "&Stratifizierte Randomisierung"));
   add(Plain("TImage", "ImageLogo1"));
 
   add(Captioned("TTabSheet", "TabSheetArme", "Studienarme"));
@@ -89,6 +97,34 @@ TextWindow MakeMainWindowTexts() {
   add(Edit("EditABeschr"));
   add(Label("LabelSampleSize", "Geplante Fallzahl"));
   add(Edit("EditAFallzahl"));
+
+  add(Captioned("TTabSheet", "TabSheetStrata", "Strata"));
+  add(Plain("TStringGrid", "StringGridFaktoren"));
+  add(Panel("PanelFaktor"));
+  add(Label("LabelFaktor", "Faktor"));
+  add(Edit("EditFaktor"));
+  add(Label("LabelFaktorName", "Name"));
+  add(Edit("EditFaktorName"));
+  add(Label("LabelFaktorFeld", "Feldname"));
+  add(Edit("EditFaktorFeld"));
+  add(Captioned("TBitBtn", "BitBtnFaktorNeu", "Neu"));
+  add(Captioned("TBitBtn", "BitBtnFaktorLoeschen", "Löschen"));
+  add(Hinted("BitBtnFaktorHoch", "Faktor nach oben"));
+  add(Hinted("BitBtnFaktorRunter", "Faktor nach unten"));
+  add(Plain("TStringGrid", "StringGridStufen"));
+  add(Panel("PanelStufe"));
+  add(Label("LabelStufe", "Stufe"));
+  add(Edit("EditStufe"));
+  add(Label("LabelStufeCode", "Code"));
+  add(Edit("EditStufeCode"));
+  add(Label("LabelStufeBez", "Bezeichnung"));
+  add(Edit("EditStufeBez"));
+  add(Captioned("TBitBtn", "BitBtnStufeNeu", "Neu"));
+  add(Captioned("TBitBtn", "BitBtnStufeLoeschen", "Löschen"));
+  add(Hinted("BitBtnStufeHoch", "Stufe nach oben"));
+  add(Hinted("BitBtnStufeRunter", "Stufe nach unten"));
+  add(Edit("EditStratumLaenge"));
+  add(Label("LabelStratumLaenge", "Länge je Stratum (leer: geplante Fallzahl)"));
 
   add(Captioned("TTabSheet", "TabSheetBlock", "Blöcke"));
   add(Panel("Panel1"));

@@ -61,6 +61,33 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageDesignFileNotCp1252",
      "Die Designdatei %1 kann nicht geladen werden: Sie ist als UTF-8 gespeichert und "
      "enthält Zeichen, die das Programm nicht darstellen kann."},
+    {"LabelStratum", "Stratum"},
+    {"MessageCheckStrata",
+     "Strata kann nur ausgewählt werden, wenn im Studiendesign "
+     "'Stratifizierte Randomisierung' markiert ist!"},
+    {"MessageFactorCount", "Eine Studie kann höchstens %1 Faktoren haben."},
+    {"MessageLevelCount", "Ein Faktor kann höchstens %1 Stufen haben."},
+    {"MessageFactorName", "Bitte einen Namen für Faktor %1 angeben!"},
+    {"MessageFactorField",
+     "Der Feldname „%1“ von Faktor „%2“ ist ungültig: Er beginnt mit einem Buchstaben "
+     "und enthält nur Buchstaben (A-Z, a-z), Ziffern und den Unterstrich."},
+    {"MessageFactorFieldTwice",
+     "Der Feldname „%1“ steht bei mehreren Faktoren; jeder Faktor braucht einen eigenen."},
+    {"MessageFactorLevels", "Faktor „%1“ braucht mindestens eine Stufe."},
+    {"MessageLevelText", "Stufe %1 von Faktor „%2“ braucht einen Code und eine Bezeichnung."},
+    {"MessageLevelCodeTwice", "Der Code „%1“ steht in Faktor „%2“ bei mehreren Stufen."},
+    {"MessageStrataCount",
+     "Die Zentren und die Stufen der Faktoren ergeben mehr als %1 Strata "
+     "(Zentren × Stufenkombinationen); so viele verarbeitet das Programm nicht."},
+    {"MessageStratumLength",
+     "Gültige Länge je Stratum eingeben: höchstens die geplante Fallzahl jedes Zentrums "
+     "(ohne Zentren: der Studie), oder leer für diese Fallzahl!"},
+    {"MessageDesignFileTooManyFactors",
+     "Die Designdatei kann nicht geladen werden: Im Abschnitt [%1] steht Anzahl=%2, "
+     "das Programm verarbeitet aber höchstens %3 Faktoren."},
+    {"MessageDesignFileTooManyLevels",
+     "Die Designdatei kann nicht geladen werden: Im Abschnitt [%1] steht %2=%3, "
+     "das Programm verarbeitet aber höchstens %4 Stufen je Faktor."},
 }};
 // clang-format on
 

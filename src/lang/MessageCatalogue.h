@@ -37,9 +37,24 @@ enum class Message {
   MessageDesignFileTooManyCenters,
   MessageDesignFileTooLarge,
   MessageDesignFileNotCp1252,
+  // Stratification: the word of a stratum heading, the strata page, design files.
+  LabelStratum,
+  MessageCheckStrata,
+  MessageFactorCount,
+  MessageLevelCount,
+  MessageFactorName,
+  MessageFactorField,
+  MessageFactorFieldTwice,
+  MessageFactorLevels,
+  MessageLevelText,
+  MessageLevelCodeTwice,
+  MessageStrataCount,
+  MessageStratumLength,
+  MessageDesignFileTooManyFactors,
+  MessageDesignFileTooManyLevels,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileNotCp1252) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileTooManyLevels) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

@@ -15,6 +15,7 @@ std::optional<std::string> ApplyFirstShowTexts(ProgramTexts& texts, const Langua
   DerivedTexts& derived = texts.derived;
   derived.block_separator = "------- " + texts.catalogue.Text(Message::LabelBlock) + " ------";
   derived.center_caption = texts.main_window.CaptionOf("LabelCenter");
+  derived.stratum_caption = texts.catalogue.Text(Message::LabelStratum);
   if (TextComponent* seed_range = texts.main_window.Find("LabelMinMaxSeed");
       seed_range != nullptr && seed_range->caption) {
     *seed_range->caption = std::string(kSeedRangeCaption);

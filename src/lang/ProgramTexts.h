@@ -39,7 +39,8 @@ struct ProgramTexts {
 // The text steps of the main window's first show, once, on fresh texts:
 //   1. translate all three windows with file, when a language file was found;
 //   2. block_separator from the caption of LabelBlock on FormLang;
-//   3. center_caption from the caption of LabelCenter;
+//   3. center_caption from the caption of LabelCenter, stratum_caption from the caption
+//      of LabelStratum on FormLang;
 //   4. the caption of LabelMinMaxSeed := kSeedRangeCaption;
 //   5. the design dialogs' titles from the captions of BitBtnSave and BitBtnLoad.
 // Without a file (nullptr) returns the plain message to show once, "Missing language

@@ -25,6 +25,7 @@ enum class Control {
   ArmCountField,     // EditArme
   PerCentreSwitch,   // CheckBoxZentren
   CentreCountField,  // EditZentren
+  StrataSwitch,      // CheckBoxStrata
   // TabSheetArme
   ArmTable,             // StringGridArme
   ArmLabelField,        // EditCArm
@@ -37,6 +38,24 @@ enum class Control {
   CentreDescriptionField,  // EditABeschr
   CentreSampleSizeField,   // EditAFallzahl
   CentreSumField,          // EditSumme
+  // TabSheetStrata
+  FactorTable,         // StringGridFaktoren
+  FactorLabelField,    // EditFaktor
+  FactorNameField,     // EditFaktorName
+  FactorFieldField,    // EditFaktorFeld
+  AddFactorButton,     // BitBtnFaktorNeu
+  RemoveFactorButton,  // BitBtnFaktorLoeschen
+  FactorUpButton,      // BitBtnFaktorHoch
+  FactorDownButton,    // BitBtnFaktorRunter
+  LevelTable,          // StringGridStufen
+  LevelLabelField,     // EditStufe
+  LevelCodeField,      // EditStufeCode
+  LevelTextField,      // EditStufeBez
+  AddLevelButton,      // BitBtnStufeNeu
+  RemoveLevelButton,   // BitBtnStufeLoeschen
+  LevelUpButton,       // BitBtnStufeHoch
+  LevelDownButton,     // BitBtnStufeRunter
+  StratumLengthField,  // EditStratumLaenge
   // TabSheetBlock
   FixedBlocksOption,     // RadioButton1
   FixedBlockSizeField,   // EditFix

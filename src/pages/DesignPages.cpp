@@ -134,8 +134,8 @@ void DesignPages::FocusControl(Control control) {
 void DesignPages::SwitchPage(Page page) {
   const bool shows_design = page == Page::Design && state_.active_page != Page::Design;
   state_.active_page = page;
-  if (page == Page::Design) {
-    design_brought_to_front_ = true;
+  if (page == Page::Design || page == Page::Strata) {
+    checked_page_brought_to_front_ = true;
   }
   sink_.ActivatePage(page);
   if (shows_design) {
@@ -144,7 +144,8 @@ void DesignPages::SwitchPage(Page page) {
 }
 
 bool DesignPages::TabVisible(Page page) const {
-  return page != Page::Centres || state_.centre_tab_visible;
+  return (page != Page::Centres || state_.centre_tab_visible) &&
+         (page != Page::Strata || state_.strata_tab_visible);
 }
 
 Page DesignPages::NeighbourPage(int step) const {
@@ -164,6 +165,8 @@ void DesignPages::LeavePage(Page page) {
     CheckDesignPage();
   } else if (page == Page::Centres) {
     CheckCentreSum();
+  } else if (page == Page::Strata) {
+    CheckStrataPage();
   }
 }
 
@@ -172,6 +175,8 @@ void DesignPages::EnterPage(Page page) {
     ShowDesignPage();
   } else if (page == Page::Centres) {
     EnterCentrePage();
+  } else if (page == Page::Strata) {
+    ShowStrata();
   }
 }
 
@@ -179,10 +184,10 @@ bool DesignPages::MoveTo(Page target, Control via, bool report) {
   if (target == state_.active_page) {
     return false;
   }
-  design_brought_to_front_ = false;
+  checked_page_brought_to_front_ = false;
   FocusControl(via);
-  if (design_brought_to_front_) {
-    return false;  // a check put the user back on the design page: the move is given up
+  if (checked_page_brought_to_front_) {
+    return false;  // a check put the user back on its page: the move is given up
   }
   state_.active_page = target;
   if (report) {
@@ -215,6 +220,8 @@ void DesignPages::ShowFirstPage() {
   state_.active_page = Page::Design;
   state_.centre_tab_visible = false;
   state_.centre_page_enabled = false;
+  state_.strata_tab_visible = false;
+  state_.strata_page_enabled = false;
   ShowDesignPage();
 }
 
@@ -360,8 +367,16 @@ void DesignPages::AfterPageChange() {
     state_.centre_tab_visible = false;
     state_.centre_page_enabled = false;
   }
+  if (!design_.stratified) {
+    state_.strata_tab_visible = false;
+    state_.strata_page_enabled = false;
+  }
   if (state_.active_page == Page::Centres && !design_.per_centre_lists) {
     sink_.ShowPlain(Text(Message::MessageCheckListEachCenter));
+    SwitchPage(Page::Design);
+  }
+  if (state_.active_page == Page::Strata && !design_.stratified) {
+    sink_.ShowPlain(Text(Message::MessageCheckStrata));
     SwitchPage(Page::Design);
   }
   if (state_.active_page == Page::Arms) {
@@ -423,7 +438,8 @@ ListTextOptions DesignPages::ListOptions() const {
   return ListTextOptions{.mark_blocks = state_.mark_blocks,
                          .show_seed = state_.show_seed,
                          .block_separator = BlockSeparator(),
-                         .center_caption = CenterCaption()};
+                         .center_caption = CenterCaption(),
+                         .stratum_caption = texts_.derived.stratum_caption};
 }
 
 DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {
@@ -432,6 +448,7 @@ DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string
     const CentreHeadings headings = {Caption("LabelCenter"), Caption("LabelCenterId"),
                                      Caption("LabelCenterDescr"), Caption("LabelSampleSize")};
     const bool was_per_centre = design_.per_centre_lists;
+    const bool was_stratified = design_.stratified;
     const DesignLoad load = files_.Load(*file_name, headings, design_);
     switch (load.status) {
       case DesignLoadStatus::Unreadable:
@@ -449,14 +466,19 @@ DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string
         if (design_.per_centre_lists != was_per_centre) {
           ApplyPerCentreSwitch();  // the check box changed state
         }
+        if (design_.stratified != was_stratified) {
+          ApplyStrataSwitch();
+        }
         state_.arm_rows.FollowRowCount(design_.arms);
         state_.centre_rows.FollowRowCount(design_.centres);
+        state_.strata.ShowNew(design_.factors, StrataTableCaptions());
         ApplyBlockSizeEnabling();
         break;
     }
   }
   // Closing steps, also after a cancel or a file that was not taken.
   ApplyPerCentreSwitch();
+  ApplyStrataSwitch();
   SwitchPage(Page::Design);
   state_.focus = Control::SampleSizeField;
   return outcome;

@@ -91,6 +91,7 @@ class DesignPages {
   void SetMinBlockSize(std::string text) { design_.min_block_size = std::move(text); }
   void SetMaxBlockSize(std::string text) { design_.max_block_size = std::move(text); }
   void SetSeed(std::string text) { design_.seed = std::move(text); }
+  void SetStratumLength(std::string text) { design_.stratum_length = std::move(text); }
   // Text typed into EditSumme stands until a centre cell changes or the centre page
   // is shown again; the centre sum check reads whatever it holds.
   void SetCentreSumText(std::string text) { state_.centre_sum_text = std::move(text); }
@@ -103,6 +104,8 @@ class DesignPages {
   // A key pressed while CheckBoxZentren has the focus (before the key changes its
   // state): enables the centre page and EditZentren for the state it has.
   void PerCentreSwitchKeyDown();
+  // Sets CheckBoxStrata: the strata page is shown exactly while it is on.
+  void SetStratified(bool on);
   // Selects "fest" or "variabel" (RadioButton1, RadioButton2) by mouse or key: the mode
   // changes, then the block size fields are enabled for it.
   void SelectBlockSizeMode(BlockSizeMode mode);
@@ -121,6 +124,19 @@ class DesignPages {
   bool ClickArmRow(std::int32_t row);
   bool ClickCentreRow(std::int32_t row);
 
+  // The strata page (StrataEditor): clicking a row of StringGridFaktoren or
+  // StringGridStufen selects it and gives the focus to EditFaktorName or EditStufeCode;
+  // typing into the fields under the tables (kFactorNameColumn, kFactorFieldColumn;
+  // kLevelCodeColumn, kLevelTextColumn) changes the selected factor or level; the
+  // buttons under them add, remove and move rows. Adding beyond kMaxFactors factors or
+  // kMaxLevels levels is refused with MessageFactorCount or MessageLevelCount.
+  bool ClickFactorRow(std::int32_t row);
+  bool ClickLevelRow(std::int32_t row);
+  void TypeFactorField(int column, std::string text);
+  void TypeLevelField(int column, std::string text);
+  void EditFactors(RowEdit edit);
+  void EditLevels(RowEdit edit);
+
   // ---- Focus and page moves ------------------------------------------------------
 
   // The input focus has gone to `control`. Leaving StringGridArme or StringGridZentren
@@ -133,7 +149,9 @@ class DesignPages {
   // The user moves to `target` by its tab (click, keys or wheel on the tabs): the focus
   // goes to the tabs (so the exit handler of the page left runs if the focus was in it),
   // then the enter handler of the page entered, then the page change handler. When a
-  // check brings TabSheetDesign to the front, the move is given up and false returned;
+  // check brings TabSheetDesign (or TabSheetStrata, whose check refuses factors that
+  // cannot be drawn, see FindFactorProblem) to the front, the move is given up and
+  // false returned;
   // the focus stays on the tabs, so a second move runs no check. Nothing happens when
   // `target` is the active page. (The window offers only visible tabs; the model takes
   // any page, so that the change handler's refusal can be reached.)
@@ -201,6 +219,10 @@ class DesignPages {
   void EnterCentrePage();
   void RecomputeCentreSum();  // the centre sum into EditSumme
   void CheckCentreSum();      // the centre sum check
+  void ApplyStrataSwitch();
+  void CheckStrataPage();  // the strata page check
+  void ShowStrata();
+  StrataCaptions StrataTableCaptions() const;
   void ApplyBlockSizeEnabling();
   void AfterPageChange();
   void SetCentreSwitchEnabling(bool on);
@@ -214,8 +236,9 @@ class DesignPages {
   StudyDesign design_;
   PagesState state_;
   std::string list_text_;
-  // Set whenever code brings TabSheetDesign to the front; a page move watches it.
-  bool design_brought_to_front_ = false;
+  // Set whenever code brings TabSheetDesign or TabSheetStrata to the front, as their
+  // checks do; a page move watches it.
+  bool checked_page_brought_to_front_ = false;
 };
 
 }  // namespace zufora

@@ -4,6 +4,7 @@
 
 #include "design/Limits.h"
 #include "lang/FixedMessages.h"
+#include "pages/StrataCheck.h"
 #include "random/ListTextBound.h"
 #include "text/IntegerText.h"
 
@@ -24,6 +25,9 @@ class GenerationCheck {
   // The lists of each kind, each list's size checked as CheckListSize does.
   std::optional<std::vector<PlannedList>> PlanSingleList();
   std::optional<std::vector<PlannedList>> PlanCentreLists();
+  std::optional<std::vector<PlannedList>> PlanStrata();
+  // A stratum length longer than the list it is cut from, or no number.
+  void RefuseStratumLength();
   // The arm and patient counts, the ratio sum, and whether blocks fit a list of n.
   bool CheckListSize(std::int32_t n);
   bool AllocationLinesFit(std::int64_t patients);
@@ -48,7 +52,9 @@ CheckedGeneration GenerationCheck::Run() {
   CheckedGeneration result;
   std::optional<std::vector<PlannedList>> lists;
   if (CheckStudy()) {
-    lists = design_.per_centre_lists ? PlanCentreLists() : PlanSingleList();
+    lists = Stratifies(design_)        ? PlanStrata()
+            : design_.per_centre_lists ? PlanCentreLists()
+                                       : PlanSingleList();
   }
   if (lists) {
     std::int64_t patients = 0;
@@ -63,7 +69,8 @@ CheckedGeneration GenerationCheck::Run() {
     sink_.ShowPlain(FixedMessages::InternalError61());
     result.leaves_list_empty = true;
   } else if (lists) {
-    plan_.seeds = design_.per_centre_lists ? ListSeeds::kDrawnPerList : ListSeeds::kStudySeed;
+    plan_.seeds = design_.per_centre_lists || Stratifies(design_) ? ListSeeds::kDrawnPerList
+                                                                  : ListSeeds::kStudySeed;
     plan_.lists = *std::move(lists);
     result.plan = std::move(plan_);
   }
@@ -136,6 +143,96 @@ std::optional<std::vector<PlannedList>> GenerationCheck::PlanCentreLists() {
       return std::nullopt;
     }
     lists.push_back({c, *n});
+  }
+  return lists;
+}
+
+void GenerationCheck::RefuseStratumLength() {
+  Plain(Message::MessageStratumLength);
+  page_switches_.push_back(Page::Strata);
+}
+
+// The strata in stratum order: for each centre (or once, without centres) every
+// combination of the factors' levels, the last factor's level changing fastest. Each
+// list is as long as the stratum length field says, or else as its centre's (or the
+// study's) planned size, and is checked as a centre's list is; with one length for all
+// strata the checks run once for it.
+std::optional<std::vector<PlannedList>> GenerationCheck::PlanStrata() {
+  if (const std::optional<StrataProblem> problem = FindFactorProblem(design_.factors)) {
+    sink_.ShowPlain(problem->Text(messages_));
+    page_switches_.push_back(Page::Strata);
+    return std::nullopt;
+  }
+  std::int32_t centre_count = 1;
+  if (design_.per_centre_lists) {
+    const auto centres = ParseIntegerText(design_.centre_count);
+    if (!centres || *centres < 0 || *centres > kMaxCentres) {
+      Plain(Message::MessageCenterCount);
+      return std::nullopt;
+    }
+    checked_.centre_count = *centres;
+    centre_count = *centres;
+  }
+  // At most kMaxStrata + 1 combinations and kMaxCentres centres: the product fits.
+  const std::int64_t combinations = LevelCombinations(design_.factors, kMaxStrata);
+  if (combinations * centre_count > kMaxStrata) {
+    sink_.ShowPlain(messages_.Compose(Message::MessageStrataCount, {std::to_string(kMaxStrata)}));
+    page_switches_.push_back(Page::Strata);
+    return std::nullopt;
+  }
+  std::optional<std::int32_t> common_length;
+  if (!design_.stratum_length.empty()) {
+    common_length = ParseIntegerText(design_.stratum_length);
+    if (!common_length || *common_length < 0) {
+      RefuseStratumLength();
+      return std::nullopt;
+    }
+  }
+
+  std::vector<PlannedList> lists;
+  lists.reserve(static_cast<std::size_t>(combinations * centre_count));
+  std::int64_t patients = 0;
+  // The strata of one centre (or of the study), each of `length` patients; false when
+  // they are refused.
+  auto add_strata = [&](std::optional<std::int32_t> centre, std::int32_t planned) {
+    const std::int32_t length = common_length.value_or(planned);
+    if (length > planned) {
+      RefuseStratumLength();
+      return false;
+    }
+    patients += combinations * length;
+    if (patients > kMaxPatients) {
+      Plain(Message::MessagePatientCount);
+      return false;
+    }
+    // The study's own size has had its checks; a centre's size has its own.
+    if (!common_length && centre && !CheckListSize(length)) {
+      return false;
+    }
+    std::vector<std::int32_t> levels(design_.factors.size(), 0);
+    do {
+      lists.push_back({centre, length, static_cast<std::int32_t>(lists.size()) + 1, levels});
+    } while (NextCombination(design_.factors, levels));
+    return true;
+  };
+  if (!design_.per_centre_lists) {
+    if (!add_strata(std::nullopt, checked_.sample_size)) {
+      return std::nullopt;
+    }
+  }
+  for (std::int32_t c = 1; design_.per_centre_lists && c <= centre_count; ++c) {
+    const auto n = ParseIntegerText(design_.centres.Cell(kCentreSampleSizeColumn, c));
+    if (!n || *n < 0) {
+      Plain(Message::MessageCenterPatientCount);
+      return std::nullopt;
+    }
+    if (!add_strata(c, *n)) {
+      return std::nullopt;
+    }
+  }
+  if (common_length && !(*common_length == checked_.sample_size && !design_.per_centre_lists) &&
+      !CheckListSize(*common_length)) {
+    return std::nullopt;
   }
   return lists;
 }

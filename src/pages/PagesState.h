@@ -6,6 +6,7 @@
 #include "design/StudyDesign.h"
 #include "pages/Control.h"
 #include "pages/RowEditor.h"
+#include "pages/StrataEditor.h"
 
 namespace zufora {
 
@@ -26,6 +27,9 @@ struct PagesState {
   // The tab of TabSheetZentren is shown / the page is enabled.
   bool centre_tab_visible = false;
   bool centre_page_enabled = false;
+  // The tab of TabSheetStrata is shown / the page is enabled: with CheckBoxStrata.
+  bool strata_tab_visible = false;
+  bool strata_page_enabled = false;
   // Enabled edit fields (the others are always enabled, EditCArm and EditAZentrum never).
   bool centre_count_enabled = false;
   bool fixed_block_size_enabled = true;
@@ -39,6 +43,8 @@ struct PagesState {
   // (EditAZentrum, EditANummer, EditABeschr, EditAFallzahl).
   RowEditor arm_rows{kArmColumns};
   RowEditor centre_rows{kCentreColumns};
+  // The strata page's tables and the fields under them.
+  StrataEditor strata;
   // EditSumme: the centre sum as last computed, or as the user typed it.
   std::string centre_sum_text = "0";
   // The list page's options CheckBoxBlocks and CheckBoxSeed.

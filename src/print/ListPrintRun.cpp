@@ -19,6 +19,35 @@ std::string_view Before(std::string_view text, char stop) {
   return text.substr(0, text.find(stop));
 }
 
+// The text without the seed note " - Seed: (S)" that a heading ends with, S a decimal
+// number (negative for the one seed without an absolute value).
+std::string_view WithoutSeedNote(std::string_view text) {
+  constexpr std::string_view kNote = " - Seed: (";
+  if (!text.ends_with(')')) {
+    return text;
+  }
+  const std::size_t note = text.rfind(kNote);
+  if (note == std::string_view::npos) {
+    return text;
+  }
+  std::string_view number = text.substr(note + kNote.size());
+  number.remove_suffix(1);
+  if (number.starts_with('-')) {
+    number.remove_prefix(1);
+  }
+  if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos) {
+    return text;
+  }
+  return text.substr(0, note);
+}
+
+// Whether a line of the list text opens a new table: a centre's or a stratum's heading.
+bool IsHeading(std::string_view line, std::string_view centre_caption,
+               std::string_view stratum_caption) {
+  return line.starts_with(centre_caption) ||
+         (!stratum_caption.empty() && line.starts_with(stratum_caption));
+}
+
 }  // namespace
 
 void ListPrintRun::Print(PrintSurface& printer, const PrintJobTexts& job) {
@@ -63,7 +92,7 @@ void ListPrintRun::ReadCentreHeading(std::string_view line) {
   centre_heading_ += "        ";  // eight blanks
   centre_heading_ += second;
   centre_id_.assign(Trim(Before(first, ':')));
-  centre_name_.assign(Trim(Before(second, '-')));
+  centre_name_.assign(Trim(WithoutSeedNote(second)));
 }
 
 void ListPrintRun::PrintList(const PrintJobTexts& job) {
@@ -109,10 +138,9 @@ void ListPrintRun::PrintList(const PrintJobTexts& job) {
   layout.SetCenterCaption(job.center_caption);
   layout.BeginDocument();
 
-  const std::string_view caption = job.center_caption;
   std::vector<std::string> pending_rows;
   for (const std::string& line : lines_) {
-    if (std::string_view(line).starts_with(caption)) {
+    if (IsHeading(line, job.center_caption, job.stratum_caption)) {
       if (!pending_rows.empty()) {
         layout.Rows() = std::move(pending_rows);
         pending_rows.clear();

@@ -9,6 +9,7 @@ PrintJobTexts PrintJobTexts::From(const ProgramTexts& texts, std::string list_te
   return {.list_text = std::move(list_text),
           .block_separator = texts.derived.block_separator,
           .center_caption = texts.derived.center_caption,
+          .stratum_caption = texts.derived.stratum_caption,
           .document_name = texts.main_window.Caption(),
           .date = std::move(date)};
 }

@@ -17,9 +17,11 @@ struct PrintJobTexts {
   // The list field's text; lines are separated by LF, CR LF or CR, and a break after
   // the last line opens no further line.
   std::string list_text;
-  // `BlockSeparator` and `CenterCaption` of the main window.
+  // `BlockSeparator` and `CenterCaption` of the main window, and the word of a stratum
+  // heading without centres (LabelStratum).
   std::string block_separator;
   std::string center_caption;
+  std::string stratum_caption;
   // The main window's caption: the document name of the print job.
   std::string document_name;
   // The header date in the system's short date format, read once for each job when

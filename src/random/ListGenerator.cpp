@@ -62,6 +62,8 @@ bool ListGenerator::Draw(const ListPlan& plan, ListConsumer& consumer, DrawProbl
   if (plan.seeds == ListSeeds::kStudySeed) {
     RandomizationList list;
     list.centre = plan.lists.front().centre;
+    list.stratum = plan.lists.front().stratum;
+    list.levels = plan.lists.front().levels;
     list.seed = plan.seed.shown;
     list.planned_patients = plan.lists.front().patients;
     return DrawList(list, consumer, problems);
@@ -76,6 +78,8 @@ bool ListGenerator::Draw(const ListPlan& plan, ListConsumer& consumer, DrawProbl
   for (std::size_t i = 0; i < plan.lists.size(); ++i) {
     RandomizationList list;
     list.centre = plan.lists[i].centre;
+    list.stratum = plan.lists[i].stratum;
+    list.levels = plan.lists[i].levels;
     working_seed_ = list_seeds[i];
     list.seed = -working_seed_;
     list.planned_patients = plan.lists[i].patients;

@@ -28,6 +28,10 @@ inline StudySeed SeedOf(std::int32_t value) {
 struct PlannedList {
   std::optional<std::int32_t> centre;  // the centre's row; none for the study's single list
   std::int32_t patients = 0;
+  // A stratum's list: its number from 1 in stratum order and the level index (from 0) of
+  // each factor in factor order. 0 and none when the design is not stratified.
+  std::int32_t stratum = 0;
+  std::vector<std::int32_t> levels{};
 };
 
 // Where the lists' seeds come from.

@@ -33,9 +33,20 @@ void ListTextWriter::Title(const std::string& study_name) {
 
 void ListTextWriter::BeginList(const RandomizationList& list) {
   std::string line;
-  if (list.centre) {
-    line = options_.center_caption + ' ' + design_.centres.Cell(kCentreNumberColumn, *list.centre) +
-           '\t' + design_.centres.Cell(kCentreDescriptionColumn, *list.centre);
+  if (list.centre || !list.levels.empty()) {
+    if (list.centre) {
+      line = options_.center_caption + ' ' +
+             design_.centres.Cell(kCentreNumberColumn, *list.centre) + '\t' +
+             design_.centres.Cell(kCentreDescriptionColumn, *list.centre);
+    } else {
+      line = options_.stratum_caption + ' ' + Decimal(list.stratum) + '\t';
+    }
+    for (std::size_t f = 0; f < list.levels.size(); ++f) {
+      if (f > 0 || list.centre) {
+        line += " - ";
+      }
+      AppendLevel(f, list.levels[f], line);
+    }
     if (options_.show_seed) {
       line += " - Seed: (" + Decimal(list.seed) + ')';
     }
@@ -43,6 +54,18 @@ void ListTextWriter::BeginList(const RandomizationList& list) {
     line = "Seed: (" + Decimal(list.seed) + ')';
   }
   Append(line + '\n');
+}
+
+void ListTextWriter::AppendLevel(std::size_t factor, std::int32_t level, std::string& line) const {
+  if (factor >= design_.factors.size()) {
+    return;  // the design has changed since the lists were drawn
+  }
+  const StratificationFactor& named = design_.factors[factor];
+  line += named.name;
+  line += ": ";
+  if (level >= 0 && static_cast<std::size_t>(level) < named.levels.size()) {
+    line += named.levels[static_cast<std::size_t>(level)].label;
+  }
 }
 
 const ListTextWriter::Tail& ListTextWriter::AddTails(std::int32_t arm) {

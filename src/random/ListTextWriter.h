@@ -17,6 +17,7 @@ struct ListTextOptions {
   bool show_seed = true;    // CheckBoxSeed "Seed ausgeben"
   std::string block_separator = "------- Block ------";
   std::string center_caption = "Zentrum";
+  std::string stratum_caption = "Stratum";  // LabelStratum: strata without centres
 };
 
 // The one writer of the list text: cp1252 lines, each ended by LF. The title line; for a
@@ -24,10 +25,16 @@ struct ListTextOptions {
 // heading "CAPTION NUMBER<TAB>DESCRIPTION - Seed: (S)"; then one line per patient,
 // "PATIENT<TAB>ARM<TAB>DESCRIPTION", and the block separator after each block.
 //
+// A stratum's list has the heading of its centre with " - FACTOR: LEVEL" for each factor
+// before the seed note, "Zentrum 101<TAB>Klinik Nord - Geschlecht: weiblich - Alter: < 65
+// - Seed: (S)"; without centres "STRATUM N<TAB>FACTOR: LEVEL - FACTOR: LEVEL - Seed: (S)",
+// N the stratum's number. Without "Seed ausgeben" a heading ends before " - Seed".
+//
 // It writes while the lists are drawn (or replayed, see ListText.h), in parts of whole
-// lines, so that its memory does not grow with the patients. Arm descriptions and centre
-// numbers and descriptions are read from `design`, which must outlive the writer and not
-// change while it writes. Call Finish once the generation has ended.
+// lines, so that its memory does not grow with the patients. Arm descriptions, centre
+// numbers and descriptions, factor names and level labels are read from `design`, which
+// must outlive the writer and not change while it writes. Call Finish once the
+// generation has ended.
 class ListTextWriter : public ListConsumer {
  public:
   ListTextWriter(const StudyDesign& design, const ListTextOptions& options, ListTextSink& sink);
@@ -48,6 +55,8 @@ class ListTextWriter : public ListConsumer {
     std::size_t length = 0;
   };
 
+  // "FACTOR: LEVEL" of a stratum heading.
+  void AppendLevel(std::size_t factor, std::int32_t level, std::string& line) const;
   const Tail& AddTails(std::int32_t arm);
   void Append(std::string_view text);
   void MakeRoom(std::size_t bytes);

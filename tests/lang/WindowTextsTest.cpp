@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -85,12 +86,19 @@ TEST(MainWindowTexts, CaptionsAsBuilt) {
   EXPECT_FALSE(window.CaptionOf("LabelWWW").empty());
 }
 
-TEST(MainWindowTexts, HintsAreEmptyExceptTheVariableBlockSize) {
+TEST(MainWindowTexts, HintsAreEmptyExceptTheVariableBlockSizeAndThePictureButtons) {
   const TextWindow window = MakeMainWindowTexts();
+  // The buttons that move rows on the strata page show arrows; their hints say it.
+  const std::map<std::string, std::string> hinted = {
+      {"RadioButton2", "Größe der Blöcke wird per Zufallsgenerator vorgegeben"},
+      {"BitBtnFaktorHoch", "Faktor nach oben"},
+      {"BitBtnFaktorRunter", "Faktor nach unten"},
+      {"BitBtnStufeHoch", "Stufe nach oben"},
+      {"BitBtnStufeRunter", "Stufe nach unten"},
+  };
   for (const TextComponent& component : window.Components()) {
-    if (component.name == "RadioButton2") {
-      EXPECT_EQ(component.hint,
-                Cp1252Literal("Größe der Blöcke wird per Zufallsgenerator vorgegeben"));
+    if (const auto hint = hinted.find(component.name); hint != hinted.end()) {
+      EXPECT_EQ(component.hint, Cp1252Literal(hint->second.c_str())) << component.name;
     } else if (component.hint) {
       EXPECT_EQ(*component.hint, "") << component.name;
     }
@@ -153,12 +161,19 @@ TEST(MainWindowTexts, OwnershipOrderFollowsThePages) {
   const std::vector<std::vector<const char*>> page_controls = {
       {"Panel5", "LabelStudName", "EditStudName", "LabelSampleSizePlanned", "EditAnz",
        "LabelArmCount", "EditArme", "CheckBoxZentren", "LabelCenterCount", "EditZentren",
-       "ImageLogo1"},
+       "CheckBoxStrata", "ImageLogo1"},
       {"StringGridArme", "Panel3", "LabelArm", "EditCArm", "LabelArmDescr", "EditCBeschr",
        "LabelRatio", "EditCRatio"},
       {"StringGridZentren", "LabelCenterSum", "EditSumme", "Panel4", "LabelCenter", "EditAZentrum",
        "LabelCenterId", "EditANummer", "LabelCenterDescr", "EditABeschr", "LabelSampleSize",
        "EditAFallzahl"},
+      {"StringGridFaktoren", "PanelFaktor",          "LabelFaktor",      "EditFaktor",
+       "LabelFaktorName",    "EditFaktorName",       "LabelFaktorFeld",  "EditFaktorFeld",
+       "BitBtnFaktorNeu",    "BitBtnFaktorLoeschen", "BitBtnFaktorHoch", "BitBtnFaktorRunter",
+       "StringGridStufen",   "PanelStufe",           "LabelStufe",       "EditStufe",
+       "LabelStufeCode",     "EditStufeCode",        "LabelStufeBez",    "EditStufeBez",
+       "BitBtnStufeNeu",     "BitBtnStufeLoeschen",  "BitBtnStufeHoch",  "BitBtnStufeRunter",
+       "EditStratumLaenge",  "LabelStratumLaenge"},
       {"Panel1", "LabelBlockSize", "RadioButton1", "EditFix", "RadioButton2", "EditVon", "LabelTo",
        "EditBis", "Memo2"},
       {"LabelStartValue", "EditZZ", "LabelMinMaxSeed", "ButtonZZ", "Memo1"},
@@ -251,7 +266,7 @@ TEST(LanguageWindowTexts, GroupBoxThenOneLabelPerEntry) {
   EXPECT_EQ(window.Components()[1].name, "MessageArmCount");
   EXPECT_EQ(window.Components()[static_cast<std::size_t>(Message::LabelBlock) + 1].name,
             "LabelBlock");
-  EXPECT_EQ(window.Components().back().name, "MessageDesignFileNotCp1252");
+  EXPECT_EQ(window.Components().back().name, "MessageDesignFileTooManyLevels");
   EXPECT_EQ(window.CaptionOf("LabelBlock"), "Block");
   ExpectPropertiesByClass(window);
 }

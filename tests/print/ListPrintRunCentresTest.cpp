@@ -29,10 +29,10 @@ TEST_F(PrintRunTest, EveryCentreStartsANewPageAndCarriesItsTexts) {
   EXPECT_EQ(Only(1, "------- Block ------").y, 1200);  // the separator row, no Zentrum
   EXPECT_EQ(Only(1, "1").y, 6600);
 
-  // A hyphen cuts the name in the column and the footer, not in the sub-title.
+  // A hyphen in the name stays in the column and the footer; the seed note goes.
   EXPECT_EQ(Only(2, "Zentrum 2        Nord-West - Seed: (99)").y, 450);
-  EXPECT_EQ(Only(2, "Zentrum 2: Nord").y, 6600);
-  EXPECT_EQ(Only(2, " Nord ").x, 1650);
+  EXPECT_EQ(Only(2, "Zentrum 2: Nord-West").y, 6600);
+  EXPECT_EQ(Only(2, " Nord-West ").x, 1650);
   EXPECT_EQ(Only(2, " 3 ").y, 900);  // a centre with one row gets its own page
   EXPECT_EQ(Only(2, "2").x, 4660);
 
@@ -74,9 +74,9 @@ TEST_F(PrintRunTest, ALineTypedWithTheCentreWordOpensABlock) {
   EXPECT_EQ(DocumentKinds(surface_),
             (std::vector<Kind>{Kind::kBeginDocument, Kind::kNewPage, Kind::kEndDocument}));
   EXPECT_EQ(Only(2, "Zentrumsleitung: Dr. Meier        Tel - 123").y, 450);
-  EXPECT_EQ(Only(2, "Zentrumsleitung: Tel").y, 6600);
-  EXPECT_EQ(Only(2, " Tel ").x, 1650);
-  EXPECT_TRUE(FindTexts(surface_, 1, " Tel ").empty());
+  EXPECT_EQ(Only(2, "Zentrumsleitung: Tel - 123").y, 6600);
+  EXPECT_EQ(Only(2, " Tel - 123 ").x, 1650);
+  EXPECT_TRUE(FindTexts(surface_, 1, " Tel - 123 ").empty());
 }
 
 TEST_F(PrintRunTest, TheMainWindowsTextsAreUsed) {
@@ -142,12 +142,30 @@ TEST(ReadCentreHeading, SplitsHeadingIdAndName) {
   EXPECT_EQ(bare.CentreName(), "");
 
   // Only the second field counts; id cut at its colon; blanks and control characters
-  // trimmed, cp1252 letters kept.
+  // trimmed, cp1252 letters and hyphens kept.
   const std::string name = Cp1252Literal("Bü");
   const ListPrintRun odd = PrintedCentre("Zentrum 9 :x\t \x01" + name + "\x02 -y\tdrittes");
   EXPECT_EQ(odd.CentreHeading(), "Zentrum 9 :x         \x01" + name + "\x02 -y");
   EXPECT_EQ(odd.CentreId(), "Zentrum 9");
-  EXPECT_EQ(odd.CentreName(), name);
+  EXPECT_EQ(odd.CentreName(), name + "\x02 -y");
+}
+
+// Names that differ only after a hyphen print apart; only a seed note at the very end of
+// the heading is left out, whatever the name holds before it.
+TEST(ReadCentreHeading, KeepsHyphensAndLeavesOutOnlyTheSeedNote) {
+  EXPECT_EQ(PrintedCentre("Zentrum 1\tNord-West - Seed: (5)").CentreName(), "Nord-West");
+  EXPECT_EQ(PrintedCentre("Zentrum 2\tNord-Ost - Seed: (5)").CentreName(), "Nord-Ost");
+  EXPECT_EQ(PrintedCentre("Zentrum 3\tKlinik - Seed: (x)").CentreName(), "Klinik - Seed: (x)");
+  EXPECT_EQ(PrintedCentre("Zentrum 4\tA - Seed: (1) - B").CentreName(), "A - Seed: (1) - B");
+  EXPECT_EQ(PrintedCentre("Zentrum 5\tA - Seed: (1) - Seed: (-2147483648)").CentreName(),
+            "A - Seed: (1)");
+  EXPECT_EQ(PrintedCentre("Zentrum 6\t - Seed: ()").CentreName(), "- Seed: ()");
+  // A stratum: the centre's name with the factors' levels, as the heading has them.
+  const std::string south_west = Cp1252Literal("Süd-West");
+  const ListPrintRun stratum =
+      PrintedCentre("Zentrum 7\t" + south_west + " - Geschlecht: w - Alter: < 65 - Seed: (123)");
+  EXPECT_EQ(stratum.CentreId(), "Zentrum 7");
+  EXPECT_EQ(stratum.CentreName(), south_west + " - Geschlecht: w - Alter: < 65");
 }
 
 TEST(AddColumnTest, AppendsWidthAndCodeAsDecimalText) {
