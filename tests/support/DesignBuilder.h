@@ -61,4 +61,22 @@ inline void SetCentres(StudyDesign& design, const std::vector<CentreSpec>& centr
   design.checked.centre_count = count;
 }
 
+// A factor whose levels are coded 1, 2, ... and carry the given labels.
+inline StratificationFactor Factor(std::string name, std::string field,
+                                   const std::vector<std::string>& labels) {
+  StratificationFactor factor{std::move(name), std::move(field), {}};
+  for (std::size_t l = 0; l < labels.size(); ++l) {
+    factor.levels.push_back({std::to_string(l + 1), labels[l]});
+  }
+  return factor;
+}
+
+// Stratification on, by these factors, each stratum `length` long (empty: its default).
+inline void SetStrata(StudyDesign& design, std::vector<StratificationFactor> factors,
+                      std::string length = "") {
+  design.stratified = true;
+  design.factors = std::move(factors);
+  design.stratum_length = std::move(length);
+}
+
 }  // namespace zufora::testing
