@@ -57,6 +57,29 @@ TEST_F(PrintRunTest, EveryCentreStartsANewPageAndCarriesItsTexts) {
   EXPECT_EQ(run_.CentreName(), "Letztes");
 }
 
+// Strata without centres: a table for each stratum heading, which names the stratum in
+// the sub-title, the footer and the column "Zentrum".
+TEST_F(PrintRunTest, EveryStratumStartsANewPage) {
+  Print({"Studie S", "Stratum 1\tGeschlecht: w - Alter: < 65 - Seed: (17)", "1\t2\tPlacebo",
+         "------- Block ------", "Stratum 2\tGeschlecht: w - Alter: >= 65 - Seed: (99)",
+         "1\t1\tVerum"});
+  EXPECT_EQ(DocumentKinds(surface_),
+            (std::vector<Kind>{Kind::kBeginDocument, Kind::kNewPage, Kind::kEndDocument}));
+  EXPECT_EQ(Only(1, "Stratum 1        Geschlecht: w - Alter: < 65 - Seed: (17)").y, 450);
+  EXPECT_EQ(Only(1, "Stratum 1: Geschlecht: w - Alter: < 65").y, 6600);
+  EXPECT_EQ(Only(1, " Placebo ").y, 900);
+  EXPECT_EQ(Only(2, "Stratum 2: Geschlecht: w - Alter: >= 65").y, 6600);
+  EXPECT_EQ(Only(2, " Verum ").y, 900);
+}
+
+TEST_F(PrintRunTest, TheStratumWordFollowsTheLanguageFile) {
+  job_.stratum_caption = "Estrato";
+  Print({"S", "Stratum 1\tA: a", "1\t1\tX", "Estrato 2\tA: b", "1\t1\tY"});
+  EXPECT_EQ(DocumentKinds(surface_),
+            (std::vector<Kind>{Kind::kBeginDocument, Kind::kNewPage, Kind::kEndDocument}));
+  EXPECT_EQ(Only(2, "Estrato 2: A: b").y, 6600);
+}
+
 TEST_F(PrintRunTest, SeparatorRowsCountForShadingAndThePageBreak) {
   std::vector<std::string> lines = SingleList(28);  // rows 0 … 28
   lines.push_back("------- Block ------");          // row 29, odd

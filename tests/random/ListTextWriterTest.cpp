@@ -138,5 +138,41 @@ TEST(ListTextWriter, NothingIsWrittenBeforeTheTitle) {
   EXPECT_EQ(parts.text, "S\n");
 }
 
+// A stratum's heading: its centre's heading, or the stratum word and number, then each
+// factor's name and the label of the stratum's level, then the seed note.
+TEST(ListTextWriter, StratumHeadingsNameEachFactorsLevel) {
+  StudyDesign design = testing::MakeDesign({"1", "1"}, "10", "1");
+  testing::SetCentres(design, {{"101", "Klinik Nord", "10"}});
+  testing::SetStrata(design, {testing::Factor("Geschlecht", "sex", {"weiblich", "divers"}),
+                              testing::Factor("Alter", "age", {"< 65", ">= 65"})});
+  auto heading = [&design](const ListTextOptions& options, std::optional<std::int32_t> centre,
+                           std::int32_t stratum, std::vector<std::int32_t> levels) {
+    std::string text;
+    StringSink sink(text);
+    ListTextWriter writer(design, options, sink);
+    RandomizationList list;
+    list.centre = centre;
+    list.stratum = stratum;
+    list.levels = std::move(levels);
+    list.seed = 123;
+    writer.BeginList(list);
+    writer.Finish();
+    return text;
+  };
+  const ListTextOptions shown;
+  EXPECT_EQ(heading(shown, 1, 3, {1, 0}),
+            "Zentrum 101\tKlinik Nord - Geschlecht: divers - Alter: < 65 - Seed: (123)\n");
+  EXPECT_EQ(heading(shown, std::nullopt, 4, {1, 1}),
+            "Stratum 4\tGeschlecht: divers - Alter: >= 65 - Seed: (123)\n");
+  const ListTextOptions translated{
+      .show_seed = false, .center_caption = "Centro", .stratum_caption = "Estrato"};
+  EXPECT_EQ(heading(translated, std::nullopt, 12, {0, 1}),
+            "Estrato 12\tGeschlecht: weiblich - Alter: >= 65\n");
+  EXPECT_EQ(heading(translated, 1, 1, {0, 0}),
+            "Centro 101\tKlinik Nord - Geschlecht: weiblich - Alter: < 65\n");
+  // A centre's list of a design without factors keeps its heading.
+  EXPECT_EQ(heading(shown, 1, 0, {}), "Zentrum 101\tKlinik Nord - Seed: (123)\n");
+}
+
 }  // namespace
 }  // namespace zufora
