@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <array>
 
 #include "MainWindow.h"
 #include "MainWindowLayout.h"
@@ -117,13 +118,17 @@ void MainWindow::RefreshStrata() {
     SetText(field, strata.LevelField(column));
     field->setEnabled(column != kLevelLabelColumn && strata.LevelRow() > 0);
   }
-  // Buttons that would do nothing are off: removing and moving need a selected row,
-  // levels a selected factor.
-  for (std::size_t b = 1; b < w.factor_buttons.size(); ++b) {
-    w.factor_buttons[b]->setEnabled(strata.FactorRow() > 0);
-    w.level_buttons[b]->setEnabled(strata.LevelRow() > 0);
-  }
-  w.level_buttons[0]->setEnabled(strata.FactorRow() > 0);
+  // Buttons that would do nothing are off: removing needs a selected row, moving a row
+  // to move to, levels a selected factor.
+  const auto enable = [](const std::array<QPushButton*, 4>& buttons, std::int32_t row,
+                         std::int32_t rows) {
+    buttons[static_cast<std::size_t>(RowEdit::Remove)]->setEnabled(row > 0);
+    buttons[static_cast<std::size_t>(RowEdit::Up)]->setEnabled(row > 1);
+    buttons[static_cast<std::size_t>(RowEdit::Down)]->setEnabled(row > 0 && row < rows - 1);
+  };
+  enable(w.factor_buttons, strata.FactorRow(), strata.FactorGrid().RowCount());
+  enable(w.level_buttons, strata.LevelRow(), strata.LevelGrid().RowCount());
+  w.level_buttons[static_cast<std::size_t>(RowEdit::Add)]->setEnabled(strata.FactorRow() > 0);
   SetText(w.stratum_length_field, design.stratum_length);
 
   const int strata_tab = static_cast<int>(Page::Strata);

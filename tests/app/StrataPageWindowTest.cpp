@@ -54,7 +54,9 @@ TEST_F(StrataPageWindowTest, AStratifiedDesignIsMadeSavedOpenedAndDrawn) {
   Click("BitBtnStufeLoeschen");
   EXPECT_EQ(level_table->model()->rowCount(), 3);
   ClickCell(factor_table, 1, 1);
+  EXPECT_FALSE(Find<QPushButton>("BitBtnFaktorHoch")->isEnabled());  // the first one
   Click("BitBtnFaktorRunter");
+  EXPECT_FALSE(Find<QPushButton>("BitBtnFaktorRunter")->isEnabled());  // now the last one
   EXPECT_EQ(Cell(factor_table, 2, 1), QStringLiteral("Geschlecht"));
   Click("BitBtnFaktorHoch");
   EXPECT_EQ(Cell(factor_table, 1, 1), QStringLiteral("Geschlecht"));
