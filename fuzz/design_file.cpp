@@ -1,7 +1,7 @@
 // Design files: any bytes loaded as the program loads a design file; then the design is
 // saved into that same file (as "Studiendesign speichern" does over an existing file)
 // and loaded again, and every field must come back as it was wherever the format can
-// hold it.
+// hold it, the stratification factors and their levels included.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -88,5 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckText(loaded.min_block_size, again.min_block_size);
   CheckText(loaded.max_block_size, again.max_block_size);
   CheckText(loaded.seed, again.seed);
+  FUZZ_CHECK(loaded.stratified == again.stratified);
+  CheckText(loaded.stratum_length, again.stratum_length);
+  FUZZ_CHECK(loaded.factors.size() == again.factors.size());
+  for (std::size_t f = 0; f < loaded.factors.size(); ++f) {
+    const StratificationFactor& before = loaded.factors[f];
+    const StratificationFactor& after = again.factors[f];
+    CheckText(before.name, after.name);
+    CheckText(before.field, after.field);
+    FUZZ_CHECK(before.levels.size() == after.levels.size());
+    for (std::size_t l = 0; l < before.levels.size(); ++l) {
+      CheckText(before.levels[l].code, after.levels[l].code);
+      CheckText(before.levels[l].label, after.levels[l].label);
+    }
+  }
   return 0;
 }

@@ -69,6 +69,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                              Number(data, 0, large ? kPatients / 40 : 50));
     }
   }
+  // Strata: a few factors of a few levels, at times one length for all of them.
+  design.stratified = data.ConsumeIntegralInRange(0, 3) == 0;
+  for (int f = design.stratified ? data.ConsumeIntegralInRange(0, 3) : 0; f > 0; --f) {
+    StratificationFactor factor{data.ConsumeRandomLengthString(8), "f" + std::to_string(f), {}};
+    for (int l = data.ConsumeIntegralInRange(1, 4); l > 0; --l) {
+      factor.levels.push_back({std::to_string(l), data.ConsumeRandomLengthString(8)});
+    }
+    design.factors.push_back(std::move(factor));
+  }
+  if (design.stratified && data.ConsumeBool()) {
+    design.stratum_length = Number(data, 0, 50);
+  }
   design.block_mode = data.ConsumeBool() ? BlockSizeMode::Fixed : BlockSizeMode::Variable;
   design.fixed_block_size = Number(data, 0, 64);
   design.min_block_size = Number(data, 0, 64);
@@ -101,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const ListTextOptions options{.mark_blocks = mark_blocks,
                                 .show_seed = show_seed,
                                 .block_separator = texts.derived.block_separator,
-                                .center_caption = texts.derived.center_caption};
+                                .center_caption = texts.derived.center_caption,
+                                .stratum_caption = texts.derived.stratum_caption};
   const std::uint64_t text_size = ListTextSize(result.drawn, design, options);
   FUZZ_CHECK(text_size <= static_cast<std::uint64_t>(kMaxListTextBytes));
   FUZZ_CHECK(RenderListText(result.drawn, design, options).size() == text_size);

@@ -1,7 +1,7 @@
 // The pages model: a sequence of what a user does (typing into the fields of the page in
-// front, clicks on table rows, focus and page moves, Back and Next, "erzeugen",
-// "Generieren", opening and saving design files) decoded from the bytes, with the
-// model's invariants checked after every step. Design files live in memory but go
+// front, clicks on table rows, the buttons of the strata page, focus and page moves, Back
+// and Next, "erzeugen", "Generieren", opening and saving design files) decoded from the
+// bytes, with the model's invariants checked after every step. Design files live in memory but go
 // through the real file format.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -18,6 +18,7 @@
 #include "FuzzCheck.h"
 #include "FuzzedMessageSink.h"
 #include "design/DesignFiles.h"
+#include "design/Limits.h"
 #include "files/DesignFile.h"
 #include "files/IniDocument.h"
 #include "lang/ProgramTexts.h"
@@ -95,8 +96,38 @@ void CheckAndRemember(const StudyDesign& design, bool check, Cells& cells) {
   }
 }
 
-constexpr Page kPages[] = {Page::Design, Page::Arms, Page::Centres, Page::Blocks,
-                           Page::Seed,   Page::List, Page::Info};
+constexpr Page kPages[] = {Page::Design, Page::Arms, Page::Centres, Page::Strata,
+                           Page::Blocks, Page::Seed, Page::List,    Page::Info};
+
+// The strata page shows the design's factors: its tables hold them as they are, and its
+// selections lie within them.
+void CheckStrataPage(const StudyDesign& design, const StrataEditor& editor) {
+  const auto factors = static_cast<std::int32_t>(design.factors.size());
+  FUZZ_CHECK(factors <= kMaxFactors);
+  FUZZ_CHECK(editor.FactorGrid().RowCount() == factors + 1);
+  FUZZ_CHECK(editor.FactorRow() >= 0 && editor.FactorRow() <= factors);
+  FUZZ_CHECK((editor.FactorRow() == 0) == (factors == 0));
+  for (std::int32_t f = 1; f <= factors; ++f) {
+    const StratificationFactor& factor = design.factors[static_cast<std::size_t>(f - 1)];
+    FUZZ_CHECK(factor.levels.size() <= static_cast<std::size_t>(kMaxLevels));
+    FUZZ_CHECK(editor.FactorGrid().Cell(kFactorNameColumn, f) == factor.name);
+    FUZZ_CHECK(editor.FactorGrid().Cell(kFactorFieldColumn, f) == factor.field);
+  }
+  const auto levels =
+      editor.FactorRow() == 0
+          ? 0
+          : static_cast<std::int32_t>(
+                design.factors[static_cast<std::size_t>(editor.FactorRow() - 1)].levels.size());
+  FUZZ_CHECK(editor.LevelGrid().RowCount() == levels + 1);
+  FUZZ_CHECK(editor.LevelRow() >= 0 && editor.LevelRow() <= levels);
+  FUZZ_CHECK((editor.LevelRow() == 0) == (levels == 0));
+  for (std::int32_t l = 1; l <= levels; ++l) {
+    const FactorLevel& level = design.factors[static_cast<std::size_t>(editor.FactorRow() - 1)]
+                                   .levels[static_cast<std::size_t>(l - 1)];
+    FUZZ_CHECK(editor.LevelGrid().Cell(kLevelCodeColumn, l) == level.code);
+    FUZZ_CHECK(editor.LevelGrid().Cell(kLevelTextColumn, l) == level.label);
+  }
+}
 
 }  // namespace
 
@@ -116,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   for (int step = 0; step < 32 && data.remaining_bytes() > 0; ++step) {
     const Page page = pages.State().active_page;
     bool cells_may_change = false;
-    const int action = data.ConsumeIntegralInRange(0, 15);
+    const int action = data.ConsumeIntegralInRange(0, 16);
     if (trace) {
       std::fprintf(stderr, "%ld: step %d: page %s, action %d, arm rows %d, centre rows %d\n",
                    static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000)), step,
@@ -145,6 +176,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         } else if (page == Page::Centres) {
           pages.SetCentreSumText(Typed(data));
           sum_typed = true;
+        } else if (page == Page::Strata) {
+          pages.SetStratumLength(Typed(data));
         }
         break;
       case 1:
@@ -152,7 +185,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
           if (data.ConsumeBool()) {
             pages.PerCentreSwitchKeyDown();
           }
-          pages.SetPerCentreLists(data.ConsumeBool());
+          if (data.ConsumeBool()) {
+            pages.SetStratified(data.ConsumeBool());
+          } else {
+            pages.SetPerCentreLists(data.ConsumeBool());
+          }
         }
         break;
       case 2:
@@ -201,11 +238,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       }
       case 6:
       case 7: {
-        const Page target = kPages[data.ConsumeIntegralInRange(0, 6)];
-        const bool shown = target != Page::Centres || pages.State().centre_tab_visible;
+        const Page target = kPages[data.ConsumeIntegralInRange(0, kPageCount - 1)];
+        const bool shown = (target != Page::Centres || pages.State().centre_tab_visible) &&
+                           (target != Page::Strata || pages.State().strata_tab_visible);
         if ((shown || data.ConsumeIntegralInRange(0, 7) == 0) && target != page) {
           if (!pages.MovePage(target)) {
-            FUZZ_CHECK(pages.State().active_page == Page::Design);  // given up
+            // Given up: a check brought its page back.
+            FUZZ_CHECK(pages.State().active_page == Page::Design ||
+                       pages.State().active_page == Page::Strata);
           }
         }
         break;
@@ -244,6 +284,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       case 14:
         pages.SaveDesign("design" + std::to_string(data.ConsumeIntegralInRange(0, 2)) + ".zfd");
         break;
+      case 15:
+        if (page == Page::Strata) {
+          // Neu, Löschen, up and down, under either table; now and then many times, so
+          // that the limits are reached.
+          const auto edit = static_cast<RowEdit>(data.ConsumeIntegralInRange(0, 3));
+          const bool factors = data.ConsumeBool();
+          const int times = data.ConsumeIntegralInRange(0, 15) == 0 ? 70 : 1;
+          for (int t = 0; t < times; ++t) {
+            factors ? pages.EditFactors(edit) : pages.EditLevels(edit);
+          }
+        }
+        break;
       default:
         if (page == Page::List) {
           pages.SetMarkBlocks(data.ConsumeBool());
@@ -261,6 +313,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(state.max_block_size_enabled == state.min_block_size_enabled);
     FUZZ_CHECK(state.centre_tab_visible == design.per_centre_lists);
     FUZZ_CHECK(state.active_page != Page::Centres || design.per_centre_lists);
+    FUZZ_CHECK(state.strata_tab_visible == design.stratified);
+    FUZZ_CHECK(state.active_page != Page::Strata || design.stratified);
+    if (state.active_page == Page::Strata) {
+      CheckStrataPage(design, state.strata);
+    }
     if (state.active_page == Page::Centres && !sum_typed) {
       // The centre sum is the lenient sum of the centre rows shown.
       std::int64_t sum = 0;

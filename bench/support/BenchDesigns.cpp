@@ -48,4 +48,26 @@ StudyDesign ThousandPatientCentres(std::int32_t patients) {
   return design;
 }
 
+StudyDesign StratifiedCentres(std::int32_t patients, std::int32_t stratum_length) {
+  constexpr std::int32_t kCombinations = 2 * 5;
+  StudyDesign design = TwoArmsVariable(patients);
+  const std::int32_t centres = patients / (stratum_length * kCombinations);
+  design.per_centre_lists = true;
+  design.centre_count = std::to_string(centres);
+  design.centres.SetRowCount(centres + 1);
+  for (std::int32_t c = 1; c <= centres; ++c) {
+    design.centres.SetCell(kCentreNumberColumn, c, std::to_string(c));
+    design.centres.SetCell(kCentreDescriptionColumn, c, "Klinik " + std::to_string(c));
+    design.centres.SetCell(kCentreSampleSizeColumn, c, std::to_string(stratum_length));
+  }
+  design.stratified = true;
+  design.factors = {{"Geschlecht", "sex", {{"w", "weiblich"}, {"m", "maennlich"}}},
+                    {"Alter", "age_group", {}}};
+  for (const char* group : {"< 30", "30-44", "45-59", "60-74", ">= 75"}) {
+    design.factors[1].levels.push_back(
+        {std::to_string(design.factors[1].levels.size() + 1), group});
+  }
+  return design;
+}
+
 }  // namespace zufora::bench

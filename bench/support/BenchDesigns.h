@@ -20,5 +20,8 @@ StudyDesign TwoArmsVariable(std::int32_t patients);
 StudyDesign FourArmsFixed(std::int32_t patients);
 // TwoArmsVariable, one list per centre of 1,000 patients.
 StudyDesign ThousandPatientCentres(std::int32_t patients);
+// TwoArmsVariable in centres of `stratum_length` patients, stratified by sex (2 levels)
+// and age group (5 levels): patients / stratum_length strata of stratum_length each.
+StudyDesign StratifiedCentres(std::int32_t patients, std::int32_t stratum_length);
 
 }  // namespace zufora::bench
