@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -9,30 +7,34 @@
 
 #include "DesignOptions.h"
 #include "PdfListOutput.h"
+#include "ProgramContext.h"
+#include "TableOptions.h"
 #include "Usage.h"
+#include "evidence/ListOutput.h"
 #include "random/SeedProposal.h"
 
 namespace zufora::cli {
 
 // zufora-cli generate DESIGN.zfd [options]
 struct GenerateOptions {
-  enum class Format { kList, kCsv, kRedcap };
-
   DesignOptions design;
-  std::optional<std::string> output_file;  // export file instead of stdout
-  std::optional<std::string> pdf_file;     // print the list to this PDF file
+  std::optional<std::string> output_file;    // export file instead of stdout
+  std::optional<std::string> pdf_file;       // print the list to this PDF file
+  std::optional<std::string> manifest_file;  // the provenance record
   PdfPageSize page_size = PdfPageSize::kA4;
-  Format format = Format::kList;
-  std::map<std::int32_t, std::string> arm_codes;  // UTF-8, by arm number
-  std::string centre_field = "redcap_data_access_group";
+  OutputFormat format = OutputFormat::kList;
+  TableOptions table;
+  std::vector<std::string> arguments;  // the command line as given, for the record
 };
 
 Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments);
 
 // Draws the lists and writes them while they are drawn: the list text (UTF-8 with LF to
-// `out`, or an export file), or an allocation table (UTF-8 CSV with CR LF). A PDF needs
-// the whole text: with --pdf the text is built in one piece, as the window does.
+// `out`, or an export file), or an allocation table (UTF-8 CSV with CR LF), and with
+// --manifest the provenance record. A PDF needs the whole text: with --pdf the text is
+// built in one piece, as the window does. Every output file is checked, and refused when
+// two are the same or one is an input, before anything is drawn.
 int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& err,
-                const CalendarClock& clock);
+                const CalendarClock& clock, const ProgramContext& context);
 
 }  // namespace zufora::cli

@@ -1,28 +1,64 @@
 #include "OpenedDesign.h"
 
 #include "ZuforaCli.h"
+#include "evidence/ProvenanceRecord.h"
 #include "files/FirstShow.h"
 #include "text/Cp1252.h"
 
 namespace zufora::cli {
 
 OpenedDesign::OpenedDesign(const DesignOptions& options, std::ostream& err,
-                           const CalendarClock& clock)
-    : options_(options), err_(err), clock_(clock), sink_(err, !options.accept_misfits) {}
+                           const CalendarClock& clock, HeldFiles held)
+    : options_(options),
+      err_(err),
+      clock_(clock),
+      held_(std::move(held)),
+      noted_clock_([this] {
+        clock_readings_.push_back(clock_());
+        return clock_readings_.back();
+      }),
+      sink_(err, !options.accept_misfits) {}
+
+const std::string& OpenedDesign::DesignBytes() const {
+  return held_.design ? *held_.design : disk_files_.LoadedBytes();
+}
+
+std::optional<std::int64_t> OpenedDesign::SeedClock() const {
+  if (!seed_proposed_ || clock_readings_.empty()) {
+    return std::nullopt;
+  }
+  return clock_readings_.front();
+}
+
+int OpenedDesign::ApplyLanguage() {
+  if (held_.language) {
+    language_bytes_ = held_.language;
+    const LanguageFile file = LanguageFile::Parse(*held_.language);
+    ApplyFirstShowTexts(texts_, &file);
+    return kExitComplete;
+  }
+  if (!options_.language_file) {
+    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+    return kExitComplete;
+  }
+  LanguageFileReading reading = ReadLanguageFile(*options_.language_file);
+  if (reading.status != FileReadStatus::Read) {
+    if (reading.status == FileReadStatus::Unreadable) {
+      err_ << "zufora-cli: Unable to read " << *options_.language_file << ": " << reading.reason
+           << '\n';
+    } else {
+      err_ << "zufora-cli: cannot read the language file " << *options_.language_file << '\n';
+    }
+    return kExitFailure;
+  }
+  language_bytes_ = std::move(reading.bytes);
+  ApplyFirstShowTexts(texts_, &reading.file);
+  return kExitComplete;
+}
 
 int OpenedDesign::Open() {
-  if (options_.language_file) {
-    const FirstShowResult first_show = RunFirstShow(texts_, *options_.language_file);
-    if (first_show.language_file != FileReadStatus::Read) {
-      if (first_show.error) {
-        err_ << "zufora-cli: " << *first_show.error << '\n';
-      } else {
-        err_ << "zufora-cli: cannot read the language file " << *options_.language_file << '\n';
-      }
-      return kExitFailure;
-    }
-  } else {
-    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+  if (const int status = ApplyLanguage(); status != kExitComplete) {
+    return status;
   }
   std::optional<std::string> seed;
   if (options_.seed) {
@@ -33,7 +69,12 @@ int OpenedDesign::Open() {
     }
   }
 
-  pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, files_);
+  DesignFiles* files = &disk_files_;
+  if (held_.design) {
+    held_files_ = std::make_unique<HeldDesignFiles>(texts_.catalogue, *held_.design);
+    files = held_files_.get();
+  }
+  pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, noted_clock_, *files);
   switch (pages_->OpenDesign(options_.design_file)) {
     case DesignPages::LoadOutcome::Loaded: break;
     case DesignPages::LoadOutcome::MissingFile:
@@ -46,13 +87,23 @@ int OpenedDesign::Open() {
   if (seed) {
     pages_->SetSeed(*seed);
   }
-  if (!pages_->MovePage(Page::List)) {
-    // A check of the design page kept it in front. Only the warning that there are more
-    // arms than patients lets the user go on: the focus is on the tabs now, so the next
-    // move runs no check.
-    if (pages_->State().last_design_check != DesignCheck::Warned || !pages_->MovePage(Page::List)) {
-      return kExitIncomplete;
-    }
+  const bool without_seed = pages_->Design().seed.empty();
+  const bool moved =
+      pages_->MovePage(Page::List) ||
+      // A check of the design page kept it in front. Only the warning that
+      // there are more arms than patients lets the user go on: the focus is
+      // on the tabs now, so the next move runs no check.
+      (pages_->State().last_design_check == DesignCheck::Warned && pages_->MovePage(Page::List));
+  seed_proposed_ = without_seed && !pages_->Design().seed.empty();
+  if (!moved) {
+    return kExitIncomplete;
+  }
+  // Said only when lists are drawn with it.
+  if (seed_proposed_) {
+    const std::string proposed = Cp1252ToUtf8(pages_->Design().seed);
+    err_ << "zufora-cli: the design has no seed; the seed " << proposed
+         << " was proposed from the clock (" << UtcTimestamp(*SeedClock()) << "); --seed "
+         << proposed << " draws these lists again\n";
   }
   pages_->SetMarkBlocks(options_.mark_blocks);
   pages_->SetShowSeed(options_.show_seed);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QPageSize>
+#include <QtGlobal>
 
 #include "print/PrintJobTexts.h"
 #include "qtprint/HeaderDate.h"
@@ -11,19 +12,31 @@
 
 namespace zufora::cli {
 
-void PrintListPdf(const std::string& pdf_file, PdfPageSize page_size, const ProgramTexts& texts,
-                  const std::string& list_text, std::ostream& err) {
+std::int32_t PrintListPdf(const std::string& pdf_file, const PdfPrinting& printing,
+                          const ProgramTexts& texts, const std::string& list_text,
+                          std::ostream& err) {
   const OffscreenPrintApplication session("zufora-cli");
-  const QPageSize size(page_size == PdfPageSize::kLetter ? QPageSize::Letter : QPageSize::A4);
+  const QPageSize size(printing.page_size == PdfPageSize::kLetter ? QPageSize::Letter
+                                                                  : QPageSize::A4);
+  HeaderDateClock date = &TodaysHeaderDate;
+  if (printing.header_date) {
+    date = [fixed = *printing.header_date] { return fixed; };
+  }
   const PdfPrintResult result =
-      PrintListToPdf(PrintJobTexts::From(texts, list_text, &TodaysHeaderDate),
-                     QFile::decodeName(QByteArray::fromStdString(pdf_file)), size);
+      PrintListToPdf(PrintJobTexts::From(texts, list_text, date),
+                     QFile::decodeName(QByteArray::fromStdString(pdf_file)), size,
+                     printing.in_place, printing.observer);
   if (result.body_family != QStringLiteral("Arial") &&
       result.body_family != QStringLiteral("Liberation Sans")) {
     err << "zufora-cli: Arial and Liberation Sans are missing (package fonts-liberation); "
            "the PDF is printed in "
         << result.body_family.toStdString() << '\n';
   }
+  return result.pages;
+}
+
+std::string QtRuntimeVersion() {
+  return qVersion();
 }
 
 }  // namespace zufora::cli

@@ -1,12 +1,12 @@
 #include "ReportCommand.h"
 
-#include <charconv>
 #include <cstdio>
 
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
 #include "evidence/BalanceSimulation.h"
 #include "evidence/BalanceTally.h"
+#include "evidence/CsvRows.h"
 #include "pages/QuietGeneration.h"
 #include "text/Cp1252.h"
 #include "text/IntegerText.h"
@@ -20,16 +20,22 @@ const std::string kUsage =
         "                         [--seed TEXT] [--accept-misfits] [--lang FILE]\n"
         "\n"
         "The balance of the lists that the design gives: for each list (each centre's) the\n"
-        "patients of each arm against the planned share, the block sizes used and how often,\n"
+        "patients of each arm against the planned share (the list's patients times the\n"
+        "arm's ratio divided by the sum of the ratios), the block sizes used and how often,\n"
         "and the largest running imbalance between the arms (patients divided by ratio, the\n"
-        "largest minus the smallest; for ratios 1:1 the difference in patients).\n"
+        "largest minus the smallest; for ratios 1:1 the difference in patients, for other\n"
+        "ratios in patients per unit of ratio).\n"
         "\n"
-        "  --simulate K     also draw the lists of the seeds 1 to K and report how predictable\n"
-        "                   the next allocation is: the expected share of right guesses of an\n"
-        "                   observer who always guesses the arm most behind its ratio in the\n"
-        "                   list (the convergence strategy), and of one who knows the block\n"
-        "                   sizes and guesses the arm most behind in the current block; and\n"
-        "                   how the final imbalance of the study is distributed\n"
+        "  --simulate K     also draw the lists of the seeds 1 to K (at most 100,000, and\n"
+        "                   at most 1,000,000,000 patients in all) and report how\n"
+        "                   predictable the next allocation is: the expected share of right\n"
+        "                   guesses of an observer who always guesses the arm most behind\n"
+        "                   its ratio in the list (the convergence strategy), and of one who\n"
+        "                   knows the block sizes and guesses the arm most behind in the\n"
+        "                   current block, each with its Monte-Carlo standard error and\n"
+        "                   against chance (1 / arms); and how the final imbalance of the\n"
+        "                   study is distributed. Seeds whose lists cannot be drawn are\n"
+        "                   counted and left out of the figures.\n"
         "  --format csv     one CSV table (UTF-8, CR LF): section,list,centre,item,value,planned\n"
         "\n") +
     kDesignOptionsHelp +
@@ -49,18 +55,42 @@ std::string Fixed(double value, int places) {
   return text;
 }
 
-// Writes the report as text or as CSV rows.
+// Writes the parts to a stream as they are.
+class StreamText : public ListTextSink {
+ public:
+  explicit StreamText(std::ostream& out) : out_(out) {}
+  void Write(std::string_view whole_lines) override {
+    out_.write(whole_lines.data(), static_cast<std::streamsize>(whole_lines.size()));
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+// Writes the report as text or as CSV rows (the tables' CSV writer: quoted where needed,
+// no cell a spreadsheet would run as a formula).
 class ReportWriter {
  public:
-  ReportWriter(std::ostream& out, bool csv) : out_(out), csv_(csv) {
+  ReportWriter(std::ostream& out, bool csv) : out_(out), sink_(out), rows_(sink_), csv_(csv) {
     if (csv_) {
-      out_ << "section,list,centre,item,value,planned\r\n";
+      rows_.Append("section,list,centre,item,value,planned");
+      rows_.EndRow();
     }
   }
+  ~ReportWriter() { rows_.Finish(); }
+  ReportWriter(const ReportWriter&) = delete;
+  ReportWriter& operator=(const ReportWriter&) = delete;
+
   void Row(const char* section, std::size_t list, const std::string& centre,
            const std::string& item, const std::string& value, const std::string& planned = "") {
-    out_ << section << ',' << list << ',' << centre << ',' << item << ',' << value << ',' << planned
-         << "\r\n";
+    rows_.Append(section);
+    rows_.Append(',');
+    rows_.AppendNumber(static_cast<std::int64_t>(list));
+    for (const std::string* field : {&centre, &item, &value, &planned}) {
+      rows_.Append(',');
+      rows_.Append(CsvField(*field));
+    }
+    rows_.EndRow();
   }
   void Text(const std::string& line) {
     if (!csv_) {
@@ -71,8 +101,18 @@ class ReportWriter {
 
  private:
   std::ostream& out_;
+  StreamText sink_;
+  CsvRows rows_;
   bool csv_;
 };
+
+std::string Ratios(const std::vector<std::int64_t>& ratios) {
+  std::string text;
+  for (std::size_t a = 0; a < ratios.size() && a < 8; ++a) {
+    text += (a > 0 ? ":" : "") + std::to_string(ratios[a]);
+  }
+  return ratios.size() > 8 ? text + ":..." : text;
+}
 
 void WriteLists(ReportWriter& report, const BalanceTally& tally,
                 const std::vector<std::int64_t>& ratios, const StudyDesign& design) {
@@ -86,7 +126,8 @@ void WriteLists(ReportWriter& report, const BalanceTally& tally,
     report.Text((list.centre ? "Centre " + centre + ", list " : "List ") + std::to_string(number) +
                 ": seed " + std::to_string(list.seed) + ", " + std::to_string(patients) +
                 " patients");
-    report.Text("  arm  ratio  patients  planned");
+    report.Text("  arm  ratio  patients  planned (" + std::to_string(patients) + " x ratio / " +
+                std::to_string(tally.RatioSum()) + ")");
     for (std::size_t a = 0; a < ratios.size(); ++a) {
       const double planned = tally.PlannedPatients(list, static_cast<std::int32_t>(a + 1));
       char line[96];
@@ -116,6 +157,66 @@ void WriteLists(ReportWriter& report, const BalanceTally& tally,
   }
 }
 
+std::string WithError(double share, const std::optional<double>& error) {
+  return Fixed(share, 4) + (error ? " (standard error " + Fixed(*error, 4) + ")"
+                                  : " (no standard error from one seed)");
+}
+
+void WriteSimulation(ReportWriter& report, const SeedSimulation& simulated,
+                     const std::vector<std::int64_t>& ratios) {
+  const std::string k = std::to_string(simulated.seeds);
+  report.Text("");
+  report.Text("Simulation over the seeds 1 to " + k + ":");
+  std::string failed;
+  for (const std::int64_t seed : simulated.failed_seeds) {
+    failed += (failed.empty() ? "" : ", ") + std::to_string(seed);
+  }
+  if (simulated.failed > static_cast<std::int64_t>(simulated.failed_seeds.size())) {
+    failed += ", ...";
+  }
+  report.Text("  seeds drawn in full: " + std::to_string(simulated.drawn) + " of " + k +
+              (simulated.failed > 0 ? "; " + std::to_string(simulated.failed) +
+                                          " could not be drawn (seeds " + failed + ")"
+                                    : std::string()));
+  if (report.Csv()) {
+    report.Row("seeds_drawn", 0, "", k, std::to_string(simulated.drawn));
+    report.Row("seeds_failed", 0, "", k, std::to_string(simulated.failed));
+  }
+  if (simulated.drawn == 0) {
+    report.Text("  no seed gave lists drawn in full: there is nothing to report");
+    return;
+  }
+  const auto arms = std::count_if(ratios.begin(), ratios.end(), [](auto r) { return r > 0; });
+  const double chance = arms > 0 ? 1.0 / static_cast<double>(arms) : 0;
+  report.Text("  the figures are over the " + std::to_string(simulated.drawn) + " seeds drawn (" +
+              std::to_string(simulated.patients) + " patients)");
+  report.Text("  right guesses, convergence strategy:    " +
+              WithError(simulated.ConvergenceShare(), simulated.ConvergenceError()));
+  report.Text("  right guesses, knowing the block sizes: " +
+              WithError(simulated.BlockShare(), simulated.BlockError()));
+  report.Text("  chance, one guess among " + std::to_string(arms) +
+              " arms:         " + Fixed(chance, 4));
+  report.Text("  final imbalance of the study: seeds (share of the seeds drawn)");
+  if (report.Csv()) {
+    report.Row("guess_convergence", 0, "", k, Fixed(simulated.ConvergenceShare(), 6));
+    report.Row("guess_blocks", 0, "", k, Fixed(simulated.BlockShare(), 6));
+    const auto error = [](const std::optional<double>& value) {
+      return value ? Fixed(*value, 6) : std::string();
+    };
+    report.Row("guess_convergence_se", 0, "", k, error(simulated.ConvergenceError()));
+    report.Row("guess_blocks_se", 0, "", k, error(simulated.BlockError()));
+    report.Row("guess_chance", 0, "", std::to_string(arms), Fixed(chance, 6));
+  }
+  for (const auto& [imbalance, seeds] : simulated.final_imbalances) {
+    const std::string value = Number(static_cast<double>(imbalance) / 1000);
+    report.Text("    " + value + ": " + std::to_string(seeds) + " (" +
+                Fixed(static_cast<double>(seeds) / static_cast<double>(simulated.drawn), 4) + ")");
+    if (report.Csv()) {
+      report.Row("final_imbalance_seeds", 0, "", value, std::to_string(seeds));
+    }
+  }
+}
+
 }  // namespace
 
 Parsed<ReportOptions> ParseReport(const std::vector<std::string>& arguments) {
@@ -136,6 +237,11 @@ Parsed<ReportOptions> ParseReport(const std::vector<std::string>& arguments) {
       if (!count || *count < 1) {
         return Wrong("--simulate needs a number of seeds from 1", kUsage.c_str());
       }
+      if (*count > kMaxSimulatedSeeds) {
+        return Wrong("--simulate takes at most " + std::to_string(kMaxSimulatedSeeds) +
+                         " seeds, not " + std::to_string(*count),
+                     kUsage.c_str());
+      }
       options.simulate = *count;
     } else if (argument == "--format" && i + 1 < arguments.size()) {
       const std::string& format = arguments[++i];
@@ -154,7 +260,7 @@ Parsed<ReportOptions> ParseReport(const std::vector<std::string>& arguments) {
 }
 
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err,
-              const CalendarClock& clock) {
+              const CalendarClock& clock, const ProgramContext& context) {
   OpenedDesign opened(options.design, err, clock);
   if (const int status = opened.Open(); status != kExitComplete) {
     return status;
@@ -165,35 +271,38 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
 
   BalanceTally tally(ratios);
   const bool complete = pages.GenerateInto(tally);
+  std::int64_t planned = 0;
+  for (const BalanceTally::ListBalance& list : tally.Lists()) {
+    planned += list.planned_patients;
+  }
+  if (options.simulate > 0 && options.simulate * planned > kMaxSimulatedPatients) {
+    err << "zufora-cli: --simulate " << options.simulate << " would draw " << options.simulate
+        << " x " << planned << " patients; at most " << kMaxSimulatedPatients
+        << " patients are drawn in all: simulate fewer seeds\n";
+    return kExitFailure;
+  }
   ReportWriter report(out, options.csv);
   report.Text("Balance report: " + Cp1252ToUtf8(design.study_name));
+  report.Text("Ratios " + Ratios(ratios) +
+              "; imbalance: patients / ratio, the largest minus the smallest among the arms "
+              "with a ratio above 0 (for ratios 1:1 the difference in patients; for others in "
+              "patients per unit of ratio, 0 when the arms stand exactly at their ratios)");
   WriteLists(report, tally, ratios, design);
 
   if (options.simulate > 0) {
     QuietGeneration drawer(opened.Texts().catalogue);
-    const SeedSimulation simulated =
-        SimulateSeeds(design, ratios, options.simulate, options.design.accept_misfits, drawer);
-    const std::string k = std::to_string(options.simulate);
-    report.Text("");
-    report.Text("Simulation over the seeds 1 to " + k + " (" + std::to_string(simulated.patients) +
-                " patients):");
-    report.Text("  right guesses, convergence strategy:    " +
-                Fixed(simulated.ConvergenceShare(), 4));
-    report.Text("  right guesses, knowing the block sizes: " + Fixed(simulated.BlockShare(), 4));
-    report.Text("  final imbalance of the study: seeds (share)");
-    if (report.Csv()) {
-      report.Row("guess_convergence", 0, "", k, Fixed(simulated.ConvergenceShare(), 6));
-      report.Row("guess_blocks", 0, "", k, Fixed(simulated.BlockShare(), 6));
+    std::function<void(std::int64_t)> progress;
+    if (context.err_is_terminal) {
+      progress = [&err, &options](std::int64_t done) {
+        err << "\rsimulating: seed " << done << " of " << options.simulate << std::flush;
+      };
     }
-    for (const auto& [imbalance, seeds] : simulated.final_imbalances) {
-      const std::string value = Number(static_cast<double>(imbalance) / 1000);
-      report.Text("    " + value + ": " + std::to_string(seeds) + " (" +
-                  Fixed(static_cast<double>(seeds) / static_cast<double>(options.simulate), 4) +
-                  ")");
-      if (report.Csv()) {
-        report.Row("final_imbalance_seeds", 0, "", value, std::to_string(seeds));
-      }
+    const SeedSimulation simulated = SimulateSeeds(design, ratios, options.simulate,
+                                                   options.design.accept_misfits, drawer, progress);
+    if (progress) {
+      err << '\n';
     }
+    WriteSimulation(report, simulated, ratios);
   }
   return complete ? kExitComplete : kExitIncomplete;
 }

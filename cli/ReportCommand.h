@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DesignOptions.h"
+#include "ProgramContext.h"
 #include "Usage.h"
 #include "random/SeedProposal.h"
 
@@ -21,7 +22,8 @@ struct ReportOptions {
 Parsed<ReportOptions> ParseReport(const std::vector<std::string>& arguments);
 
 // The balance report of the design's lists, and with --simulate of K seeds.
+// With --simulate, progress goes to `err` when it is a terminal.
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err,
-              const CalendarClock& clock);
+              const CalendarClock& clock, const ProgramContext& context);
 
 }  // namespace zufora::cli

@@ -1,13 +1,13 @@
 #include "SelftestCommand.h"
 
-#include <ctime>
-#include <sstream>
-
+#include "SelftestChecks.h"
 #include "ZuforaCli.h"
 #include "evidence/KnownValues.h"
 #include "evidence/ProgramBuild.h"
+#include "evidence/ProvenanceRecord.h"
+#include "evidence/ValidationReport.h"
 #include "files/FileAccess.h"
-#include "lang/MessageCatalogue.h"
+#include "lang/ProgramTexts.h"
 #include "pages/QuietGeneration.h"
 
 #ifndef ZUFORA_VERSION
@@ -21,10 +21,14 @@ constexpr char kUsage[] =
     "Usage: zufora-cli selftest [--report FILE]\n"
     "\n"
     "Runs the program's known outputs on this machine: the generator's first values,\n"
-    "a seed proposal, the worked and edge-case lists, the centre seeds, and long lists\n"
-    "pinned by the SHA-256 of their text. Prints a validation report (program version,\n"
-    "build, platform, date, each check with expected and actual value, pass or fail,\n"
-    "overall verdict).\n"
+    "a seed proposal, the worked and edge-case lists, the centre seeds, long lists\n"
+    "pinned by the SHA-256 of their text, the bytes of an export, a CSV and a REDCap\n"
+    "table, verify of an untouched and a changed list, and a list printed to a PDF\n"
+    "file. Checks that the known-values file installed with the program is the one\n"
+    "built in. Prints a validation report: program version and build, the machine\n"
+    "(operating system, host, Qt libraries, the executable's SHA-256), date, each check\n"
+    "with expected and actual value, pass or fail, the verdict, lines for operator and\n"
+    "reviewer to sign, and last the SHA-256 of the report above it.\n"
     "\n"
     "  --report FILE   also write the report to FILE (UTF-8, LF)\n"
     "\n"
@@ -32,13 +36,11 @@ constexpr char kUsage[] =
     "report file that cannot be written.\n";
 
 std::string Date(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm parts{};
-  char text[32] = "unknown";
-  if (gmtime_r(&time, &parts) != nullptr) {
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &parts);
+  std::string stamp = UtcTimestamp(seconds);  // 2023-11-14T22:13:20Z
+  if (stamp.size() == 20) {
+    stamp = stamp.substr(0, 10) + " " + stamp.substr(11, 8) + " UTC";
   }
-  return text;
+  return stamp;
 }
 
 }  // namespace
@@ -57,34 +59,32 @@ Parsed<SelftestOptions> ParseSelftest(const std::vector<std::string>& arguments)
   return options;
 }
 
-int RunSelftest(const SelftestOptions& options, std::ostream& out, const CalendarClock& clock) {
-  std::ostringstream report;
-  report << "Zufora validation report\n"
-         << "Program:  zufora-cli " << ZUFORA_VERSION << '\n'
-         << "Build:    " << CompilerDescription() << '\n'
-         << "Platform: " << PlatformDescription() << '\n'
-         << "Date:     " << Date(clock()) << "\n\n";
-  const MessageCatalogue messages;
-  QuietGeneration drawer(messages);
-  const std::vector<CheckResult> results = RunKnownValues(kKnownValuesText, drawer);
-  int failed = 0;
-  for (const CheckResult& result : results) {
-    report << (result.passed ? "PASS  " : "FAIL  ") << result.name << '\n'
-           << "      expected: " << result.expected << '\n'
-           << "      actual:   " << result.actual << '\n';
-    failed += result.passed ? 0 : 1;
+int RunSelftest(const SelftestOptions& options, std::ostream& out, std::ostream& err,
+                const CalendarClock& clock, const ProgramContext& context) {
+  std::vector<ReportFact> facts = {{"Program", std::string("zufora-cli ") + ZUFORA_VERSION},
+                                   {"Build", CompilerDescription()},
+                                   {"Built for", PlatformDescription()}};
+  for (ReportFact& fact : MachineFacts(context.executable)) {
+    facts.push_back(std::move(fact));
   }
-  report << '\n'
-         << (failed == 0 ? "Verdict: PASSED, all " : "Verdict: FAILED, ")
-         << (failed == 0 ? std::to_string(results.size()) + " checks passed"
-                         : std::to_string(failed) + " of " + std::to_string(results.size()) +
-                               " checks failed")
-         << '\n';
-  out << report.str();
+  facts.push_back({"Date", Date(clock())});
+
+  std::vector<CheckResult> results;
+  results.push_back(InstalledKnownValuesCheck(context.executable, facts));
+  ProgramTexts texts;
+  ApplyFirstShowTexts(texts, nullptr);
+  QuietGeneration drawer(texts.catalogue);
+  for (CheckResult& result : RunKnownValues(kKnownValuesText, drawer)) {
+    results.push_back(std::move(result));
+  }
+  results.push_back(PdfCheck(texts, facts, err));
+
+  const std::string report = ValidationReportText(facts, results);
+  out << report;
   if (options.report_file) {
-    ReplaceFileContents(*options.report_file, report.str());
+    ReplaceFileContents(*options.report_file, report);
   }
-  return failed == 0 && !results.empty() ? kExitComplete : kExitIncomplete;
+  return AllPassed(results) ? kExitComplete : kExitIncomplete;
 }
 
 }  // namespace zufora::cli

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramContext.h"
 #include "Usage.h"
 #include "random/SeedProposal.h"
 
@@ -17,8 +18,9 @@ struct SelftestOptions {
 
 Parsed<SelftestOptions> ParseSelftest(const std::vector<std::string>& arguments);
 
-// Runs the program's known outputs on this machine and prints a validation report
-// (also into the report file); 0 only when every check passes.
-int RunSelftest(const SelftestOptions& options, std::ostream& out, const CalendarClock& clock);
+// Runs the program's known outputs on this machine, checks the installation and prints a
+// validation report (also into the report file); 0 only when every check passes.
+int RunSelftest(const SelftestOptions& options, std::ostream& out, std::ostream& err,
+                const CalendarClock& clock, const ProgramContext& context);
 
 }  // namespace zufora::cli

@@ -3,29 +3,44 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FileComparison.h"
+#include "LanguageCandidates.h"
+#include "ManifestVerify.h"
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
-#include "evidence/ListComparison.h"
-#include "random/ListTextWriter.h"
 
 namespace zufora::cli {
 namespace {
 
 const std::string kUsage =
     std::string(
-        "Usage: zufora-cli verify DESIGN.zfd LIST [--seed TEXT] [--no-blocks] [--no-seed]\n"
-        "                         [--accept-misfits] [--lang FILE]\n"
+        "Usage: zufora-cli verify DESIGN.zfd FILE [--seed TEXT] [--no-blocks] [--no-seed]\n"
+        "                         [--accept-misfits] [--lang FILE] [--arm-codes LIST]\n"
+        "                         [--dag-ids LIST] [--centre-field NAME]\n"
+        "       zufora-cli verify --manifest RECORD [OUTPUT...]\n"
         "\n"
         "Draws the lists of the design again, with the same options as generate, and\n"
-        "compares them line by line with LIST: an exported list (cp1252, CR LF) or the\n"
-        "output of generate (UTF-8, LF). An arm changed, a line removed or added, a block\n"
-        "separator moved, a seed or heading changed: each is found.\n"
+        "compares them line by line with FILE: the list text (an export, cp1252 with CR LF,\n"
+        "or the output of generate, UTF-8 with LF), or a CSV or REDCap table, told by its\n"
+        "header row. An arm changed, a line removed or added, a block separator moved, a\n"
+        "seed or heading changed: each is found. Without --lang the list's texts are\n"
+        "matched with the built-in German ones, the bundled English language file and the\n"
+        "language files installed with the program, and the one used is named.\n"
         "\n") +
-    kDesignOptionsHelp +
+    kDesignOptionsHelp + kTableOptionsHelp +
+    "  --manifest RECORD  check the outputs of a provenance record (generate --manifest):\n"
+    "                     the record's design bytes, the design drawn again with the\n"
+    "                     recorded seed and options, and each output's SHA-256; OUTPUT\n"
+    "                     files given take the place of the recorded ones, in order\n"
     "\n"
-    "Exit status: 0 LIST is the list the design gives; 1 it differs (the first\n"
-    "difference and the number of differing allocation lines are printed); 2 a wrong\n"
-    "command line or a file that does not exist or cannot be read.\n";
+    "Exit status: 0 FILE is what the design gives; 1 it differs (the first difference and\n"
+    "the number of differing allocation lines are printed), or the design gives no\n"
+    "complete list; 2 a wrong command line or a file that does not exist or cannot be\n"
+    "read.\n";
+
+bool IsOption(const std::string& argument) {
+  return argument.size() > 1 && argument[0] == '-';
+}
 
 }  // namespace
 
@@ -33,74 +48,115 @@ Parsed<VerifyOptions> ParseVerify(const std::vector<std::string>& arguments) {
   VerifyOptions options;
   bool have_design = false;
   bool have_list = false;
+  bool design_options = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (IsHelp(argument)) {
       return HelpRequest{kUsage};
     }
     std::string error;
-    if (have_design && !have_list && !(argument.size() > 1 && argument[0] == '-')) {
+    if (argument == "--manifest") {
+      if (i + 1 >= arguments.size()) {
+        return Wrong("--manifest needs a file", kUsage.c_str());
+      }
+      options.manifest_file = arguments[++i];
+      continue;
+    }
+    if (options.manifest_file && !IsOption(argument)) {
+      options.output_files.push_back(argument);
+      continue;
+    }
+    if (have_design && !have_list && !IsOption(argument)) {
       options.list_file = argument;
       have_list = true;
       continue;
     }
-    if (!TakeDesignOption(arguments, i, options.design, have_design, error)) {
-      return Wrong("unknown option " + argument, kUsage.c_str());
+    const bool was_design = have_design;
+    if (TakeDesignOption(arguments, i, options.design, have_design, error) ||
+        TakeTableOption(arguments, i, options.table, error)) {
+      if (!error.empty()) {
+        return Wrong(error, kUsage.c_str());
+      }
+      design_options = design_options || have_design == was_design;
+      if (options.manifest_file && have_design) {
+        return Wrong("a provenance record names its own design", kUsage.c_str());
+      }
+      continue;
     }
-    if (!error.empty()) {
-      return Wrong(error, kUsage.c_str());
+    return Wrong("unknown option " + argument, kUsage.c_str());
+  }
+  if (options.manifest_file) {
+    if (have_design || design_options) {
+      return Wrong("with --manifest the record gives the design and its options", kUsage.c_str());
     }
+    return options;
   }
   if (!have_list) {
-    return Wrong("verify needs a design file and a list file", kUsage.c_str());
+    return Wrong("verify needs a design file and a file to compare", kUsage.c_str());
   }
   return options;
 }
 
 int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err,
-              const CalendarClock& clock) {
+              const CalendarClock& clock, const ProgramContext& context) {
+  if (options.manifest_file) {
+    return RunManifestVerify(options, out, err, clock);
+  }
   std::error_code error;
   if (!std::filesystem::is_regular_file(options.list_file, error)) {
     err << "zufora-cli: the list file " << options.list_file << " does not exist or is no file\n";
     return kExitFailure;
   }
-  OpenedDesign opened(options.design, err, clock);
+  const std::optional<std::string> first_line = FirstLineOf(options.list_file);
+  if (!first_line) {
+    err << "zufora-cli: cannot read the list file " << options.list_file << '\n';
+    return kExitFailure;
+  }
+  OutputSpec spec;
+  spec.format = FormatOfFirstLine(*first_line);
+  if (spec.format != OutputFormat::kRedcap && options.table.Any()) {
+    err << "zufora-cli: --arm-codes, --dag-ids and --centre-field go with a REDCap table, and "
+        << options.list_file << " is none\n";
+    return kExitFailure;
+  }
+
+  // The list text follows a language: the one given, or the likeliest one.
+  HeldFiles held;
+  std::string language = options.design.language_file
+                             ? "the language file " + *options.design.language_file
+                             : "the built-in German texts";
+  if (spec.format == OutputFormat::kList && !options.design.language_file) {
+    const std::vector<LanguageCandidate> candidates = LanguageCandidates(context.executable);
+    std::vector<ListTexts> texts;
+    for (const LanguageCandidate& candidate : candidates) {
+      texts.push_back(candidate.texts);
+    }
+    std::ifstream file(options.list_file, std::ios::binary);
+    const LanguageCandidate& likeliest = candidates[LikeliestListTexts(file, texts)];
+    held.language = likeliest.bytes;
+    language = likeliest.name;
+  }
+  OpenedDesign opened(options.design, err, clock, held);
   if (const int status = opened.Open(); status != kExitComplete) {
     // A design whose check keeps its first page gives no lists to compare with.
     return kExitFailure;
   }
-  DesignPages& pages = opened.Pages();
-  const ListTextOptions list_options = pages.ListOptions();
-  std::ifstream file(options.list_file, std::ios::binary);
-  std::ifstream same_file(options.list_file, std::ios::binary);
-  if (!file.is_open() || !same_file.is_open()) {
-    err << "zufora-cli: cannot read the list file " << options.list_file << '\n';
-    return kExitFailure;
+  if (spec.format == OutputFormat::kRedcap) {
+    auto redcap = RedcapSpecOf(options.table);
+    if (const auto* problem = std::get_if<std::string>(&redcap)) {
+      err << "zufora-cli: " << *problem << '\n';
+      return kExitFailure;
+    }
+    spec.redcap = std::get<RedcapTableSpec>(std::move(redcap));
+    if (const auto problem = RedcapTableProblem(opened.Pages().Design(), spec.redcap)) {
+      err << "zufora-cli: give the table options that generate was given: " << *problem << '\n';
+      return kExitFailure;
+    }
   }
-  ListComparison comparison(file, same_file, list_options.center_caption);
-  ListTextWriter writer(pages.Design(), list_options, comparison);
-  const bool complete = pages.GenerateInto(writer);
-  writer.Finish();
-  comparison.Finish();
-  if (!complete) {
-    err << "zufora-cli: the design does not give complete lists (see the messages above)\n";
+  if (spec.format == OutputFormat::kList) {
+    out << "The list's texts: " << language << ".\n";
   }
-
-  const auto& difference = comparison.FirstDifference();
-  if (!difference) {
-    out << options.list_file << " is the list that the design gives: " << comparison.Lines()
-        << " lines, the same.\n";
-    return kExitComplete;
-  }
-  out << options.list_file << " differs from the list that the design gives.\n"
-      << "First difference, line " << difference->line << ":\n"
-      << "  the design gives: "
-      << (difference->expected ? *difference->expected : "(the list has ended)") << '\n'
-      << "  the file holds:   "
-      << (difference->actual ? *difference->actual : "(the file has ended)") << '\n'
-      << "Allocation lines that differ, are missing or are extra: "
-      << comparison.DifferingAllocations() << '\n';
-  return kExitIncomplete;
+  return CompareFileWithDesign(opened, options.list_file, spec, out, err);
 }
 
 }  // namespace zufora::cli

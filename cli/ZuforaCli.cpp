@@ -50,20 +50,20 @@ int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostre
 }  // namespace
 
 int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                 const CalendarClock& clock) {
+                 const CalendarClock& clock, const ProgramContext& context) {
   const Command command = ParseCommandLine(arguments);
   try {
     return std::visit(
         [&](const auto& request) -> int {
           using Request = std::decay_t<decltype(request)>;
           if constexpr (std::is_same_v<Request, GenerateOptions>) {
-            return RunGenerate(request, out, err, clock);
+            return RunGenerate(request, out, err, clock, context);
           } else if constexpr (std::is_same_v<Request, VerifyOptions>) {
-            return RunVerify(request, out, err, clock);
+            return RunVerify(request, out, err, clock, context);
           } else if constexpr (std::is_same_v<Request, ReportOptions>) {
-            return RunReport(request, out, err, clock);
+            return RunReport(request, out, err, clock, context);
           } else if constexpr (std::is_same_v<Request, SelftestOptions>) {
-            return RunSelftest(request, out, clock);
+            return RunSelftest(request, out, err, clock, context);
           } else if constexpr (std::is_same_v<Request, ProposeSeedOptions>) {
             return ProposeSeedCommand(request, out, clock);
           } else if constexpr (std::is_same_v<Request, WriteLanguageFileOptions>) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramContext.h"
 #include "random/SeedProposal.h"
 
 namespace zufora::cli {
@@ -13,8 +14,9 @@ inline constexpr int kExitIncomplete = 1;  // stopped by a check, abandoned, or 
 inline constexpr int kExitFailure = 2;     // wrong command line, or a file problem
 
 // The whole command-line program: the arguments without the program name, the streams
-// for the list (out) and the messages (err), and the clock that seed proposals read.
+// for the list (out) and the messages (err), the clock that seed proposals read, and what
+// the program knows of itself.
 int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                 const CalendarClock& clock);
+                 const CalendarClock& clock, const ProgramContext& context = {});
 
 }  // namespace zufora::cli

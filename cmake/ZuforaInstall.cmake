@@ -1,6 +1,7 @@
 # Installation (cmake --install) and the Debian package (cpack, scripts/package):
 #   bin/                                 zufora, zufora-cli
-#   share/zufora/                        ZuforaLang.ini (German), ZuforaLang.en.ini
+#   share/zufora/                        ZuforaLang.ini (German), ZuforaLang.en.ini,
+#                                        known-values.txt (what selftest checks)
 #   share/doc/zufora/                    README.md, examples/, copyright, changelog.gz
 #   share/applications/zufora.desktop    the desktop entry
 #   share/metainfo/                      the AppStream description for software centres
@@ -15,6 +16,7 @@ find_program(ZUFORA_HELP2MAN help2man)
 
 install(TARGETS zufora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZUFORA_LANGUAGE_FILE} ${PROJECT_SOURCE_DIR}/lang/ZuforaLang.en.ini
+  ${PROJECT_SOURCE_DIR}/src/evidence/known-values.txt
   DESTINATION ${ZUFORA_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${ZUFORA_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${ZUFORA_INSTALL_DOCDIR}/examples)

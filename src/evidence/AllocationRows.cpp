@@ -7,6 +7,7 @@ namespace zufora {
 void AllocationRows::BeginList(const RandomizationList& list) {
   row_ = AllocationRow{};
   row_.centre = list.centre;
+  row_.list_seed = list.seed;
 }
 
 void AllocationRows::Blocks(std::int32_t first_patient, std::span<const std::int32_t> arms,
@@ -17,6 +18,7 @@ void AllocationRows::Blocks(std::int32_t first_patient, std::span<const std::int
     ++row_.block;
     row_.block_size = block;
     for (std::int32_t position = 1; position <= block && i < arms.size(); ++position, ++i) {
+      row_.row = ++rows_;
       row_.arm = arms[i];
       row_.position = position;
       sink_.Row(row_);

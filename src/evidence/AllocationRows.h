@@ -9,9 +9,12 @@
 
 namespace zufora {
 
-// One patient of a list, as a table for data capture or statistics gives it a row.
+// One patient of a list, as a table for data capture or statistics gives it a row. A
+// table column reads what it needs from here, so a new column needs a field here at most.
 struct AllocationRow {
+  std::int64_t row = 0;                // from 1 over all lists of the table
   std::optional<std::int32_t> centre;  // the list's centre row; none for the single list
+  std::int32_t list_seed = 0;          // the seed that reproduces this row's list
   std::int64_t patient = 0;            // from 1 in each list
   std::int32_t arm = 0;                // 1..A
   std::int32_t block = 0;              // from 1 in each list
@@ -39,6 +42,7 @@ class AllocationRows : public ListConsumer {
  private:
   AllocationRowSink& sink_;
   AllocationRow row_;
+  std::int64_t rows_ = 0;
 };
 
 }  // namespace zufora

@@ -1,103 +1,87 @@
 #include "evidence/AllocationTables.h"
 
-#include <set>
+#include <memory>
+#include <vector>
+
+#include "evidence/TableColumns.h"
 
 namespace zufora {
 namespace {
 
-// The field of the row's centre number, looked up once per list.
-const std::string& CentreField(const StudyDesign& design, const AllocationRow& row,
-                               std::optional<std::int32_t>& centre, std::string& field) {
-  if (row.centre != centre) {
-    centre = row.centre;
-    field = centre ? CsvField(design.centres.Cell(kCentreNumberColumn, *centre)) : "";
-  }
-  return field;
+using Columns = std::vector<std::unique_ptr<TableColumn>>;
+
+template <typename... Column>
+Columns Make(std::unique_ptr<Column>... columns) {
+  Columns made;
+  (made.push_back(std::move(columns)), ...);
+  return made;
 }
 
-// The field(s) of an arm, made once by `make`.
-template <typename Make>
-const std::string& ArmField(std::vector<std::string>& fields, std::int32_t arm, Make make) {
-  const auto index = static_cast<std::size_t>(arm);
-  if (index >= fields.size()) {
-    fields.resize(index + 1);
+std::unique_ptr<TableColumn> Number(const char* name, NumberColumn::Value value) {
+  return std::make_unique<NumberColumn>(name, value);
+}
+
+Columns CsvColumns(const StudyDesign& design) {
+  return Make(
+      std::make_unique<ListCellColumn>(
+          "centre",
+          [&design](std::optional<std::int32_t> centre) {
+            return centre ? CsvField(design.centres.Cell(kCentreNumberColumn, *centre)) : "";
+          }),
+      Number("patient", [](const AllocationRow& row) { return row.patient; }),
+      Number("arm", [](const AllocationRow& row) { return std::int64_t{row.arm}; }),
+      std::make_unique<ArmCellColumn>("arm_description",
+                                      [&design](std::int32_t arm) {
+                                        return CsvField(
+                                            design.arms.Cell(kArmDescriptionColumn, arm));
+                                      }),
+      Number("block", [](const AllocationRow& row) { return std::int64_t{row.block}; }),
+      Number("block_size", [](const AllocationRow& row) { return std::int64_t{row.block_size}; }),
+      Number("position_in_block",
+             [](const AllocationRow& row) { return std::int64_t{row.position}; }));
+}
+
+Columns RedcapColumns(const StudyDesign& design, const RedcapTableSpec& spec) {
+  Columns columns;
+  RandomizationNumbers* numbers = spec.numbers;
+  columns.push_back(std::make_unique<RowCellColumn>(
+      kRedcapNumberColumn,
+      [numbers](const AllocationRow& row) { return numbers ? numbers->NumberOf(row) : ""; }));
+  columns.push_back(std::make_unique<ArmCellColumn>(
+      kRedcapGroupColumn, [codes = spec.arm_codes](std::int32_t arm) {
+        const auto code = codes.find(arm);
+        return code != codes.end() ? code->second : std::to_string(arm);
+      }));
+  if (!design.per_centre_lists) {
+    return columns;
   }
-  std::string& field = fields[index];
-  if (field.empty()) {
-    field = make();
+  if (spec.centre_field) {
+    columns.push_back(std::make_unique<ListCellColumn>(
+        *spec.centre_field, [&design](std::optional<std::int32_t> centre) {
+          return centre ? design.centres.Cell(kCentreNumberColumn, *centre) : std::string();
+        }));
   }
-  return field;
+  if (!spec.group_ids.empty()) {
+    columns.push_back(std::make_unique<ListCellColumn>(
+        kRedcapDataAccessGroupColumn,
+        [&design, ids = spec.group_ids](std::optional<std::int32_t> centre) {
+          if (!centre) {
+            return std::string();
+          }
+          const auto id = ids.find(design.centres.Cell(kCentreNumberColumn, *centre));
+          return id != ids.end() ? std::to_string(id->second) : std::string();
+        }));
+  }
+  return columns;
 }
 
 }  // namespace
 
 CsvAllocationTable::CsvAllocationTable(const StudyDesign& design, ListTextSink& sink)
-    : design_(design), rows_(sink) {
-  rows_.Append("centre,patient,arm,arm_description,block,block_size,position_in_block");
-  rows_.EndRow();
-}
+    : AllocationTable(CsvColumns(design), sink) {}
 
-void CsvAllocationTable::Row(const AllocationRow& row) {
-  rows_.Append(CentreField(design_, row, centre_, centre_field_));
-  rows_.Append(',');
-  rows_.AppendNumber(row.patient);
-  rows_.Append(',');
-  rows_.Append(ArmField(arm_fields_, row.arm, [&] {
-    return std::to_string(row.arm) + ',' +
-           CsvField(design_.arms.Cell(kArmDescriptionColumn, row.arm));
-  }));
-  rows_.Append(',');
-  rows_.AppendNumber(row.block);
-  rows_.Append(',');
-  rows_.AppendNumber(row.block_size);
-  rows_.Append(',');
-  rows_.AppendNumber(row.position);
-  rows_.EndRow();
-}
-
-RedcapAllocationTable::RedcapAllocationTable(const StudyDesign& design,
-                                             std::map<std::int32_t, std::string> arm_codes,
-                                             const std::string& centre_field, ListTextSink& sink)
-    : design_(design),
-      arm_codes_(std::move(arm_codes)),
-      with_centre_(design.per_centre_lists),
-      rows_(sink) {
-  rows_.Append("redcap_randomization_group");
-  if (with_centre_) {
-    rows_.Append(',');
-    rows_.Append(CsvField(centre_field));
-  }
-  rows_.EndRow();
-}
-
-void RedcapAllocationTable::Row(const AllocationRow& row) {
-  rows_.Append(ArmField(arm_fields_, row.arm, [&] {
-    const auto code = arm_codes_.find(row.arm);
-    return code != arm_codes_.end() ? CsvField(code->second) : std::to_string(row.arm);
-  }));
-  if (with_centre_) {
-    rows_.Append(',');
-    rows_.Append(CentreField(design_, row, centre_, centre_field_));
-  }
-  rows_.EndRow();
-}
-
-std::optional<ArmCodeProblem> FindArmCodeProblem(const std::map<std::int32_t, std::string>& codes,
-                                                 std::int32_t arm_count) {
-  std::set<std::string> seen;
-  for (std::int32_t arm = 1; arm <= arm_count; ++arm) {
-    const auto code = codes.find(arm);
-    if (code == codes.end()) {
-      return ArmCodeProblem{ArmCodeProblem::Kind::kMissing, arm, {}};
-    }
-    if (!seen.insert(code->second).second) {
-      return ArmCodeProblem{ArmCodeProblem::Kind::kTwice, arm, code->second};
-    }
-  }
-  if (!codes.empty() && codes.rbegin()->first > arm_count) {
-    return ArmCodeProblem{ArmCodeProblem::Kind::kBeyond, codes.rbegin()->first, {}};
-  }
-  return std::nullopt;
-}
+RedcapAllocationTable::RedcapAllocationTable(const StudyDesign& design, const RedcapTableSpec& spec,
+                                             ListTextSink& sink)
+    : AllocationTable(RedcapColumns(design, spec), sink) {}
 
 }  // namespace zufora

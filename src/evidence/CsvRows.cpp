@@ -7,13 +7,18 @@ namespace {
 
 constexpr std::size_t kPartBytes = std::size_t{1} << 16;
 
+bool StartsFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 }  // namespace
 
 std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  const bool formula = StartsFormula(text);
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) {
     return std::string(text);
   }
-  std::string quoted = "\"";
+  std::string quoted = formula ? "\"'" : "\"";
   for (const char c : text) {
     quoted += c;
     if (c == '"') {

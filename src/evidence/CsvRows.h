@@ -9,7 +9,9 @@
 namespace zufora {
 
 // A field as CSV writes it: quoted, with its quotes doubled, when it holds a comma, a
-// quote or a line break; as it is otherwise.
+// quote or a line break; as it is otherwise. A text that a spreadsheet would take as a
+// formula (its first character '=', '+', '-', '@', TAB or CR) is neutralised as OWASP's
+// guidance on CSV injection says: a single quote before it, and the field quoted.
 std::string CsvField(std::string_view text);
 
 // The rows of a CSV table (comma-separated, each row ended by CR LF) handed to a sink in

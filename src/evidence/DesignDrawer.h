@@ -14,8 +14,9 @@ class DesignDrawer {
 
   // The checks, then the lists into `consumer`, from a generator of its own and showing
   // nothing. A misfit question is answered No (the generation goes on) when
-  // `accept_misfits`, Yes (it is abandoned) otherwise.
-  virtual void Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) = 0;
+  // `accept_misfits`, Yes (it is abandoned) otherwise. Whether every list was drawn in
+  // full.
+  virtual bool Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) = 0;
 };
 
 }  // namespace zufora

@@ -6,6 +6,10 @@
 #include <stdexcept>
 
 #include "design/StudyDesign.h"
+#include "evidence/KnownValueDesign.h"
+#include "evidence/LineKeys.h"
+#include "evidence/ListComparison.h"
+#include "evidence/ListOutput.h"
 #include "evidence/Sha256.h"
 #include "random/ListPlan.h"
 #include "random/ListTextWriter.h"
@@ -14,76 +18,6 @@
 
 namespace zufora {
 namespace {
-
-using Fields = std::map<std::string, std::string>;
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) {
-      return parts;
-    }
-    start = end + 1;
-  }
-}
-
-const std::string& Field(const Fields& fields, const std::string& key) {
-  const auto found = fields.find(key);
-  if (found == fields.end()) {
-    throw std::invalid_argument("no " + key + "=");
-  }
-  return found->second;
-}
-
-StudyDesign Design(const Fields& fields) {
-  StudyDesign design;
-  design.study_name = "Selbsttest";
-  const std::vector<std::string> ratios = Split(Field(fields, "arms"), ',');
-  const auto arms = static_cast<std::int32_t>(ratios.size());
-  design.arm_count = std::to_string(arms);
-  design.sample_size = Field(fields, "patients");
-  design.seed = Field(fields, "seed");
-  design.arms.SetRowCount(arms + 1);
-  for (std::int32_t r = 1; r <= arms; ++r) {
-    design.arms.SetCell(kArmDescriptionColumn, r, "Arm " + std::to_string(r));
-    design.arms.SetCell(kArmRatioColumn, r, ratios[static_cast<std::size_t>(r - 1)]);
-  }
-  design.checked.arm_count = arms;
-  design.checked.sample_size = std::stoi(design.sample_size);
-  const std::vector<std::string> blocks = Split(Field(fields, "blocks"), ':');
-  if (blocks[0] == "fixed" && blocks.size() == 2) {
-    design.block_mode = BlockSizeMode::Fixed;
-    design.fixed_block_size = blocks[1];
-  } else if (blocks[0] == "variable" && blocks.size() == 3) {
-    design.block_mode = BlockSizeMode::Variable;
-    design.min_block_size = blocks[1];
-    design.max_block_size = blocks[2];
-  } else {
-    throw std::invalid_argument("blocks= is fixed:F or variable:MIN:MAX");
-  }
-  if (const auto centres = fields.find("centres"); centres != fields.end()) {
-    std::vector<std::string> sizes;
-    if (const auto star = centres->second.find('*'); star != std::string::npos) {
-      sizes.assign(static_cast<std::size_t>(std::stoi(centres->second.substr(0, star))),
-                   centres->second.substr(star + 1));
-    } else {
-      sizes = Split(centres->second, ',');
-    }
-    const auto count = static_cast<std::int32_t>(sizes.size());
-    design.per_centre_lists = true;
-    design.centre_count = std::to_string(count);
-    design.centres.SetRowCount(count + 1);
-    for (std::int32_t c = 1; c <= count; ++c) {
-      design.centres.SetCell(kCentreNumberColumn, c, std::to_string(c));
-      design.centres.SetCell(kCentreSampleSizeColumn, c, sizes[static_cast<std::size_t>(c - 1)]);
-    }
-    design.checked.centre_count = count;
-  }
-  return design;
-}
 
 // The lists as arms by patient: "|" after each block, "[seed]" before a centre's list.
 class ArmPattern : public ListConsumer {
@@ -114,8 +48,8 @@ class HashSink : public ListTextSink {
 };
 
 std::string ListCheck(const Fields& fields, bool hashed, DesignDrawer& drawer) {
-  const StudyDesign design = Design(fields);
-  const bool accept_misfits = fields.count("misfits") > 0 && fields.at("misfits") == "accept";
+  const StudyDesign design = KnownValueDesign(fields);
+  const bool accept_misfits = AcceptsMisfits(fields);
   if (hashed) {
     HashSink hash;
     ListTextWriter writer(design, ListTextOptions{}, hash);
@@ -126,6 +60,88 @@ std::string ListCheck(const Fields& fields, bool hashed, DesignDrawer& drawer) {
   ArmPattern pattern;
   drawer.Draw(design, accept_misfits, pattern);
   return pattern.pattern;
+}
+
+// "KEY:VALUE,KEY:VALUE" of a line's field.
+std::map<std::string, std::string> Pairs(const Fields& fields, const std::string& key) {
+  std::map<std::string, std::string> pairs;
+  const auto found = fields.find(key);
+  if (found != fields.end()) {
+    for (const std::string& pair : Split(found->second, ',')) {
+      const std::size_t colon = pair.find(':');
+      if (colon == std::string::npos) {
+        throw std::invalid_argument(key + "= holds KEY:VALUE pairs");
+      }
+      pairs[pair.substr(0, colon)] = pair.substr(colon + 1);
+    }
+  }
+  return pairs;
+}
+
+// The SHA-256 of a design's output as the program writes it to a file: format=export
+// (the exported list text), csv or redcap (codes=ARM:CODE,... dag-ids=CENTRE:ID,...).
+std::string OutputCheck(const Fields& fields, DesignDrawer& drawer) {
+  const StudyDesign design = KnownValueDesign(fields);
+  OutputSpec spec;
+  const std::string& format = Field(fields, "format");
+  if (format == "export") {
+    spec.text_form = TextForm::kExport;
+  } else if (const auto named = FormatNamed(format); named && *named != OutputFormat::kList) {
+    spec.format = *named;
+  } else {
+    throw std::invalid_argument("format= is export, csv or redcap");
+  }
+  for (const auto& [arm, code] : Pairs(fields, "codes")) {
+    spec.redcap.arm_codes[std::stoi(arm)] = code;
+  }
+  for (const auto& [centre, id] : Pairs(fields, "dag-ids")) {
+    spec.redcap.group_ids[centre] = std::stoll(id);
+  }
+  if (spec.format == OutputFormat::kRedcap) {
+    if (const auto problem = RedcapTableProblem(design, spec.redcap)) {
+      throw std::invalid_argument(*problem);
+    }
+  }
+  HashSink hash;
+  ListOutput output(design, ListTextOptions{}, spec, hash);
+  drawer.Draw(design, AcceptsMisfits(fields), output);
+  output.Finish();
+  return hash.hash.HexDigest();
+}
+
+// The comparison that verify makes, of a design's list text with itself, untouched or
+// with the arm of allocation line `tamper=N` changed: "same:LINES", or
+// "differs:LINE:ALLOCATIONS" with the first line that differs and the count.
+std::string VerifyCheck(const Fields& fields, DesignDrawer& drawer) {
+  const StudyDesign design = KnownValueDesign(fields);
+  std::string text;
+  StringSink sink(text);
+  ListTextWriter writer(design, ListTextOptions{}, sink);
+  drawer.Draw(design, AcceptsMisfits(fields), writer);
+  writer.Finish();
+  if (const auto tamper = fields.find("tamper"); tamper != fields.end()) {
+    std::size_t start = 0;
+    for (int line = 1; line < std::stoi(tamper->second); ++line) {
+      start = text.find('\n', start) + 1;
+    }
+    // The arm of an allocation line turned into the next one: 1 -> 2 -> ... -> 1.
+    const std::size_t tab = text.find('\t', start);
+    char& arm = text[tab + 1];
+    arm = arm == '9' ? '1' : static_cast<char>(arm + 1);
+  }
+  std::istringstream file(text);
+  std::istringstream same_file(text);
+  const ListTextKeys keys(ListTextOptions{}.center_caption);
+  ListComparison comparison(file, same_file, keys);
+  ListTextWriter again(design, ListTextOptions{}, comparison);
+  drawer.Draw(design, AcceptsMisfits(fields), again);
+  again.Finish();
+  comparison.Finish();
+  if (!comparison.FirstDifference()) {
+    return "same:" + std::to_string(comparison.Lines());
+  }
+  return "differs:" + std::to_string(comparison.FirstDifference()->line) + ":" +
+         std::to_string(comparison.DifferingAllocations());
 }
 
 std::string GeneratorCheck(const Fields& fields, std::size_t count) {
@@ -160,6 +176,12 @@ CheckResult Run(const std::string& line, DesignDrawer& drawer) {
       const std::int64_t clock = std::stoll(Field(fields, "clock"));
       ParkMillerShuffleGenerator generator;
       result.actual = ProposeSeed(generator, [clock] { return clock; });
+    } else if (kind == "output") {
+      result.expected = Field(fields, "sha256");
+      result.actual = OutputCheck(fields, drawer);
+    } else if (kind == "verify") {
+      result.expected = Field(fields, "expect");
+      result.actual = VerifyCheck(fields, drawer);
     } else if (kind == "list") {
       const bool hashed = fields.count("sha256") > 0;
       result.expected = Field(fields, hashed ? "sha256" : "expect");

@@ -1,63 +1,40 @@
 #include "evidence/ListComparison.h"
 
-#include <charconv>
-
+#include "evidence/ShownText.h"
 #include "text/Cp1252.h"
 
 namespace zufora {
 namespace {
 
-// A file line for showing: UTF-8 as it is, anything else read as cp1252.
-std::string Shown(const std::string& line) {
-  return Utf8ToCp1252(line) ? line : Cp1252ToUtf8(line);
-}
-
-bool Matches(std::string_view expected_cp1252, const std::string& actual) {
-  return actual == expected_cp1252 || actual == Cp1252ToUtf8(expected_cp1252);
+std::string ShownFileLine(const FileLine& line) {
+  return ShownFileBytes(line.head, kShownCharacters, !line.Whole());
 }
 
 }  // namespace
 
-ListComparison::ListComparison(std::istream& file, std::istream& same_file,
-                               std::string center_caption)
-    : center_caption_(std::move(center_caption) + ' '), positional_(file), keyed_(same_file) {
+ListComparison::ListComparison(std::istream& file, std::istream& same_file, const LineKeys& keys)
+    : keys_(keys), positional_(file), keyed_(same_file) {
+  byte_order_mark_ = positional_.SkipByteOrderMark();
+  keyed_.SkipByteOrderMark();
   AdvanceKeyed();
 }
 
-bool ListComparison::ReadLine(std::istream& in, FileLine& line, std::int64_t& count) {
-  line.present = static_cast<bool>(std::getline(in, line.text));
-  if (line.present) {
-    if (!line.text.empty() && line.text.back() == '\r') {
-      line.text.pop_back();
-    }
-    line.number = ++count;
+bool ListComparison::Matches(const FileLine& line, std::string_view expected_cp1252) {
+  if (line.Is(expected_cp1252)) {
+    return true;
   }
-  return line.present;
-}
-
-std::optional<ListComparison::Key> ListComparison::KeyOf(std::string_view line,
-                                                         std::int64_t line_number,
-                                                         std::int64_t& list) const {
-  if (line_number == 1) {
-    return std::nullopt;  // the title
-  }
-  if (line.substr(0, center_caption_.size()) == center_caption_) {
-    ++list;
-    return std::nullopt;
-  }
-  std::int64_t patient = 0;
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), patient);
-  if (error != std::errc() || end == line.data() || end == line.data() + line.size() ||
-      *end != '\t') {
-    return std::nullopt;
-  }
-  return Key{list, patient};
+  const std::string utf8 = Cp1252ToUtf8(expected_cp1252);
+  return utf8.size() != expected_cp1252.size() && line.Is(utf8);
 }
 
 void ListComparison::AdvanceKeyed() {
   keyed_key_.reset();
-  while (ReadLine(keyed_, keyed_line_, keyed_count_)) {
-    keyed_key_ = KeyOf(keyed_line_.text, keyed_line_.number, file_list_);
+  const auto has_key = [this](std::string_view head) {
+    KeyState probe = file_state_;
+    return keys_.KeyOf(head, keyed_line_.number + 1, probe).has_value();
+  };
+  while (keyed_.Next(keyed_line_, has_key)) {
+    keyed_key_ = keys_.KeyOf(keyed_line_.head, keyed_line_.number, file_state_);
     if (keyed_key_) {
       return;
     }
@@ -65,25 +42,37 @@ void ListComparison::AdvanceKeyed() {
 }
 
 void ListComparison::Write(std::string_view whole_lines) {
+  expected_bytes_ += whole_lines.size();
   std::size_t start = 0;
   while (start < whole_lines.size()) {
-    const std::size_t end = whole_lines.find('\n', start);
-    Expect(whole_lines.substr(start, end - start));
+    std::size_t end = whole_lines.find('\n', start);
+    if (end == std::string_view::npos) {
+      end = whole_lines.size();
+    }
+    std::string_view line = whole_lines.substr(start, end - start);
+    if (line.ends_with('\r')) {
+      line.remove_suffix(1);  // a table's row end
+    }
+    Expect(line);
     start = end + 1;
   }
 }
 
 void ListComparison::Expect(std::string_view line) {
   ++expected_lines_;
-  FileLine actual;
-  ReadLine(positional_, actual, positional_count_);
-  if (!first_difference_ && (!actual.present || !Matches(line, actual.text))) {
-    first_difference_ =
-        Difference{expected_lines_, Cp1252ToUtf8(line),
-                   actual.present ? std::optional(Shown(actual.text)) : std::nullopt};
+  if (!positional_done_) {
+    FileLine actual;
+    const std::size_t longest = line.size() * 3;  // its UTF-8 form at most
+    const bool present = positional_.Next(
+        actual, [longest](std::string_view) { return longest > BoundedLineReader::kHeadBytes; });
+    if (!present || !Matches(actual, line)) {
+      first_difference_ = Difference{expected_lines_, ShownUtf8(Cp1252ToUtf8(line)),
+                                     present ? std::optional(ShownFileLine(actual)) : std::nullopt};
+      positional_done_ = true;  // nothing more to find there
+    }
   }
 
-  const std::optional<Key> key = KeyOf(line, expected_lines_, expected_list_);
+  const std::optional<LineKey> key = keys_.KeyOf(line, expected_lines_, expected_state_);
   if (!key) {
     return;
   }
@@ -92,7 +81,7 @@ void ListComparison::Expect(std::string_view line) {
     AdvanceKeyed();
   }
   if (keyed_key_ && *keyed_key_ == *key) {
-    if (!Matches(line, keyed_line_.text)) {
+    if (!Matches(keyed_line_, line)) {
       ++differing_allocations_;
     }
     AdvanceKeyed();
@@ -103,9 +92,10 @@ void ListComparison::Expect(std::string_view line) {
 
 void ListComparison::Finish() {
   FileLine extra;
-  if (ReadLine(positional_, extra, positional_count_) && !first_difference_) {
-    first_difference_ = Difference{extra.number, std::nullopt, Shown(extra.text)};
+  if (!positional_done_ && positional_.Next(extra)) {
+    first_difference_ = Difference{extra.number, std::nullopt, ShownFileLine(extra)};
   }
+  positional_done_ = true;
   while (keyed_key_) {
     ++differing_allocations_;
     AdvanceKeyed();

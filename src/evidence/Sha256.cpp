@@ -1,107 +1,91 @@
 #include "evidence/Sha256.h"
 
-#include <bit>
-#include <cstring>
+#include <openssl/evp.h>
+
+#include <array>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
 
 namespace zufora {
-namespace {
 
-constexpr std::array<std::uint32_t, 64> kRound = {
-    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
-    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
-    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
-    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
-    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
-    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
-    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
-    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
+struct Sha256::Context {
+  EVP_MD_CTX* context = EVP_MD_CTX_new();
+  bool started = false;
 
-}  // namespace
+  ~Context() { EVP_MD_CTX_free(context); }
 
-Sha256::Sha256()
-    : state_{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-             0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {}
+  void Start() {
+    if (context == nullptr || EVP_DigestInit_ex(context, EVP_sha256(), nullptr) != 1) {
+      throw std::runtime_error("SHA-256 is not available from libcrypto");
+    }
+    started = true;
+  }
+};
 
-void Sha256::Compress(const unsigned char* block) {
-  std::array<std::uint32_t, 64> w;
-  for (int i = 0; i < 16; ++i) {
-    w[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(block[4 * i]) << 24 |
-                                     static_cast<std::uint32_t>(block[4 * i + 1]) << 16 |
-                                     static_cast<std::uint32_t>(block[4 * i + 2]) << 8 |
-                                     static_cast<std::uint32_t>(block[4 * i + 3]);
-  }
-  for (std::size_t i = 16; i < 64; ++i) {
-    const std::uint32_t s0 = std::rotr(w[i - 15], 7) ^ std::rotr(w[i - 15], 18) ^ (w[i - 15] >> 3);
-    const std::uint32_t s1 = std::rotr(w[i - 2], 17) ^ std::rotr(w[i - 2], 19) ^ (w[i - 2] >> 10);
-    w[i] = w[i - 16] + s0 + w[i - 7] + s1;
-  }
-  auto [a, b, c, d, e, f, g, h] = state_;
-  for (std::size_t i = 0; i < 64; ++i) {
-    const std::uint32_t s1 = std::rotr(e, 6) ^ std::rotr(e, 11) ^ std::rotr(e, 25);
-    const std::uint32_t choice = (e & f) ^ (~e & g);
-    const std::uint32_t t1 = h + s1 + choice + kRound[i] + w[i];
-    const std::uint32_t s0 = std::rotr(a, 2) ^ std::rotr(a, 13) ^ std::rotr(a, 22);
-    const std::uint32_t majority = (a & b) ^ (a & c) ^ (b & c);
-    const std::uint32_t t2 = s0 + majority;
-    h = g;
-    g = f;
-    f = e;
-    e = d + t1;
-    d = c;
-    c = b;
-    b = a;
-    a = t1 + t2;
-  }
-  const std::array<std::uint32_t, 8> add = {a, b, c, d, e, f, g, h};
-  for (std::size_t i = 0; i < 8; ++i) {
-    state_[i] += add[i];
-  }
-}
+Sha256::Sha256() : context_(std::make_unique<Context>()) {}
+Sha256::~Sha256() = default;
+Sha256::Sha256(Sha256&&) noexcept = default;
+Sha256& Sha256::operator=(Sha256&&) noexcept = default;
 
 void Sha256::Add(std::string_view bytes) {
-  length_ += bytes.size();
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  std::size_t left = bytes.size();
-  if (block_used_ > 0) {
-    const std::size_t take = std::min(left, 64 - block_used_);
-    std::memcpy(block_.data() + block_used_, data, take);
-    block_used_ += take;
-    data += take;
-    left -= take;
-    if (block_used_ < 64) {
-      return;
-    }
-    Compress(block_.data());
-    block_used_ = 0;
+  if (!context_->started) {
+    context_->Start();
   }
-  for (; left >= 64; data += 64, left -= 64) {
-    Compress(data);
+  if (!bytes.empty() && EVP_DigestUpdate(context_->context, bytes.data(), bytes.size()) != 1) {
+    throw std::runtime_error("SHA-256 failed in libcrypto");
   }
-  std::memcpy(block_.data(), data, left);
-  block_used_ = left;
 }
 
 std::string Sha256::HexDigest() {
-  const std::uint64_t bits = length_ * 8;
-  const unsigned char one = 0x80;
-  Add(std::string_view(reinterpret_cast<const char*>(&one), 1));
-  const unsigned char zero = 0;
-  while (block_used_ != 56) {
-    Add(std::string_view(reinterpret_cast<const char*>(&zero), 1));
+  if (!context_->started) {
+    context_->Start();
   }
-  unsigned char length[8];
-  for (int i = 0; i < 8; ++i) {
-    length[i] = static_cast<unsigned char>(bits >> (56 - 8 * i));
+  std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+  unsigned int length = 0;
+  if (EVP_DigestFinal_ex(context_->context, digest.data(), &length) != 1) {
+    throw std::runtime_error("SHA-256 failed in libcrypto");
   }
-  Add(std::string_view(reinterpret_cast<const char*>(length), 8));
+  context_->started = false;
   static constexpr char kHex[] = "0123456789abcdef";
   std::string hex;
-  for (const std::uint32_t word : state_) {
-    for (int shift = 28; shift >= 0; shift -= 4) {
-      hex += kHex[(word >> shift) & 0xF];
-    }
+  hex.reserve(2 * length);
+  for (unsigned int i = 0; i < length; ++i) {
+    hex += kHex[digest[i] >> 4];
+    hex += kHex[digest[i] & 0xF];
   }
   return hex;
+}
+
+std::string Sha256Hex(std::string_view bytes) {
+  Sha256 hash;
+  hash.Add(bytes);
+  return hash.HexDigest();
+}
+
+std::optional<FileDigest> Sha256OfFile(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  Sha256 hash;
+  FileDigest digest;
+  std::string buffer(std::size_t{1} << 16, '\0');
+  while (in) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    hash.Add(std::string_view(buffer.data(), got));
+    digest.bytes += got;
+  }
+  if (in.bad()) {
+    return std::nullopt;
+  }
+  digest.sha256 = hash.HexDigest();
+  return digest;
 }
 
 }  // namespace zufora

@@ -60,12 +60,24 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
     result.reason = std::move(bytes.reason);
     return result;
   }
-  if (!FromUtf8WithMark(bytes.bytes)) {
-    result.refusal = DesignFileRefusal{Message::MessageDesignFileNotCp1252, {file.string()}};
-    return result;
+  result.refusal = ReadDesignBytes(bytes.bytes, file.string(), headings, design);
+  if (!result.refusal) {
+    result.bytes = std::move(bytes.bytes);
   }
-  result.refusal = ReadDesign(IniDocument::Parse(bytes.bytes), headings, design);
   return result;
+}
+
+std::optional<DesignFileRefusal> ReadDesignBytes(std::string bytes, const std::string& name,
+                                                 const CentreHeadings& headings,
+                                                 StudyDesign& design) {
+  if (bytes.size() > kMaxDesignFileSize) {
+    const std::string megabytes = std::to_string(kMaxDesignFileSize / (1024 * 1024));
+    return DesignFileRefusal{Message::MessageDesignFileTooLarge, {name, megabytes}};
+  }
+  if (!FromUtf8WithMark(bytes)) {
+    return DesignFileRefusal{Message::MessageDesignFileNotCp1252, {name}};
+  }
+  return ReadDesign(IniDocument::Parse(bytes), headings, design);
 }
 
 }  // namespace zufora

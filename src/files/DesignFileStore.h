@@ -30,6 +30,7 @@ struct DesignFileLoad {
   FileReadStatus status = FileReadStatus::Missing;
   std::string reason;                        // Unreadable: the system's description
   std::optional<DesignFileRefusal> refusal;  // Read: a count beyond the limits; unchanged
+  std::string bytes;                         // Read and taken: the file's bytes as they were read
 };
 
 // Reads a design file into `design` (the load steps between the open dialog and the
@@ -40,5 +41,11 @@ struct DesignFileLoad {
 // and loads as an empty file, every key taking its default.
 DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHeadings& headings,
                               StudyDesign& design);
+
+// The same from a design file's bytes held in memory (a provenance record carries them),
+// `name` standing for the file in a refusal.
+std::optional<DesignFileRefusal> ReadDesignBytes(std::string bytes, const std::string& name,
+                                                 const CentreHeadings& headings,
+                                                 StudyDesign& design);
 
 }  // namespace zufora

@@ -11,12 +11,19 @@ namespace zufora {
 // contents, never a part, however long the writing takes. An existing file keeps its
 // permission bits; when it is a symbolic link, the file it points to is replaced.
 //
-// Every step throws FileWriteError when it fails (an existing file that cannot be opened
-// for writing, a folder without write permission or that does not exist, a target that is
-// a folder, a failed write); the old file is then left exactly as it was. Without a
-// successful Commit the new file is removed when the object goes. A file that may be
-// written in a folder that may not refuses too: the file is never rewritten in place,
-// where a failure would leave it half-written.
+// Every output of the program goes through this one check, made at construction before
+// anything is written: the file must be a regular file that this user may write, or not
+// exist yet in a folder that may be written; a folder, a device, a pipe or socket, a
+// symbolic link to any of these or to nothing, and a file that may not be written are
+// refused. Every step throws FileWriteError when it fails; the old file is then left
+// exactly as it was. Without a successful Commit the new file is removed when the object
+// goes. A file that may be written in a folder that may not refuses too: the file is
+// never rewritten in place, where a failure would leave it half-written.
+//
+// The new file is named after the file and the writing process, ".NAME.PID.N.tmp" (NAME
+// cut to 200 bytes). One left behind by a process that was killed is removed by the next
+// replacement of the same file once that process is gone, so leftovers never pile up
+// and never stop a later write.
 class FileReplacement {
  public:
   explicit FileReplacement(const std::filesystem::path& file);
@@ -25,6 +32,12 @@ class FileReplacement {
   ~FileReplacement();
 
   void Write(std::string_view bytes);
+  // The new file, for a writer that writes the contents by name (a PDF printer) instead
+  // of through Write; it exists, empty, until then.
+  const std::filesystem::path& TemporaryPath() const { return temporary_; }
+  // The file that Commit replaces: the target of a symbolic link, else the file as given.
+  const std::filesystem::path& Target() const { return target_; }
+  // Flushes the new file to the disk and renames it over the target.
   void Commit();
 
  private:
@@ -36,5 +49,14 @@ class FileReplacement {
   std::filesystem::perms permissions_ = std::filesystem::perms::unknown;
   bool committed_ = false;
 };
+
+// Removes the new files of earlier replacements of `target` whose writing process has
+// gone (killed before it could clean up). Runs at the start of every FileReplacement.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target);
+
+// Whether two output names reach the same file: the same existing file under any name or
+// link, or, for files that do not exist yet, the same place once links to folders are
+// followed and "." and ".." resolved.
+bool SameOutputFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 }  // namespace zufora

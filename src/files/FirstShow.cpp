@@ -14,6 +14,7 @@ LanguageFileReading ReadLanguageFile(const std::filesystem::path& path) {
   }
   LanguageFileReading reading{.status = bytes.status, .reason = std::move(bytes.reason)};
   if (bytes.status == FileReadStatus::Read) {
+    reading.bytes = bytes.bytes;
     reading.file = LanguageFile::Parse(std::move(bytes.bytes));
   }
   return reading;

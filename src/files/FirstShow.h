@@ -15,6 +15,7 @@ struct LanguageFileReading {
   FileReadStatus status = FileReadStatus::Missing;
   std::string reason;   // Unreadable: the system's description of the failure
   LanguageFile file{};  // empty unless status is Read
+  std::string bytes{};  // Read: the file's bytes as read
 };
 
 // The largest language file the program reads: a complete translation takes some 20 KB.

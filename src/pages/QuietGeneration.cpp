@@ -22,10 +22,10 @@ class SilentSink : public MessageSink {
 
 }  // namespace
 
-void QuietGeneration::Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) {
+bool QuietGeneration::Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) {
   SilentSink sink(!accept_misfits);
   ParkMillerShuffleGenerator generator;
-  RunGeneration(design, messages_, sink, generator, consumer);
+  return RunGeneration(design, messages_, sink, generator, consumer).complete;
 }
 
 }  // namespace zufora

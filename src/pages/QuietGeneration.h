@@ -12,7 +12,7 @@ class QuietGeneration : public DesignDrawer {
   // `messages` must outlive the drawer; its texts are never shown.
   explicit QuietGeneration(const MessageCatalogue& messages) : messages_(messages) {}
 
-  void Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) override;
+  bool Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) override;
 
  private:
   const MessageCatalogue& messages_;

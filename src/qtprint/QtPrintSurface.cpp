@@ -65,9 +65,10 @@ void KeepHeapTopForPages() {
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer, PageObserver observer)
+QtPrintSurface::QtPrintSurface(QPrinter& printer, PageObserver observer, FileWriting writing)
     : printer_(printer),
       observer_(std::move(observer)),
+      writing_(writing),
       page_width_(printer.width()),
       page_height_(printer.height()),
       resolution_y_(printer.logicalDpiY()) {
@@ -191,7 +192,7 @@ void QtPrintSurface::DoBeginDocument(std::string_view name) {
   printer_.setDocName(FromCp1252(name));
   target_file_ = printer_.outputFileName();
   temporary_file_.clear();
-  if (!target_file_.isEmpty()) {
+  if (!target_file_.isEmpty() && writing_ == FileWriting::kReplaceWhenComplete) {
     QTemporaryFile reserved(target_file_ + QStringLiteral(".XXXXXX.pdf"));
     reserved.setAutoRemove(false);
     if (!reserved.open()) {
@@ -234,6 +235,9 @@ void QtPrintSurface::DoEndDocument() {
     throw PrinterError(QStringLiteral("The printer could not finish the print job"));
   }
   if (temporary_file_.isEmpty()) {
+    if (!target_file_.isEmpty() && !EndsAsPdf(target_file_)) {
+      throw PrinterError(QStringLiteral("Cannot write %1: the disk may be full").arg(target_file_));
+    }
     return;
   }
   if (!EndsAsPdf(temporary_file_)) {

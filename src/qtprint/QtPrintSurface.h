@@ -29,7 +29,8 @@ namespace zufora {
 // - Lines: one device unit, solid black, flat caps, covering the pixels a device context
 //   covers (the last pixel of a line left out); fills cover left ≤ x < right exactly.
 // - A job written to a file goes to a temporary file beside it and replaces the file
-//   only when it is complete; an abandoned job leaves the earlier file as it was.
+//   only when it is complete; an abandoned job leaves the earlier file as it was. A
+//   caller that gives a new file of its own (FileReplacement's) has it written in place.
 //
 // Failures of the printer (begin, new page, end) are thrown as std::runtime_error.
 class QtPrintSurface final : public PrintSurface {
@@ -38,7 +39,14 @@ class QtPrintSurface final : public PrintSurface {
   // (PrintCancelled) to stop the job, which is then abandoned.
   using PageObserver = std::function<void(std::int32_t pages_done)>;
 
-  explicit QtPrintSurface(QPrinter& printer, PageObserver observer = {});
+  // How a job reaches the printer's output file.
+  enum class FileWriting {
+    kReplaceWhenComplete,  // through a temporary file beside it, renamed when complete
+    kInPlace,              // straight into it: a new file the caller replaces with
+  };
+
+  explicit QtPrintSurface(QPrinter& printer, PageObserver observer = {},
+                          FileWriting writing = FileWriting::kReplaceWhenComplete);
   // Abandons a job still open.
   ~QtPrintSurface() override;
 
@@ -73,6 +81,7 @@ class QtPrintSurface final : public PrintSurface {
 
   QPrinter& printer_;
   PageObserver observer_;
+  FileWriting writing_;
   std::int32_t page_width_;
   std::int32_t page_height_;
   std::int32_t resolution_y_;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,12 +30,26 @@ class CliFixture : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  static CliRun Cli(const std::vector<std::string>& arguments) {
+  static CliRun Cli(const std::vector<std::string>& arguments, const ProgramContext& context = {}) {
+    return CliAt(arguments, 1700000000, context);
+  }
+  // With the clock at `seconds`: another proposed seed than Cli's.
+  static CliRun CliAt(const std::vector<std::string>& arguments, std::int64_t seconds,
+                      const ProgramContext& context = {}) {
     std::ostringstream out;
     std::ostringstream err;
-    const CalendarClock clock = [] { return std::int64_t{1700000000}; };
-    const int status = RunZuforaCli(arguments, out, err, clock);
+    const CalendarClock clock = [seconds] { return seconds; };
+    const int status = RunZuforaCli(arguments, out, err, clock, context);
     return {status, out.str(), err.str()};
+  }
+
+  // The names in the test's folder.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
   }
 
   static std::string Example(const char* name) {

@@ -50,11 +50,101 @@ TEST_F(Report, GuessesOfTheTwoObserversInBlocksOfTwo) {
       << text.out;
 }
 
+// Seeds whose lists cannot be drawn are counted, and the figures are over the others:
+// the count is that of the seeds for which generate exits 1.
+TEST_F(Report, SeedsThatCannotBeDrawnAreCountedAndLeftOut) {
+  const std::string design =
+      Write("d.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=20\r\nMulticenter=0\r\n[Arme]\r\n"
+            "Anzahl=2\r\nRatio1=1\r\nRatio2=1\r\n[Bloecke]\r\nFix=0\r\nVon=4\r\nBis=6\r\n"
+            "[Zufall]\r\nSeed=1\r\n");
+  int failing = 0;
+  for (int seed = 1; seed <= 40; ++seed) {
+    failing += Cli({"generate", design, "--seed", std::to_string(seed)}).status == kExitIncomplete;
+  }
+  ASSERT_GT(failing, 0);
+  ASSERT_LT(failing, 40);
+  const testing::CliRun run = Cli({"report", design, "--simulate", "40", "--format", "csv"});
+  const auto rows = Lines(run.out);
+  auto has = [&](const std::string& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+  };
+  EXPECT_TRUE(has("seeds_drawn,0,,40," + std::to_string(40 - failing) + ",")) << run.out;
+  EXPECT_TRUE(has("seeds_failed,0,,40," + std::to_string(failing) + ","));
+  EXPECT_TRUE(has("guess_chance,0,,2,0.500000,"));
+  std::int64_t counted = 0;
+  for (const std::string& row : rows) {
+    if (row.rfind("final_imbalance_seeds,", 0) == 0) {
+      counted += std::stoll(row.substr(row.rfind(',', row.size() - 2) + 1));
+    }
+  }
+  EXPECT_EQ(counted, 40 - failing);
+  const testing::CliRun text = Cli({"report", design, "--simulate", "40"});
+  EXPECT_NE(text.out.find("seeds drawn in full: " + std::to_string(40 - failing) + " of 40; " +
+                          std::to_string(failing) + " could not be drawn (seeds "),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("(standard error 0."), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("chance, one guess among 2 arms:         0.5000"), std::string::npos);
+
+  // When no seed can be drawn there is nothing to report, and no rate is made up.
+  const std::string hopeless =
+      Write("h.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=3\r\nMulticenter=0\r\n[Arme]\r\n"
+            "Anzahl=2\r\nRatio1=1\r\nRatio2=1\r\n[Bloecke]\r\nFix=1\r\nGroesse=2\r\n"
+            "[Zufall]\r\nSeed=1\r\n");
+  const testing::CliRun none = Cli({"report", hopeless, "--simulate", "5"});
+  EXPECT_NE(none.out.find("seeds drawn in full: 0 of 5; 5 could not be drawn"), std::string::npos)
+      << none.out;
+  EXPECT_EQ(none.out.find("right guesses"), std::string::npos);
+}
+
+TEST_F(Report, SimulationsAreBoundedAndTheCsvIsQuoted) {
+  const std::string design = Example("worked-example.zfd");
+  const testing::CliRun too_many = Cli({"report", design, "--simulate", "100001"});
+  EXPECT_EQ(too_many.status, kExitFailure);
+  EXPECT_NE(too_many.err.find("at most 100000 seeds"), std::string::npos) << too_many.err;
+  const std::string big =
+      Write("big.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=1000000\r\n[Arme]\r\nAnzahl=2\r\n"
+            "Ratio1=1\r\nRatio2=1\r\n[Bloecke]\r\nFix=1\r\nGroesse=2\r\n[Zufall]\r\nSeed=1\r\n");
+  const testing::CliRun too_long = Cli({"report", big, "--simulate", "1001"});
+  EXPECT_EQ(too_long.status, kExitFailure);
+  EXPECT_NE(too_long.err.find("at most 1000000000 patients"), std::string::npos) << too_long.err;
+  EXPECT_EQ(too_long.out, "");
+
+  const std::string centres =
+      Write("c.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=4\r\nMulticenter=1\r\nZentren=2\r\n"
+            "[Arme]\r\nAnzahl=2\r\nRatio1=1\r\nRatio2=1\r\n[Zentren]\r\nAnzahl=2\r\nID1=a,b\r\n"
+            "Fallzahl1=2\r\nID2==1+1\r\nFallzahl2=2\r\n[Bloecke]\r\nFix=1\r\nGroesse=2\r\n"
+            "[Zufall]\r\nSeed=1\r\n");
+  const testing::CliRun csv = Cli({"report", centres, "--format", "csv"});
+  ASSERT_EQ(csv.status, kExitComplete) << csv.err;
+  EXPECT_NE(csv.out.find("\r\narm,1,\"a,b\",1,1,1\r\n"), std::string::npos) << csv.out;
+  EXPECT_NE(csv.out.find("\r\narm,2,\"'=1+1\",1,1,1\r\n"), std::string::npos) << csv.out;
+}
+
+// The report names what "planned" and "imbalance" are made of.
+TEST_F(Report, SaysWhatItsFiguresMean) {
+  const std::string design =
+      Write("d.zfd",
+            "[Design]\r\nName=S\r\nArme=2\r\nFallzahl=6\r\n[Arme]\r\nAnzahl=2\r\n"
+            "Ratio1=2\r\nRatio2=1\r\n[Bloecke]\r\nFix=1\r\nGroesse=3\r\n[Zufall]\r\n"
+            "Seed=1\r\n");
+  const testing::CliRun run = Cli({"report", design});
+  EXPECT_NE(run.out.find("planned (6 x ratio / 3)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Ratios 2:1; imbalance: patients / ratio"), std::string::npos);
+  // At their ratios, 4 and 2 patients, the arms are balanced.
+  EXPECT_NE(run.out.find("at the end: 0\n"), std::string::npos) << run.out;
+}
+
 TEST_F(Report, WrongCommandLines) {
   const std::string design = Example("worked-example.zfd");
   EXPECT_EQ(Cli({"report"}).status, kExitFailure);
   EXPECT_EQ(Cli({"report", design, "--simulate", "0"}).status, kExitFailure);
   EXPECT_EQ(Cli({"report", design, "--format", "xml"}).status, kExitFailure);
+  EXPECT_EQ(Cli({"report", design, "--simulate", "x"}).status, kExitFailure);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Allocation tables: one row per patient, numbered as the blocks run, quoted where CSV
 // needs it, handed on in whole rows.
 #include "evidence/AllocationTables.h"
+#include "evidence/RedcapRules.h"
 
 #include <gtest/gtest.h>
 
@@ -67,27 +68,45 @@ TEST(AllocationTables, CsvCountsBlocksPerListAndQuotesWhereNeeded) {
             "7,2,2,B,1,2,2\r\n");
 }
 
-TEST(AllocationTables, RedcapGivesCodesAndTheCentreAsStratum) {
-  const StudyDesign design = Design();
+TEST(AllocationTables, RedcapFollowsTheTemplateOrderWithCodesFieldAndGroups) {
+  StudyDesign design = Design();
+  design.centres.SetCell(kCentreNumberColumn, 1, "N_1");
   Parts parts;
-  RedcapAllocationTable table(design, {{1, "pla,cebo"}}, "site \"x\"", parts);
+  RedcapTableSpec spec;
+  spec.arm_codes = {{1, "-1"}, {2, "verum"}};
+  spec.centre_field = "site";
+  spec.group_ids = {{"N_1", 4}, {"7", 12}};
+  ASSERT_FALSE(RedcapTableProblem(design, spec));
+  RedcapAllocationTable table(design, spec, parts);
   AllocationRows rows(table);
   HandOnTwoLists(rows);
   table.Finish();
+  // A negative integer code is a plain code REDCap needs as it stands: no quote before it.
   EXPECT_EQ(parts.text,
-            "redcap_randomization_group,\"site \"\"x\"\"\"\r\n"
-            "2,\"N,1\"\r\n"
-            "\"pla,cebo\",\"N,1\"\r\n"
-            "\"pla,cebo\",\"N,1\"\r\n"
-            "\"pla,cebo\",7\r\n"
-            "2,7\r\n");
+            "redcap_randomization_number,redcap_randomization_group,site,"
+            "redcap_data_access_group\r\n"
+            ",verum,N_1,4\r\n"
+            ",-1,N_1,4\r\n"
+            ",-1,N_1,4\r\n"
+            ",-1,7,12\r\n"
+            ",verum,7,12\r\n");
+  EXPECT_EQ(table.Rows(), 5);
 }
 
-TEST(AllocationTables, RedcapWithoutCentreListsHasNoStratumColumn) {
+// The number column's content comes from a source of its own when there is one.
+TEST(AllocationTables, RedcapNumbersComeFromTheirSource) {
+  class Numbers : public RandomizationNumbers {
+   public:
+    std::string NumberOf(const AllocationRow& row) override {
+      return "R" + std::to_string(row.row * 10) + (row.centre ? "c" : "");
+    }
+  } numbers;
   StudyDesign design = Design();
   design.per_centre_lists = false;
   Parts parts;
-  RedcapAllocationTable table(design, {}, "site", parts);
+  RedcapTableSpec spec;
+  spec.numbers = &numbers;
+  RedcapAllocationTable table(design, spec, parts);
   AllocationRows rows(table);
   RandomizationList list;
   rows.BeginList(list);
@@ -95,7 +114,9 @@ TEST(AllocationTables, RedcapWithoutCentreListsHasNoStratumColumn) {
   const std::int32_t sizes[] = {3};
   rows.Blocks(1, arms, sizes);
   table.Finish();
-  EXPECT_EQ(parts.text, "redcap_randomization_group\r\n2\r\n1\r\n1\r\n");
+  EXPECT_EQ(parts.text,
+            "redcap_randomization_number,redcap_randomization_group\r\n"
+            "R10,2\r\nR20,1\r\nR30,1\r\n");
 }
 
 TEST(AllocationTables, LongTablesGoOutInPartsOfWholeRows) {
@@ -119,24 +140,6 @@ TEST(AllocationTables, LongTablesGoOutInPartsOfWholeRows) {
   EXPECT_EQ(parts.text.substr(parts.text.size() - 22), ",20000,2,B,10000,2,2\r\n");
 }
 
-TEST(AllocationTables, ArmCodesMustNameEveryArmOnce) {
-  using Kind = ArmCodeProblem::Kind;
-  EXPECT_FALSE(FindArmCodeProblem({{1, "a"}, {2, "b"}}, 2));
-  EXPECT_FALSE(FindArmCodeProblem({}, 0));
-  const auto missing = FindArmCodeProblem({{1, "a"}, {3, "c"}}, 3);
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->kind, Kind::kMissing);
-  EXPECT_EQ(missing->arm, 2);
-  const auto twice = FindArmCodeProblem({{1, "a"}, {2, "b"}, {3, "a"}}, 3);
-  ASSERT_TRUE(twice);
-  EXPECT_EQ(twice->kind, Kind::kTwice);
-  EXPECT_EQ(twice->code, "a");
-  const auto beyond = FindArmCodeProblem({{1, "a"}, {2, "b"}, {5, "e"}}, 2);
-  ASSERT_TRUE(beyond);
-  EXPECT_EQ(beyond->kind, Kind::kBeyond);
-  EXPECT_EQ(beyond->arm, 5);
-}
-
 TEST(CsvField, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(CsvField("plain text"), "plain text");
   EXPECT_EQ(CsvField(""), "");
@@ -144,6 +147,52 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
   EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
   EXPECT_EQ(CsvField("cr\r"), "\"cr\r\"");
+}
+
+// A cell a spreadsheet would run as a formula gets a quote before it and is quoted.
+TEST(CsvField, NeutralisesWhatASpreadsheetWouldRun) {
+  EXPECT_EQ(CsvField("=HYPERLINK(\"x\")"), "\"'=HYPERLINK(\"\"x\"\")\"");
+  EXPECT_EQ(CsvField("+1"), "\"'+1\"");
+  EXPECT_EQ(CsvField("-2+3"), "\"'-2+3\"");
+  EXPECT_EQ(CsvField("@SUM(A1)"), "\"'@SUM(A1)\"");
+  EXPECT_EQ(CsvField("\tx"), "\"'\tx\"");
+  EXPECT_EQ(CsvField("\rx"), "\"'\rx\"");
+  EXPECT_EQ(CsvField("a=b"), "a=b");
+  EXPECT_EQ(CsvField("'=x"), "'=x");
+}
+
+TEST(AllocationTables, CsvCellsFromTheDesignCannotRunAsFormulas) {
+  StudyDesign design = Design();
+  design.arms.SetCell(kArmDescriptionColumn, 1, "=cmd|' /C calc'!A0");
+  design.centres.SetCell(kCentreNumberColumn, 1, "@1");
+  Parts parts;
+  CsvAllocationTable table(design, parts);
+  AllocationRows rows(table);
+  HandOnTwoLists(rows);
+  table.Finish();
+  // Read back as a spreadsheet reads CSV: no field begins with a formula character.
+  std::size_t start = 0;
+  while (start < parts.text.size()) {
+    const std::size_t end = parts.text.find("\r\n", start);
+    const std::string row = parts.text.substr(start, end - start);
+    start = end + 2;
+    bool quoted = false;
+    bool field_start = true;
+    for (const char c : row) {
+      if (field_start && !quoted) {
+        EXPECT_EQ(std::string("=+-@").find(c), std::string::npos) << row;
+      }
+      field_start = false;
+      if (c == '"') {
+        quoted = !quoted;
+        field_start = quoted;  // the first character inside the quotes
+      } else if (c == ',' && !quoted) {
+        field_start = true;
+      }
+    }
+  }
+  EXPECT_NE(parts.text.find("\"'@1\",2,1,\"'=cmd|' /C calc'!A0\",1,2,2"), std::string::npos)
+      << parts.text;
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 // Draws a design's numbers without any check, and notes what it was given.
 class UncheckedDrawer : public DesignDrawer {
  public:
-  void Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) override {
+  bool Draw(const StudyDesign& design, bool accept_misfits, ListConsumer& consumer) override {
     designs.push_back(design);
     accepted.push_back(accept_misfits);
     ListPlan plan;
@@ -41,7 +41,7 @@ class UncheckedDrawer : public DesignDrawer {
     struct : DrawProblemSink {
       void Report(DrawProblem) override {}
     } problems;
-    ListGenerator(generator).Draw(plan, consumer, problems);
+    return ListGenerator(generator).Draw(plan, consumer, problems);
   }
 
   std::vector<StudyDesign> designs;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace zufora {
 namespace {
 
@@ -24,6 +27,30 @@ TEST(Sha256, StandardVectorsInAnyParts) {
   }
   EXPECT_EQ(Hash(std::string(1000000, 'a'), 4093),
             "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+}
+
+TEST(Sha256, ANewHashingStartsAfterADigestAndFilesAreHashedInParts) {
+  Sha256 hash;
+  hash.Add("abc");
+  EXPECT_EQ(hash.HexDigest(), Sha256Hex("abc"));
+  hash.Add("abc");
+  EXPECT_EQ(hash.HexDigest(), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+
+  const auto file =
+      std::filesystem::temp_directory_path() /
+      ("zufora-sha-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  {
+    std::ofstream out(file, std::ios::binary);
+    const std::string million(1000000, 'a');
+    out << million;
+  }
+  const auto digest = Sha256OfFile(file);
+  std::filesystem::remove(file);
+  ASSERT_TRUE(digest);
+  EXPECT_EQ(digest->bytes, 1000000u);
+  EXPECT_EQ(digest->sha256, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+  EXPECT_FALSE(Sha256OfFile(file));
+  EXPECT_FALSE(Sha256OfFile(std::filesystem::temp_directory_path()));
 }
 
 }  // namespace
