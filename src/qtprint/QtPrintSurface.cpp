@@ -84,21 +84,32 @@ void QtPrintSurface::SetFont(const PrintFont& font) {
 }
 
 void QtPrintSurface::ApplyFont() {
-  QFont font;
-  const QString face = FromCp1252(font_.face);
-  const QString twin = MetricTwin(face);
-  font.setFamilies(twin.isEmpty() ? QStringList{face} : QStringList{face, twin});
-  // The height a device context gives a font of this point size: whole pixels, halves
-  // rounded away from zero.
-  const std::int64_t points = font_.point_size;
-  const std::int64_t pixels = (std::llabs(points * resolution_y_) + 36) / 72;
-  font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(pixels, 1, 1 << 20)));
-  font.setBold(font_.bold);
-  font.setItalic(font_.italic);
-  font.setKerning(false);  // a device context measures and draws without kerning
-  qfont_ = font;
-  metrics_.emplace(qfont_, &printer_);
-  ascent_ = metrics_->ascent();
+  constexpr std::size_t kMostFontsKept = 64;
+  FontKey key{font_.face, font_.point_size, font_.bold, font_.italic};
+  auto made = made_fonts_.find(key);
+  if (made == made_fonts_.end()) {
+    if (made_fonts_.size() >= kMostFontsKept) {
+      made_fonts_.clear();
+    }
+    QFont font;
+    const QString face = FromCp1252(font_.face);
+    const QString twin = MetricTwin(face);
+    font.setFamilies(twin.isEmpty() ? QStringList{face} : QStringList{face, twin});
+    // The height a device context gives a font of this point size: whole pixels, halves
+    // rounded away from zero.
+    const std::int64_t points = font_.point_size;
+    const std::int64_t pixels = (std::llabs(points * resolution_y_) + 36) / 72;
+    font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(pixels, 1, 1 << 20)));
+    font.setBold(font_.bold);
+    font.setItalic(font_.italic);
+    font.setKerning(false);  // a device context measures and draws without kerning
+    QFontMetrics metrics(font, &printer_);
+    const std::int32_t ascent = metrics.ascent();
+    made = made_fonts_.emplace(std::move(key), MadeFont{font, metrics, ascent}).first;
+  }
+  qfont_ = made->second.font;
+  metrics_ = &made->second.metrics;
+  ascent_ = made->second.ascent;
   if (painter_.isActive()) {
     painter_.setFont(qfont_);
   }

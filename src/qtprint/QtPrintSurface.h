@@ -6,9 +6,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "print/PrintSurface.h"
 
@@ -50,6 +52,7 @@ class QtPrintSurface final : public PrintSurface {
   void SetFont(const PrintFont& font) override;
 
   std::int32_t TextWidth(std::string_view text) override;
+  std::int32_t FontAscent() override { return ascent_; }
   void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override;
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
@@ -76,9 +79,19 @@ class QtPrintSurface final : public PrintSurface {
   std::int32_t page_width_;
   std::int32_t page_height_;
   std::int32_t resolution_y_;
+  // A font made for the printer, kept for the next time the layout asks for it (cells set
+  // smaller change the font back and forth).
+  struct MadeFont {
+    QFont font;
+    QFontMetrics metrics;
+    std::int32_t ascent = 0;
+  };
+  using FontKey = std::tuple<std::string, std::int32_t, bool, bool>;
+
   PrintFont font_;
+  std::map<FontKey, MadeFont> made_fonts_;
   QFont qfont_;
-  std::optional<QFontMetrics> metrics_;
+  const QFontMetrics* metrics_ = nullptr;
   std::int32_t ascent_ = 0;
   QPainter painter_;
   std::int32_t current_x_ = 0;
