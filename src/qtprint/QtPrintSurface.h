@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 #include "print/PrintSurface.h"
+#include "qtprint/PrinterFonts.h"
 
 class QPrinter;
 
@@ -52,7 +49,7 @@ class QtPrintSurface final : public PrintSurface {
   void SetFont(const PrintFont& font) override;
 
   std::int32_t TextWidth(std::string_view text) override;
-  std::int32_t FontAscent() override { return ascent_; }
+  std::int32_t FontAscent() override { return made_font_->ascent; }
   void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override;
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
@@ -79,20 +76,9 @@ class QtPrintSurface final : public PrintSurface {
   std::int32_t page_width_;
   std::int32_t page_height_;
   std::int32_t resolution_y_;
-  // A font made for the printer, kept for the next time the layout asks for it (cells set
-  // smaller change the font back and forth).
-  struct MadeFont {
-    QFont font;
-    QFontMetrics metrics;
-    std::int32_t ascent = 0;
-  };
-  using FontKey = std::tuple<std::string, std::int32_t, bool, bool>;
-
   PrintFont font_;
-  std::map<FontKey, MadeFont> made_fonts_;
-  QFont qfont_;
-  const QFontMetrics* metrics_ = nullptr;
-  std::int32_t ascent_ = 0;
+  PrinterFonts fonts_;
+  const PrinterFont* made_font_ = nullptr;
   QPainter painter_;
   std::int32_t current_x_ = 0;
   std::int32_t current_y_ = 0;
