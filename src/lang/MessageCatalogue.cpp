@@ -61,6 +61,17 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageDesignFileNotCp1252",
      "Die Designdatei %1 kann nicht geladen werden: Sie ist als UTF-8 gespeichert und "
      "enthält Zeichen, die das Programm nicht darstellen kann."},
+    {"LabelPreviewPageOf", "Seite %1 von %2"},
+    {"LabelPreviewFirstPage", "Erste Seite"},
+    {"LabelPreviewPreviousPage", "Vorige Seite"},
+    {"LabelPreviewNextPage", "Nächste Seite"},
+    {"LabelPreviewLastPage", "Letzte Seite"},
+    {"LabelPreviewZoomIn", "Vergrößern"},
+    {"LabelPreviewZoomOut", "Verkleinern"},
+    {"LabelPreviewPageWidth", "Seitenbreite"},
+    {"LabelPreviewWholePage", "Ganze Seite"},
+    {"LabelPreviewClose", "Schließen"},
+    {"MessagePreviewPreparing", "Die Seiten der Vorschau werden vorbereitet …"},
 }};
 // clang-format on
 
