@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "print/PrintArithmetic.h"
+
 namespace zufora {
 namespace {
 
@@ -63,9 +65,9 @@ std::vector<CellRoom> ColumnRooms(const std::vector<std::int32_t>& anchors,
     if (EndsAtAnchor(codes[i])) {
       room = CellRoom{previous, anchor, 1};
     } else if (Centred(codes[i])) {
-      const std::int32_t half = static_cast<std::int32_t>(
-          std::min(std::int64_t{anchor} - previous, std::int64_t{next} - anchor));
-      room = CellRoom{anchor - half, anchor + half, 2};
+      const std::int64_t half =
+          std::min(std::int64_t{anchor} - previous, std::int64_t{next} - anchor);
+      room = CellRoom{ClampToInt32(anchor - half), ClampToInt32(anchor + half), 2};
     } else {
       room = CellRoom{anchor, next, 1};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +13,10 @@ struct CellRoom {
   // How many of the text's padding blanks may reach out of the room (TextFitter).
   std::int32_t overhang = 1;
 
-  std::int32_t Width() const { return right > left ? right - left : 0; }
+  std::int32_t Width() const {
+    const std::int64_t width = std::int64_t{right} - left;
+    return width <= 0 ? 0 : static_cast<std::int32_t>(std::min<std::int64_t>(width, INT32_MAX));
+  }
   friend bool operator==(const CellRoom&, const CellRoom&) = default;
 };
 
