@@ -185,8 +185,9 @@ class TableLayout {
 
   PrintSurface& surface_;
   TextFitter fitter_{surface_};
-  // Fitted texts of the table being printed, by FitKind and column; each map is emptied
-  // when it grows large, since texts such as patient numbers never come again.
+  // Fitted texts of the table being printed, by FitKind and column: arm descriptions,
+  // centre names and titles come again on every page. A map of texts that seldom repeat
+  // is emptied when it grows large.
   std::vector<std::unordered_map<std::string, FittedText>> fits_;
   bool fits_cached_ = false;
   std::int32_t body_blank_ = 0;  // a blank in the body font of the table being printed
