@@ -9,7 +9,24 @@
 #include "qtprint/PagePreviewSurface.h"
 #include "qtprint/PrintCancelled.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace zufora::app {
+namespace {
+
+// A run holds the list text's lines, several hundred megabytes for the longest lists,
+// as many small blocks; glibc keeps such memory from the system once other blocks lie
+// above it. The preview gives it back after each run, so that it holds no more than
+// its pages between runs.
+void GiveBackFreedMemory() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
+}  // namespace
 
 PrintPreviewDocument::PrintPreviewDocument(QPrinter& printer, const PrintJobTexts& job,
                                            ProgressStarter progress, PrintAction print)
@@ -57,6 +74,18 @@ void PrintPreviewDocument::Paint(int page, QPainter& painter) {
   }
 }
 
+bool PrintPreviewDocument::LayOut(PagePreviewSurface& surface) {
+  ListPrintRun run;
+  try {
+    run.Print(surface, job_);
+  } catch (const PreviewPagesReady&) {
+    // the pages asked for are done
+  } catch (const PrintCancelled&) {
+    return false;
+  }
+  return true;
+}
+
 bool PrintPreviewDocument::Run(QWidget* parent, int first, int last, bool count) {
   std::unique_ptr<PrintProgress> progress = progress_ ? progress_(parent) : nullptr;
   PagePreviewSurface surface(printer_, first, last, !count, [&progress](std::int32_t done) {
@@ -65,12 +94,9 @@ bool PrintPreviewDocument::Run(QWidget* parent, int first, int last, bool count)
     }
   });
   ++layout_runs_;
-  ListPrintRun run;
-  try {
-    run.Print(surface, job_);
-  } catch (const PreviewPagesReady&) {
-    // the pages asked for are done
-  } catch (const PrintCancelled&) {
+  const bool done = LayOut(surface);
+  GiveBackFreedMemory();
+  if (!done) {
     return false;
   }
   if (count) {

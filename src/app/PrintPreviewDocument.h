@@ -13,6 +13,10 @@
 
 class QPrinter;
 
+namespace zufora {
+class PagePreviewSurface;
+}
+
 namespace zufora::app {
 
 // The pages of a print job for the preview, laid out on the printer they would be printed
@@ -58,6 +62,8 @@ class PrintPreviewDocument : public PreviewPages {
   // Lays out the job, keeping pages first to last; to the end when `count`, else only
   // as far as `last`. False when cancelled.
   bool Run(QWidget* parent, int first, int last, bool count);
+  // One print run on the surface; false when cancelled.
+  bool LayOut(PagePreviewSurface& surface);
   // Keeps no more than kPagesKept pages, dropping those farthest from `near`.
   void Trim(int near);
 
