@@ -49,7 +49,7 @@ struct NoShell : app::DesktopShell {
 };
 struct NoPrintDialogs : app::PrintDialogs {
   bool AskPrinter(QWidget*, QPrinter&) override { return false; }
-  void ShowPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
+  void ShowPreview(QWidget*, app::PreviewPages&, const app::PreviewTexts&) override {}
   std::unique_ptr<app::PrintProgress> StartProgress(QWidget*, const QString&, int, bool) override {
     return nullptr;
   }

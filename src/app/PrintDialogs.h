@@ -1,7 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <memory>
+
+#include "PreviewPages.h"
 
 class QPrinter;
 class QString;
@@ -28,13 +29,14 @@ class PrintDialogs {
   // False when cancelled.
   virtual bool AskPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-  // The print preview of the pages that `paint` draws on the printer it is given, from
-  // which the user may print (`paint` runs again on the chosen printer then).
-  virtual void ShowPreview(QWidget* parent, QPrinter& printer,
-                           const std::function<void(QPrinter&)>& paint) = 0;
+  // The print preview of the pages, with their navigation and a way to print them; it
+  // returns when the preview is closed.
+  virtual void ShowPreview(QWidget* parent, PreviewPages& pages, const PreviewTexts& texts) = 0;
 
   // A progress indication for a job of `pages` pages, with a way to cancel it when
-  // `cancellable`. It disappears when the object is destroyed.
+  // `cancellable`. With 0 pages the length is not known: the indication then shows that
+  // work goes on, and only once the job has taken a moment. It disappears when the
+  // object is destroyed.
   virtual std::unique_ptr<PrintProgress> StartProgress(QWidget* parent, const QString& label,
                                                        int pages, bool cancellable) = 0;
 };

@@ -1,10 +1,13 @@
 #include "QtPrintDialogs.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <exception>
+#include <limits>
+
+#include "PrintPreviewDialog.h"
 
 namespace zufora::app {
 namespace {
@@ -12,9 +15,8 @@ namespace {
 class QtPrintProgress : public PrintProgress {
  public:
   QtPrintProgress(QWidget* parent, const QString& label, int pages, bool cancellable)
-      : dialog_(label, QString(), 0, pages, parent) {
+      : dialog_(label, QString(), 0, pages, parent), known_length_(pages > 0) {
     dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(0);
     dialog_.setAutoClose(false);
     dialog_.setAutoReset(false);
     if (cancellable) {
@@ -22,17 +24,38 @@ class QtPrintProgress : public PrintProgress {
     } else {
       dialog_.setCancelButton(nullptr);
     }
-    dialog_.setValue(0);
+    if (known_length_) {
+      dialog_.setMinimumDuration(0);
+      dialog_.setValue(0);
+    } else {
+      // Shown by PagesDone once the job has taken a moment; not by Qt's own timer.
+      dialog_.setMinimumDuration(std::numeric_limits<int>::max());
+      shown_after_.start();
+    }
   }
 
-  // setValue lets a modal progress dialog handle its events, the Cancel button's too.
+  // setValue lets a modal progress dialog handle its events, the Cancel button's too. A
+  // job of unknown length has no value to set: its events are handled here.
   bool PagesDone(int pages) override {
-    dialog_.setValue(pages);
+    if (known_length_) {
+      dialog_.setValue(pages);
+    } else {
+      if (!dialog_.isVisible() && shown_after_.elapsed() >= kUnknownLengthDelayMs) {
+        dialog_.show();
+      }
+      if (dialog_.isVisible()) {
+        QCoreApplication::processEvents();
+      }
+    }
     return !dialog_.wasCanceled();
   }
 
  private:
+  static constexpr qint64 kUnknownLengthDelayMs = 400;
+
   QProgressDialog dialog_;
+  bool known_length_;
+  QElapsedTimer shown_after_;
 };
 
 }  // namespace
@@ -51,28 +74,9 @@ bool QtPrintDialogs::AskPrinter(QWidget* parent, QPrinter& printer) {
   return true;
 }
 
-void QtPrintDialogs::ShowPreview(QWidget* parent, QPrinter& printer,
-                                 const std::function<void(QPrinter&)>& paint) {
-  QPrintPreviewDialog dialog(&printer, parent);
-  // No exception may pass through Qt's signals: the first one closes the preview and is
-  // thrown again here.
-  std::exception_ptr failure;
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                   [&paint, &failure, &dialog](QPrinter* target) {
-                     if (failure) {
-                       return;
-                     }
-                     try {
-                       paint(*target);
-                     } catch (...) {
-                       failure = std::current_exception();
-                       dialog.reject();
-                     }
-                   });
+void QtPrintDialogs::ShowPreview(QWidget* parent, PreviewPages& pages, const PreviewTexts& texts) {
+  PrintPreviewDialog dialog(pages, texts, parent);
   dialog.exec();
-  if (failure) {
-    std::rethrow_exception(failure);
-  }
 }
 
 std::unique_ptr<PrintProgress> QtPrintDialogs::StartProgress(QWidget* parent, const QString& label,

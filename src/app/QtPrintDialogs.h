@@ -6,12 +6,11 @@
 
 namespace zufora::app {
 
-// QPrintDialog, QPrintPreviewDialog and QProgressDialog.
+// QPrintDialog, the program's PrintPreviewDialog and QProgressDialog.
 class QtPrintDialogs : public PrintDialogs {
  public:
   bool AskPrinter(QWidget* parent, QPrinter& printer) override;
-  void ShowPreview(QWidget* parent, QPrinter& printer,
-                   const std::function<void(QPrinter&)>& paint) override;
+  void ShowPreview(QWidget* parent, PreviewPages& pages, const PreviewTexts& texts) override;
   std::unique_ptr<PrintProgress> StartProgress(QWidget* parent, const QString& label, int pages,
                                                bool cancellable) override;
 };

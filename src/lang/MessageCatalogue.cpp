@@ -88,6 +88,17 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageDesignFileTooManyLevels",
      "Die Designdatei kann nicht geladen werden: Im Abschnitt [%1] steht %2=%3, "
      "das Programm verarbeitet aber höchstens %4 Stufen je Faktor."},
+    {"LabelPreviewPageOf", "Seite %1 von %2"},
+    {"LabelPreviewFirstPage", "Erste Seite"},
+    {"LabelPreviewPreviousPage", "Vorige Seite"},
+    {"LabelPreviewNextPage", "Nächste Seite"},
+    {"LabelPreviewLastPage", "Letzte Seite"},
+    {"LabelPreviewZoomIn", "Vergrößern"},
+    {"LabelPreviewZoomOut", "Verkleinern"},
+    {"LabelPreviewPageWidth", "Seitenbreite"},
+    {"LabelPreviewWholePage", "Ganze Seite"},
+    {"LabelPreviewClose", "Schließen"},
+    {"MessagePreviewPreparing", "Die Seiten der Vorschau werden vorbereitet …"},
 }};
 // clang-format on
 

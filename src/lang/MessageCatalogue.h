@@ -52,9 +52,21 @@ enum class Message {
   MessageStratumLength,
   MessageDesignFileTooManyFactors,
   MessageDesignFileTooManyLevels,
+  // The print preview's controls and its progress.
+  LabelPreviewPageOf,
+  LabelPreviewFirstPage,
+  LabelPreviewPreviousPage,
+  LabelPreviewNextPage,
+  LabelPreviewLastPage,
+  LabelPreviewZoomIn,
+  LabelPreviewZoomOut,
+  LabelPreviewPageWidth,
+  LabelPreviewWholePage,
+  LabelPreviewClose,
+  MessagePreviewPreparing,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileTooManyLevels) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessagePreviewPreparing) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

@@ -39,6 +39,8 @@ class PrintSurface {
 
   // Advance width of the text in the current font.
   virtual std::int32_t TextWidth(std::string_view text) = 0;
+  // The current font's ascent: from the top of its character cell down to its baseline.
+  virtual std::int32_t FontAscent() = 0;
   // Draws the text with the top-left corner of its cell at (x, y), no background.
   virtual void TextOut(std::int32_t x, std::int32_t y, std::string_view text) = 0;
   // A straight solid black line one device unit wide from the current point.
@@ -59,6 +61,12 @@ class PrintSurface {
 
   std::int32_t PageNumber() const { return page_number_; }
   bool Printing() const { return printing_; }
+
+  // Whether what is drawn on the current page is wanted. A surface that shows only some
+  // pages of a job (a preview, a page count) says no for the others; the layout then
+  // draws nothing there and only moves on to the next page, which it may do because no
+  // page break depends on what is drawn.
+  virtual bool DrawsCurrentPage() const { return true; }
 
  protected:
   // Device side of the three document operations. PageNumber() still holds the number

@@ -122,20 +122,73 @@ std::int32_t TableLayout::RowBandTop(std::int64_t row) const {
   return TruncToInt32(static_cast<double>(RowY(row)) - BandLead());
 }
 
-bool TableLayout::DrawAlignedText(std::string_view text, std::int64_t row, std::int32_t x,
-                                  std::int32_t code) {
+std::int64_t TableLayout::AlignedLeft(std::int32_t x, std::int32_t width, std::int32_t code) {
   std::int64_t left = x;
   if (code == 0) {
-    left -= surface_.TextWidth(text);
+    left -= width;
   } else if (code == 2) {
-    left -= surface_.TextWidth(text) / 2;
+    left -= width / 2;
   }
-  surface_.TextOut(ClampToInt32(left), ClampToInt32(RowY(row)), text);
+  return left;
+}
+
+bool TableLayout::DrawAlignedText(std::string_view text, std::int64_t row, std::int32_t x,
+                                  std::int32_t code) {
+  const std::int32_t width = code == 0 || code == 2 ? surface_.TextWidth(text) : 0;
+  surface_.TextOut(ClampToInt32(AlignedLeft(x, width, code)), ClampToInt32(RowY(row)), text);
   return true;
 }
 
-TableLayout::Columns TableLayout::ParseColumns(const std::vector<std::string>& widths,
-                                               const std::vector<std::string>& codes) {
+void TableLayout::DrawFitted(const FittedText& fitted, std::int64_t row, std::int32_t x,
+                             std::int32_t code) {
+  if (fitted.text.empty() && !fitted.as_given) {
+    return;  // not even the ellipsis fits
+  }
+  const std::int32_t y = ClampToInt32(RowY(row) + fitted.baseline_shift);
+  const std::int32_t left = ClampToInt32(AlignedLeft(x, fitted.width, code));
+  const PrintFont kept = surface_.Font();
+  if (fitted.point_size == kept.point_size) {
+    surface_.TextOut(left, y, fitted.text);
+    return;
+  }
+  PrintFont smaller = kept;
+  smaller.point_size = fitted.point_size;
+  surface_.SetFont(smaller);
+  surface_.TextOut(left, y, fitted.text);
+  surface_.SetFont(kept);
+}
+
+const FittedText& TableLayout::Fit(FitKind kind, std::size_t column, bool cached,
+                                   const std::string& text, const CellRoom& room) {
+  // Patient numbers never repeat; everything else on a page mostly does.
+  constexpr std::size_t kMostFitsKept = 4096;
+  if (!cached || !fits_cached_) {
+    uncached_fit_ = fitter_.Fit(text, room.Width(), room.overhang, true);
+    return uncached_fit_;
+  }
+  const std::size_t columns = (fits_.size() - 3) / 2;
+  std::size_t slot = column;
+  switch (kind) {
+    case FitKind::kCell: break;
+    case FitKind::kColumnTitle: slot = columns + column; break;
+    case FitKind::kSeparator: slot = 2 * columns; break;
+    case FitKind::kTitle: slot = 2 * columns + 1; break;
+    case FitKind::kSubTitle: slot = 2 * columns + 2; break;
+  }
+  auto& fits = fits_[slot];
+  const auto found = fits.find(text);
+  if (found != fits.end()) {
+    return found->second;
+  }
+  if (fits.size() >= kMostFitsKept) {
+    fits.clear();
+  }
+  return fits.emplace(text, fitter_.Fit(text, room.Width(), room.overhang, true)).first->second;
+}
+
+TableLayout::Columns TableLayout::MakeColumns(const std::vector<std::string>& widths,
+                                              const std::vector<std::string>& codes,
+                                              std::int32_t box_left) const {
   // The lists should be of equal length; a column needs both a width and a code.
   const std::size_t count = std::min(widths.size(), codes.size());
   Columns columns;
@@ -145,29 +198,51 @@ TableLayout::Columns TableLayout::ParseColumns(const std::vector<std::string>& w
     columns.widths.push_back(ParseIntegerOrZero(widths[i]));
     columns.codes.push_back(ParseIntegerText(codes[i]).value_or(1));
   }
+  const auto unit = static_cast<double>(column_unit_);
+  std::int32_t offset = 0;
+  std::int32_t right = margin_left_;
+  for (const std::int32_t width : columns.widths) {
+    columns.anchors.push_back(ClampToInt32(std::int64_t{margin_left_} + offset));
+    offset = TruncToInt32(width * unit + offset);
+    right = TruncToInt32(width * unit + right);
+    columns.lines.push_back(right);
+  }
+  columns.end = right;
+  std::vector<std::int32_t> grid = columns.lines;
+  grid.push_back(box_left);
+  grid.push_back(margin_left_);
+  columns.rooms = ColumnRooms(columns.anchors, columns.codes, grid, surface_.PageWidth());
   return columns;
+}
+
+std::int32_t TableLayout::NumberBoxLeft() {
+  const PrintFont kept = surface_.Font();
+  PrintFont regular = kept;
+  regular.bold = false;
+  surface_.SetFont(regular);
+  const std::int32_t left = ClampToInt32(std::int64_t{margin_left_} - surface_.TextWidth("XXXX"));
+  surface_.SetFont(kept);
+  return left;
 }
 
 bool TableLayout::DrawRow(std::int64_t row, const std::vector<std::string>& fields,
                           const std::vector<std::string>& widths,
                           const std::vector<std::string>& codes) {
-  DrawCells(row, fields, ParseColumns(widths, codes));
+  DrawCells(row, fields, MakeColumns(widths, codes, NumberBoxLeft()), FitKind::kCell, false);
   return true;
 }
 
 void TableLayout::DrawCells(std::int64_t row, const std::vector<std::string>& fields,
-                            const Columns& columns) {
+                            const Columns& columns, FitKind kind, bool whole_row) {
   const std::size_t column_count = columns.widths.size();
   const std::size_t drawn = std::min(fields.size(), column_count);
-  const auto unit = static_cast<double>(column_unit_);
-  std::int32_t offset = 0;
   std::string cell;
   for (std::size_t i = 0; i < drawn; ++i) {
     cell.assign(1, ' ');
     cell += fields[i];
     // A row with more fields than the table has columns (only an edited list text has
     // one) keeps every text: the extra fields are joined, each after one blank, onto
-    // the last column's text, which runs on past the table like any wide cell.
+    // the last column's text, which is cut at the table's end like any wide cell.
     if (i + 1 == column_count) {
       for (std::size_t extra = column_count; extra < fields.size(); ++extra) {
         cell += ' ';
@@ -175,9 +250,55 @@ void TableLayout::DrawCells(std::int64_t row, const std::vector<std::string>& fi
       }
     }
     cell += ' ';
-    DrawAlignedText(cell, row, ClampToInt32(std::int64_t{margin_left_} + offset), columns.codes[i]);
-    offset = TruncToInt32(columns.widths[i] * unit + offset);
+    const std::int32_t anchor = columns.anchors[i];
+    const std::int32_t code = columns.codes[i];
+    if (whole_row && i == 0) {
+      DrawWholeRowText(cell, row, anchor, code, columns.end);
+    } else if (cell.find_first_not_of(' ') == std::string::npos) {
+      DrawAlignedText(cell, row, anchor, code);  // blanks leave no ink to keep in place
+    } else if (kind == FitKind::kCell && (code == 0 || code == 2)) {
+      // Measured anyway, and mostly a patient number that never comes again: not cached.
+      if (!DrawIfItFits(cell, row, anchor, code, columns.rooms[i])) {
+        DrawFitted(Fit(kind, i, false, cell, columns.rooms[i]), row, anchor, code);
+      }
+    } else {
+      DrawFitted(Fit(kind, i, true, cell, columns.rooms[i]), row, anchor, code);
+    }
   }
+}
+
+bool TableLayout::DrawIfItFits(const std::string& cell, std::int64_t row, std::int32_t anchor,
+                               std::int32_t code, const CellRoom& room) {
+  if (!fits_cached_) {
+    return false;  // no table being printed: no body blank known
+  }
+  const std::int64_t limit = std::int64_t{room.Width()} + std::int64_t{room.overhang} * body_blank_;
+  const std::int32_t width = fitter_.WidthUpTo(cell, limit);
+  if (width > limit) {
+    return false;
+  }
+  surface_.TextOut(ClampToInt32(AlignedLeft(anchor, width, code)), ClampToInt32(RowY(row)), cell);
+  return true;
+}
+
+void TableLayout::DrawWholeRowText(std::string_view cell, std::int64_t row, std::int32_t anchor,
+                                   std::int32_t code, std::int32_t end) {
+  const FittedText fitted = fitter_.Fit(cell, end, 1, true);
+  if (fitted.text.empty() && !fitted.as_given) {
+    return;
+  }
+  // Its ink (the text less its padding blanks) between the page's left edge and `end`.
+  std::int64_t left = AlignedLeft(anchor, fitted.width, code);
+  const std::int64_t ink_right = left + fitted.width - fitted.blank;
+  if (ink_right > end) {
+    left -= ink_right - end;
+  }
+  if (left + fitted.blank < 0) {
+    left = 0;
+  }
+  FittedText placed = fitted;
+  placed.width = 0;  // placed by its left end
+  DrawFitted(placed, row, ClampToInt32(left), 1);
 }
 
 void TableLayout::SetFontSizeAndBold(std::int32_t point_size, bool bold) {
@@ -194,38 +315,43 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
   if (lines_per_page_ <= 0) {
     return true;
   }
-  const Columns columns = ParseColumns(widths, codes);
+  // The number box left of the margin is as wide as "XXXX".
+  const std::int32_t box_left = NumberBoxLeft();
+  const Columns columns = MakeColumns(widths, codes, box_left);
+  const std::int32_t right = columns.end;
   const auto minimum = static_cast<std::int32_t>(
       std::min<std::size_t>(titles.size(), static_cast<std::size_t>(INT32_MAX)));
-  const auto unit = static_cast<double>(column_unit_);
-
-  // The vertical grid lines right of the margin, the last one being the table's end R.
-  std::vector<std::int32_t> column_lines;
-  column_lines.reserve(columns.widths.size());
-  std::int32_t right = margin_left_;
-  for (const std::int32_t width : columns.widths) {
-    right = TruncToInt32(width * unit + right);
-    column_lines.push_back(right);
-  }
+  fits_.assign(2 * columns.widths.size() + 3, {});
+  fits_cached_ = true;
+  body_blank_ = surface_.TextWidth(" ");
+  // The page title and sub-title keep between the margin and the header band's end.
+  const CellRoom heading_room{margin_left_, header_.Rect().right, 0};
+  // Separator and centre rows keep within the table.
+  const CellRoom separator_room{margin_left_, right, 0};
 
   const std::size_t n = rows_.size();
   const double lead = BandLead();
   std::vector<std::string> fields;
   std::size_t p = 0;
   for (;;) {
+    if (!surface_.DrawsCurrentPage()) {
+      p += std::min(n - p, static_cast<std::size_t>(lines_per_page_));
+      if (p >= n) {
+        break;
+      }
+      surface_.NewPage();
+      continue;
+    }
     DrawHeader();
 
     const std::int32_t body_size = surface_.Font().point_size;
     SetFontSizeAndBold(ClampToInt32(std::int64_t{body_size} + 2), true);
-    DrawAlignedText(page_title_, -4, margin_left_, 1);
+    DrawFitted(Fit(FitKind::kTitle, 0, true, page_title_, heading_room), -4, margin_left_, 1);
     SetFontSizeAndBold(body_size, true);
-    DrawCells(-1, titles, columns);
+    DrawCells(-1, titles, columns, FitKind::kColumnTitle, false);
     SetFontSizeAndBold(body_size, false);
-    DrawAlignedText(page_sub_title_, -3, margin_left_, 1);
-
-    // The number box left of the margin is as wide as "XXXX".
-    const std::int32_t box_left =
-        ClampToInt32(std::int64_t{margin_left_} - surface_.TextWidth("XXXX"));
+    DrawFitted(Fit(FitKind::kSubTitle, 0, true, page_sub_title_, heading_room), -3, margin_left_,
+               1);
 
     for (std::int32_t on_page = 0; on_page < lines_per_page_ && p < n; ++on_page, ++p) {
       SplitFieldsInto(rows_[p], kTab, minimum, fields);
@@ -238,9 +364,10 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
             kShadeColor);
       }
       if (fields.front() == block_separator_ || fields.front() == center_caption_) {
-        DrawAlignedText(fields.front(), row, margin_left_, 1);
+        DrawFitted(Fit(FitKind::kSeparator, 0, true, fields.front(), separator_room), row,
+                   margin_left_, 1);
       } else {
-        DrawCells(row, fields, columns);
+        DrawCells(row, fields, columns, FitKind::kCell, rows_[p].find(kTab) == std::string::npos);
       }
     }
 
@@ -259,7 +386,7 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
     };
     vertical(margin_left_);
     vertical(box_left);
-    for (const std::int32_t x : column_lines) {
+    for (const std::int32_t x : columns.lines) {
       vertical(x);
     }
     horizontal(y_top);
@@ -272,35 +399,9 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
     }
     surface_.NewPage();
   }
+  fits_.clear();
+  fits_cached_ = false;
   return true;
-}
-
-void TableLayout::DrawHeader() {
-  if (!header_date_) {
-    header_date_ = header_date_clock_ ? header_date_clock_() : std::string();
-  }
-  header_.FillAutoTexts("", "", *header_date_);
-  header_.ClearAutoFlags();
-  DrawBand(header_);
-}
-
-void TableLayout::DrawFooter() {
-  footer_.FillAutoTexts("", "", std::to_string(surface_.PageNumber()));
-  DrawBand(footer_);
-}
-
-void TableLayout::DrawBand(const PageBand& band) {
-  const PrintFont kept = surface_.Font();
-  surface_.SetFont(band.Font());
-  const PrintRect& rect = band.Rect();
-  surface_.TextOut(rect.left, rect.top, band.LeftText());
-  surface_.TextOut(ClampToInt32(std::int64_t{rect.right} - surface_.TextWidth(band.RightText())),
-                   rect.top, band.RightText());
-  surface_.TextOut(
-      ClampToInt32((std::int64_t{rect.left} + rect.right - surface_.TextWidth(band.CenterText())) /
-                   2),
-      rect.top, band.CenterText());
-  surface_.SetFont(kept);
 }
 
 std::vector<std::string> TableLayout::SplitFields(std::string_view text, char separator,

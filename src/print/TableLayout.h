@@ -4,12 +4,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "print/ColumnRooms.h"
 #include "print/HeaderDateClock.h"
 #include "print/PageBand.h"
 #include "print/PrintFont.h"
 #include "print/PrintSurface.h"
+#include "print/TextFitter.h"
 
 namespace zufora {
 
@@ -26,7 +29,21 @@ namespace zufora {
 // at the anchor, 1 left-aligned, 2 centred; any other code, or a code that is no
 // integer, aligns left). A width that is no integer counts as 0.
 //
-// Every drawing operation draws on the engine's surface.
+// Nothing is printed over another text: every column's texts keep to the column's room
+// (ColumnRooms: the cell beside the anchor on the side the text runs to; the number box
+// left of the margin for a column that ends at the margin). A text that fits stands
+// exactly where its alignment puts it; a wider one is set smaller, down to 6 points,
+// with its baseline kept, and beyond that cut with an ellipsis (TextFitter). This holds
+// for the column titles, the page title and sub-title (which keep between the margin
+// and the header band's right end), separator and centre rows (within the table) and
+// the joined extra fields of an edited row (cut at the table's right end). A row of one
+// field only (the seed note of a single list) has its row to itself: its text stands
+// where its column puts it as long as it stays on the page and within the table's end;
+// otherwise it is moved right to the left edge of the printable area (or left to the
+// table's end), and set smaller or cut when it is wider than that.
+//
+// Every drawing operation draws on the engine's surface; on a page that the surface
+// does not draw (PrintSurface::DrawsCurrentPage) nothing is drawn or measured.
 class TableLayout {
  public:
   // Takes over the surface (no document open). header_date gives the date the header
@@ -65,17 +82,23 @@ class TableLayout {
   bool PrintTable(const std::vector<std::string>& titles, const std::vector<std::string>& widths,
                   const std::vector<std::string>& codes);
   // Draws the fields of table row `row` (negative rows are the heading lines), each with
-  // one blank on either side, at the running column anchors. Always true.
+  // one blank on either side, at the running column anchors, each kept to its column's
+  // room (the number box counted from the current font). Always true.
   bool DrawRow(std::int64_t row, const std::vector<std::string>& fields,
                const std::vector<std::string>& widths, const std::vector<std::string>& codes);
-  // Draws the text in row `row` at anchor x with the alignment code. Always true.
+  // Draws the text in row `row` at anchor x with the alignment code, as it stands (no
+  // room is kept). Always true.
   bool DrawAlignedText(std::string_view text, std::int64_t row, std::int32_t x, std::int32_t code);
 
   // The header band, its right text today's date (taken at the first page, then kept);
   // the footer band, its right text the page number.
   void DrawHeader();
   void DrawFooter();
-  // The band's three texts in its font; the surface's font is kept.
+  // The band's three texts in its font; the surface's font is kept. The right text (the
+  // page number, the date) stands whole; the left and centre texts keep two blanks'
+  // width apart from each other and from it, cut with an ellipsis where they would not. The
+  // centre text keeps its place in the middle and, when both must give way, at least
+  // half of the width it could have.
   void DrawBand(const PageBand& band);
   // The fields of the text between separators, empty ones included (at least one
   // field), padded with empty fields to at least `minimum`; never shortened.
@@ -124,19 +147,51 @@ class TableLayout {
   struct Columns {
     std::vector<std::int32_t> widths;
     std::vector<std::int32_t> codes;
+    std::vector<std::int32_t> anchors;  // where each column's texts are aligned
+    std::vector<std::int32_t> lines;    // the vertical grid lines right of the margin
+    std::vector<CellRoom> rooms;
+    std::int32_t end = 0;  // the table's right end, its last grid line
   };
+  // Which texts of a table share a cache of fitted texts: the body cells of each column,
+  // the column titles, separator rows, the title and the sub-title.
+  enum class FitKind { kCell, kColumnTitle, kSeparator, kTitle, kSubTitle };
 
-  static Columns ParseColumns(const std::vector<std::string>& widths,
-                              const std::vector<std::string>& codes);
+  // Columns with anchors, grid lines and rooms, the number box starting at box_left.
+  Columns MakeColumns(const std::vector<std::string>& widths, const std::vector<std::string>& codes,
+                      std::int32_t box_left) const;
+  // The number box's left edge: "XXXX" wide in the regular body font.
+  std::int32_t NumberBoxLeft();
   static void SplitFieldsInto(std::string_view text, char separator, std::int32_t minimum,
                               std::vector<std::string>& fields);
-  void DrawCells(std::int64_t row, const std::vector<std::string>& fields, const Columns& columns);
+  // `whole_row`: the row had one field only.
+  void DrawCells(std::int64_t row, const std::vector<std::string>& fields, const Columns& columns,
+                 FitKind kind, bool whole_row);
+  void DrawWholeRowText(std::string_view cell, std::int64_t row, std::int32_t anchor,
+                        std::int32_t code, std::int32_t end);
+  // The fitted text, from the cache of the table being printed when `cached`.
+  const FittedText& Fit(FitKind kind, std::size_t column, bool cached, const std::string& text,
+                        const CellRoom& room);
+  // Draws a body cell as it is when it fits; false when it was not drawn.
+  bool DrawIfItFits(const std::string& cell, std::int64_t row, std::int32_t anchor,
+                    std::int32_t code, const CellRoom& room);
+  // Draws a fitted text aligned at x in row `row`.
+  void DrawFitted(const FittedText& fitted, std::int64_t row, std::int32_t x, std::int32_t code);
+  // The left end of a text of this width aligned at x.
+  static std::int64_t AlignedLeft(std::int32_t x, std::int32_t width, std::int32_t code);
   // (LineSpacing − 1) × LineHeight ÷ (2 × LineSpacing): how far a row's band reaches
   // above its text.
   double BandLead() const;
   void SetFontSizeAndBold(std::int32_t point_size, bool bold);
 
   PrintSurface& surface_;
+  TextFitter fitter_{surface_};
+  // Fitted texts of the table being printed, by FitKind and column: arm descriptions,
+  // centre names and titles come again on every page. A map of texts that seldom repeat
+  // is emptied when it grows large.
+  std::vector<std::unordered_map<std::string, FittedText>> fits_;
+  bool fits_cached_ = false;
+  std::int32_t body_blank_ = 0;  // a blank in the body font of the table being printed
+  FittedText uncached_fit_;
   std::string document_name_;
   HeaderDateClock header_date_clock_;
   std::optional<std::string> header_date_;  // read at the first page

@@ -10,8 +10,9 @@ class QPrinter;
 namespace zufora {
 
 // A surface of a printer's page size and resolution that draws nothing and counts the
-// pages, so that a job's length is known before it is printed. Texts measure 0: where a
-// page breaks does not depend on them.
+// pages, so that a job's length is known before it is printed. It draws no page, so the
+// layout only moves from page to page; texts measure 0: where a page breaks does not
+// depend on them.
 class PageCountingSurface final : public PrintSurface {
  public:
   explicit PageCountingSurface(const QPrinter& printer);
@@ -22,6 +23,8 @@ class PageCountingSurface final : public PrintSurface {
   const PrintFont& Font() const override { return font_; }
   void SetFont(const PrintFont& font) override { font_ = font; }
   std::int32_t TextWidth(std::string_view /*text*/) override { return 0; }
+  std::int32_t FontAscent() override { return 0; }
+  bool DrawsCurrentPage() const override { return false; }
   void TextOut(std::int32_t /*x*/, std::int32_t /*y*/, std::string_view /*text*/) override {}
   void MoveTo(std::int32_t /*x*/, std::int32_t /*y*/) override {}
   void LineTo(std::int32_t /*x*/, std::int32_t /*y*/) override {}

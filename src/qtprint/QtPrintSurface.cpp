@@ -5,12 +5,9 @@
 #include <QFontInfo>
 #include <QPen>
 #include <QPrinter>
-#include <QStringList>
 #include <QTemporaryFile>
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -18,24 +15,12 @@
 #include <malloc.h>
 #endif
 
+#include "print/PrintArithmetic.h"
 #include "qtprint/Cp1252QString.h"
+#include "qtprint/DeviceContextDrawing.h"
 
 namespace zufora {
 namespace {
-
-// Faces that Debian does not ship, with the free font of the same metrics.
-QString MetricTwin(const QString& face) {
-  if (face.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) {
-    return QStringLiteral("Liberation Sans");
-  }
-  if (face.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0) {
-    return QStringLiteral("Liberation Serif");
-  }
-  if (face.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0) {
-    return QStringLiteral("Liberation Mono");
-  }
-  return {};
-}
 
 std::runtime_error PrinterError(const QString& text) {
   return std::runtime_error(text.toStdString());
@@ -71,7 +56,8 @@ QtPrintSurface::QtPrintSurface(QPrinter& printer, PageObserver observer, FileWri
       writing_(writing),
       page_width_(printer.width()),
       page_height_(printer.height()),
-      resolution_y_(printer.logicalDpiY()) {
+      resolution_y_(printer.logicalDpiY()),
+      fonts_(printer, resolution_y_) {
   ApplyFont();
 }
 
@@ -85,32 +71,18 @@ void QtPrintSurface::SetFont(const PrintFont& font) {
 }
 
 void QtPrintSurface::ApplyFont() {
-  QFont font;
-  const QString face = FromCp1252(font_.face);
-  const QString twin = MetricTwin(face);
-  font.setFamilies(twin.isEmpty() ? QStringList{face} : QStringList{face, twin});
-  // The height a device context gives a font of this point size: whole pixels, halves
-  // rounded away from zero.
-  const std::int64_t points = font_.point_size;
-  const std::int64_t pixels = (std::llabs(points * resolution_y_) + 36) / 72;
-  font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(pixels, 1, 1 << 20)));
-  font.setBold(font_.bold);
-  font.setItalic(font_.italic);
-  font.setKerning(false);  // a device context measures and draws without kerning
-  qfont_ = font;
-  metrics_.emplace(qfont_, &printer_);
-  ascent_ = metrics_->ascent();
+  made_font_ = &fonts_.Get(font_);
   if (painter_.isActive()) {
-    painter_.setFont(qfont_);
+    painter_.setFont(made_font_->font);
   }
 }
 
 QString QtPrintSurface::FamilyInUse() const {
-  return QFontInfo(qfont_).family();
+  return QFontInfo(made_font_->font).family();
 }
 
 std::int32_t QtPrintSurface::TextWidth(std::string_view text) {
-  return metrics_->horizontalAdvance(FromCp1252(text));
+  return made_font_->metrics.horizontalAdvance(FromCp1252(text));
 }
 
 void QtPrintSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {
@@ -119,14 +91,9 @@ void QtPrintSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view te
   if (text.find_first_not_of(' ') == std::string_view::npos) {
     return;
   }
-  const QColor color(font_.color.red, font_.color.green, font_.color.blue);
-  if (painter_.pen().color() != color) {
-    QPen pen = painter_.pen();
-    pen.setColor(color);
-    painter_.setPen(pen);
-  }
   // QPainter places the baseline; the device context the top of the character cell.
-  painter_.drawText(QPointF(x, static_cast<double>(y) + ascent_), FromCp1252(text));
+  DrawDeviceText(painter_, x, ClampToInt32(std::int64_t{y} + made_font_->ascent), FromCp1252(text),
+                 font_.color);
 }
 
 void QtPrintSurface::MoveTo(std::int32_t x, std::int32_t y) {
@@ -135,56 +102,13 @@ void QtPrintSurface::MoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void QtPrintSurface::LineTo(std::int32_t x, std::int32_t y) {
-  // A device context's line covers the pixels from its start up to, not including, its
-  // end. A flat-capped pen one unit wide covers exactly that when the line runs through
-  // the pixels' centres across its direction; along it, a line drawn towards smaller
-  // coordinates covers the pixels after its end point, up to and including its start.
-  double x1 = current_x_;
-  double y1 = current_y_;
-  double x2 = x;
-  double y2 = y;
-  if (y == current_y_) {
-    y1 += 0.5;
-    y2 += 0.5;
-    if (x < current_x_) {
-      x1 += 1;
-      x2 += 1;
-    }
-  } else if (x == current_x_) {
-    x1 += 0.5;
-    x2 += 0.5;
-    if (y < current_y_) {
-      y1 += 1;
-      y2 += 1;
-    }
-  } else {
-    x1 += 0.5;
-    y1 += 0.5;
-    x2 += 0.5;
-    y2 += 0.5;
-  }
-  if (x != current_x_ || y != current_y_) {
-    if (painter_.pen().color() != Qt::black) {
-      QPen pen = painter_.pen();
-      pen.setColor(Qt::black);
-      painter_.setPen(pen);
-    }
-    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-  }
+  DrawDeviceLine(painter_, current_x_, current_y_, x, y);
   current_x_ = x;
   current_y_ = y;
 }
 
 void QtPrintSurface::FillRect(const PrintRect& rect, PrintColor color) {
-  const std::int64_t width = std::int64_t{rect.right} - rect.left;
-  const std::int64_t height = std::int64_t{rect.bottom} - rect.top;
-  if (width <= 0 || height <= 0) {
-    return;
-  }
-  // QRect(left, top, width, height): QRect(QPoint, QPoint) would be one unit larger.
-  painter_.fillRect(
-      QRectF(rect.left, rect.top, static_cast<double>(width), static_cast<double>(height)),
-      QColor(color.red, color.green, color.blue));
+  FillDeviceRect(painter_, rect, color);
 }
 
 void QtPrintSurface::DoBeginDocument(std::string_view name) {
@@ -212,7 +136,7 @@ void QtPrintSurface::DoBeginDocument(std::string_view name) {
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setBrush(Qt::NoBrush);
   painter_.setPen(QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-  painter_.setFont(qfont_);  // begin() reset the painter's font
+  painter_.setFont(made_font_->font);  // begin() reset the painter's font
 }
 
 void QtPrintSurface::DoNewPage() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <cstdint>
@@ -11,6 +9,7 @@
 #include <string_view>
 
 #include "print/PrintSurface.h"
+#include "qtprint/PrinterFonts.h"
 
 class QPrinter;
 
@@ -58,6 +57,7 @@ class QtPrintSurface final : public PrintSurface {
   void SetFont(const PrintFont& font) override;
 
   std::int32_t TextWidth(std::string_view text) override;
+  std::int32_t FontAscent() override { return made_font_->ascent; }
   void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override;
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
@@ -86,9 +86,8 @@ class QtPrintSurface final : public PrintSurface {
   std::int32_t page_height_;
   std::int32_t resolution_y_;
   PrintFont font_;
-  QFont qfont_;
-  std::optional<QFontMetrics> metrics_;
-  std::int32_t ascent_ = 0;
+  PrinterFonts fonts_;
+  const PrinterFont* made_font_ = nullptr;
   QPainter painter_;
   std::int32_t current_x_ = 0;
   std::int32_t current_y_ = 0;

@@ -91,11 +91,13 @@ TEST_F(PrintTest, APrinterFailureReachesTheErrorBoxWithItsReason) {
 }
 
 // The preview button is captioned from the print window's texts, translated ones
-// included, and prints from the preview exactly what "Drucken" prints.
+// included, shows the pages of "Drucken" and prints from the preview exactly what
+// "Drucken" prints.
 TEST_F(PrintTest, DruckvorschauShowsAndPrintsThePagesOfDrucken) {
   OpenWithLanguageFile(
       "[FormZufora]\r\nFormZufora.Caption=Zufora Test\r\n"
-      "[FormDruck]\r\nFormDruck.Button1.Caption=Vorschau\r\n");
+      "[FormDruck]\r\nFormDruck.Button1.Caption=Vorschau\r\n"
+      "[FormLang]\r\nFormLang.LabelPreviewPageOf.Caption=%1/%2\r\n");
   ASSERT_TRUE(BoxTexts().empty());
   EXPECT_EQ(Find<QPushButton>("BitBtnPreview")->text(), QStringLiteral("Vorschau"));
   TypeList(40);
@@ -107,9 +109,57 @@ TEST_F(PrintTest, DruckvorschauShowsAndPrintsThePagesOfDrucken) {
   print_dialogs_.ScriptPrintFromPreview(previewed);
   Click("BitBtnPreview");
   EXPECT_TRUE(BoxTexts().empty());
-  EXPECT_EQ(print_dialogs_.PreviewsShown(), 1);
+  ASSERT_EQ(print_dialogs_.Previews().size(), 1U);
+  const auto& preview = print_dialogs_.Previews()[0];
+  EXPECT_EQ(preview.pages, 2);  // 40 rows at 30 a page
+  EXPECT_EQ(preview.shown, (std::vector<int>{1, 2}));
+  for (const int dark : preview.dark_pixels) {
+    EXPECT_GT(dark, 100);
+  }
+  EXPECT_EQ(preview.texts.title, QStringLiteral("Vorschau"));
+  EXPECT_EQ(preview.texts.print, QStringLiteral("Drucken"));
+  EXPECT_EQ(preview.texts.page_of, QStringLiteral("%1/%2"));
+  EXPECT_EQ(preview.texts.next_page, QStringLiteral("Nächste Seite"));
+  EXPECT_TRUE(print_dialogs_.ProgressShown().empty());  // none for a short list
   EXPECT_EQ(qtprint_test::DocumentName(previewed), "Zufora Test");
   EXPECT_EQ(Texts(previewed), Texts(printed));
+}
+
+// A long list: the preview counts its pages under a progress of unknown length that can
+// be cancelled (then no preview opens), lays out a far page only when it is turned to,
+// and stays on the page shown when that is cancelled.
+TEST_F(PrintTest, ALongListsPreviewCanBeCancelled) {
+  OpenQuietly();
+  TypeList(app::PrintCommand::kPreviewProgressLines + 20);  // 10,020 rows: 334 pages
+  print_dialogs_.ScriptCancelAtPage(128);
+  Click("BitBtnPreview");
+  EXPECT_EQ(print_dialogs_.PreviewsShown(), 0);
+  ASSERT_EQ(print_dialogs_.ProgressShown().size(), 1U);
+  const auto& counting = print_dialogs_.ProgressShown()[0];
+  EXPECT_EQ(counting.label, QStringLiteral("Die Seiten der Vorschau werden vorbereitet …"));
+  EXPECT_EQ(counting.pages, 0);
+  EXPECT_TRUE(counting.cancellable);
+  EXPECT_EQ(counting.last_done, 128);
+  EXPECT_TRUE(BoxTexts().empty());
+
+  print_dialogs_.ScriptProgressRunsThrough();  // the count
+  print_dialogs_.ScriptProgressRunsThrough();  // page 200
+  print_dialogs_.ScriptCancelAtPage(64);       // the last page
+  print_dialogs_.ScriptPreviewPages({1, 2, 200, 334});
+  Click("BitBtnPreview");
+  ASSERT_EQ(print_dialogs_.Previews().size(), 1U);
+  const auto& preview = print_dialogs_.Previews()[0];
+  EXPECT_EQ(preview.pages, 334);
+  EXPECT_EQ(preview.shown, (std::vector<int>{1, 2, 200}));
+  for (const int dark : preview.dark_pixels) {
+    EXPECT_GT(dark, 100);
+  }
+  // The count went through every page; page 2 was at hand; page 200 was laid out on its
+  // own, and so was the last page until it was cancelled.
+  ASSERT_EQ(print_dialogs_.ProgressShown().size(), 4U);
+  EXPECT_EQ(print_dialogs_.ProgressShown()[1].last_done, 320);
+  EXPECT_EQ(print_dialogs_.ProgressShown()[2].last_done, 192);
+  EXPECT_EQ(print_dialogs_.ProgressShown()[3].last_done, 64);
 }
 
 }  // namespace

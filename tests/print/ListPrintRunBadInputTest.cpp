@@ -6,32 +6,35 @@
 #include <vector>
 
 #include "print/ListPrintRunFixture.h"
+#include "print/TextFitter.h"
 
 // The print run on bad input and failing printers, and the header date of a job.
 namespace zufora::print_test {
 namespace {
 
-TEST_F(PrintRunTest, LongLinesAndManyTabsArePrintedWhole) {
+TEST_F(PrintRunTest, LongLinesAndManyTabsAreCutAtTheEdgesOfTheirRoom) {
   const std::string long_field(100000, 'L');
   std::string many_tabs = "1";
   for (int i = 0; i < 5000; ++i) {
     many_tabs += "\tf";
   }
   Print({"S", long_field, many_tabs, "Zentrum " + long_field + "\t" + long_field});
-  // The long row: one cell, right-aligned far beyond the left edge.
-  const PrintOperation wide = Only(1, Padded(long_field));
-  EXPECT_EQ(wide.x, 600 - 100002 * 48);
-  // 5001 fields: six columns drawn singly, the rest joined onto "Datum".
-  std::string joined = " f";
-  for (int i = 0; i < 4995 - 1; ++i) {
-    joined += " f";
-  }
-  joined += ' ';
-  EXPECT_EQ(Only(1, joined).x, 3900);
-  EXPECT_EQ(Only(1, joined).y, 1050);
+  // The long row: one field, from the page's left edge to the table's end at 4500; at
+  // 6 points 188 characters (188 × 24 − 24 = 4488), baseline kept (100 − 50 lower).
+  const PrintOperation wide = Only(1, " " + std::string(185, 'L') + kEllipsis + " ");
+  EXPECT_EQ(wide.x, 0);
+  EXPECT_EQ(wide.y, 900 + 50);
+  // 5001 fields: six columns drawn singly, the rest joined onto "Datum" and cut at the
+  // table's end: 3900 to 4500 holds 26 characters at 6 points.
+  const PrintOperation joined =
+      Only(1, " f f f f f f f f f f f f" + std::string(1, kEllipsis) + " ");
+  EXPECT_EQ(joined.x, 3900);
+  EXPECT_EQ(joined.y, 1050 + 50);
   EXPECT_EQ(FindTexts(surface_, 1, " f ").size(), 5U);
-  // The heading with its long texts opens page 2 for the (empty) last block.
-  EXPECT_EQ(Only(2, "Zentrum " + long_field + "        " + long_field).y, 450);
+  // The heading with its long texts opens page 2 for the (empty) last block: the
+  // sub-title keeps between the margin and the header band's end (600 to 4700), 170
+  // characters at 6 points.
+  EXPECT_EQ(Only(2, "Zentrum " + std::string(161, 'L') + kEllipsis).y, 450 + 50);
 }
 
 TEST_F(PrintRunTest, AHundredThousandRowsArePagedThrough) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/ListPrintRunFixture.h"
+#include "print/TextFitter.h"
 #include "text/Cp1252.h"
 
 // Centres and blocks: a page per centre, the centre texts, separators, the window's
@@ -110,8 +111,9 @@ TEST_F(PrintRunTest, TheMainWindowsTextsAreUsed) {
   EXPECT_EQ(surface_.Log().front().text, "Meine Liste");
   EXPECT_EQ(DocumentKinds(surface_), (std::vector<Kind>{Kind::kBeginDocument, Kind::kEndDocument}));
   EXPECT_EQ(Only(1, "------- Bloc ------").x, 600);
-  // Not a heading under this caption: an ordinary row with the centre appended.
-  EXPECT_EQ(Only(1, " Zentrum 2 ").x, 600 - 11 * 48);
+  // Not a heading under this caption: an ordinary row with the centre appended, whose
+  // first cell is cut to the number box (408 to 600) at 6 points: 9 characters.
+  EXPECT_EQ(Only(1, std::string(" Zentru") + kEllipsis + " ").x, 600 - 9 * 24);
   EXPECT_EQ(Only(1, " B ").x, 900 - 3 * 48);
   const auto centre_column = FindTexts(surface_, 1, " A ");
   ASSERT_EQ(centre_column.size(), 2U);

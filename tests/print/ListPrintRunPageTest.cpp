@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/ListPrintRunFixture.h"
+#include "print/TextFitter.h"
 
 // The pages of a print run: what stands where, for a list without centres.
 namespace zufora::print_test {
@@ -54,10 +55,10 @@ TEST_F(PrintRunTest, TheResultingPage) {
     EXPECT_EQ(op.font, (PrintFont{"Arial", 12, true, false, {}})) << t.text;
   }
 
-  // Row 0 is the seed note, right-aligned at the margin: it runs out of the number box
-  // and past the left edge of the printable area.
+  // Row 0 is the seed note. Right-aligned at the margin it would begin at 600 − 14 × 48,
+  // its "S" left of the printable area: it starts at the area's left edge instead.
   const PrintOperation seed = Only(1, " Seed: (4711) ");
-  EXPECT_EQ(seed.x, 600 - 14 * 48);
+  EXPECT_EQ(seed.x, 0);
   EXPECT_EQ(seed.y, 900);
   // Patient k is row k, at 900 + k × 150: the number ends at the margin, the arm at
   // 900, then the description and four empty cells at their anchors.
@@ -152,22 +153,48 @@ TEST_F(PrintRunTest, AnEmptyListFieldPrintsOneBarePage) {
   EXPECT_TRUE(run_.Lines().empty());
 }
 
-TEST_F(PrintRunTest, OneHugeLinePrintsAsItStands) {
+TEST_F(PrintRunTest, OneHugeLineIsCutAtTheEdgesOfItsRoom) {
   // A list field that holds one line of many megabytes, as a paste may leave it: the
   // line is the title (and the footer's left text); after it, a row of one such field.
   const std::string huge(4u << 20, 'x');
   job_.list_text = huge;
   run_.Print(surface_, job_);
-  EXPECT_EQ(FindTexts(surface_, 1, huge).size(), 2U);  // title and footer
+  // The title between the margin and the header band's end, 600 to 4700, at 6 points
+  // (24 a character): 170 characters. The footer's, in 10 points (40 a character), up
+  // to two blanks before the page number: 100 to 4580, 112 characters.
+  const auto title = FindTexts(surface_, 1, std::string(169, 'x') + kEllipsis);
+  ASSERT_EQ(title.size(), 1U);
+  EXPECT_EQ(title[0].x, 600);
+  EXPECT_EQ(title[0].font.point_size, 6);
+  const auto footer = FindTexts(surface_, 1, std::string(111, 'x') + kEllipsis);
+  ASSERT_EQ(footer.size(), 1U);
+  EXPECT_EQ(footer[0].x, 100);
+  EXPECT_EQ(footer[0].y, 6600);
   EXPECT_EQ(surface_.PageCount(), 1);
 
   RecordingSurface second(4800, 6800, 600);
   job_.list_text = "Titel\n" + huge;
   run_.Print(second, job_);
-  const auto row = FindTexts(second, 1, " " + huge + " ");  // a cell: a blank either side
+  // A row of one field: from the printable area's left edge to the table's end at
+  // 4500, 188 characters at 6 points (188 × 24 − 24 = 4488).
+  const auto row = FindTexts(second, 1, " " + std::string(185, 'x') + kEllipsis + " ");
   ASSERT_EQ(row.size(), 1U);
-  EXPECT_LT(row.at(0).x, 0);  // right-aligned at the margin, far out of the page
+  EXPECT_EQ(row.at(0).x, 0);
   EXPECT_EQ(second.PageCount(), 1);
+}
+
+// The seed note of a single list whose ten-digit seed would push it out of the page is
+// printed whole from the page's left edge; a short one stays at the margin.
+TEST_F(PrintRunTest, TheSeedNoteIsOnThePageWhole) {
+  Print({"Studie", "Seed: (2043627648)", "1\t1\tA"});
+  const PrintOperation ten_digits = Only(1, " Seed: (2043627648) ");
+  EXPECT_EQ(ten_digits.x, 0);
+  EXPECT_EQ(ten_digits.y, 900);
+  EXPECT_EQ(ten_digits.font.point_size, 12);
+
+  surface_.ClearLog();
+  Print({"Studie", "Seed: (1)", "1\t1\tA"});
+  EXPECT_EQ(Only(1, " Seed: (1) ").x, 600 - 11 * 48);
 }
 
 TEST_F(PrintRunTest, TheMarginIsTheTruncatedEighthOfThePage) {

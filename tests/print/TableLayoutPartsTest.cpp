@@ -6,6 +6,7 @@
 
 #include "print/PageBand.h"
 #include "print/TableLayoutFixture.h"
+#include "print/TextFitter.h"
 
 // The layout engine's parts: field splitting, page bands, aligned text, the document
 // that the engine keeps open, and the surface's document order.
@@ -49,22 +50,78 @@ TEST(PageBandTest, SettingATextClearsItsAutoFlagOnly) {
   EXPECT_EQ(band.Rect(), (PrintRect{1, 2, 3, 4}));
 }
 
-TEST(TableLayoutBand, CentresWithDivisionTowardZero) {
-  // One unit per point and character; a 1-point header font measures one per byte.
-  RecordingSurface surface(4800, 6800, 600, 1);
-  TableLayout layout(surface, kNoDate);
-  layout.Header().Font().point_size = 1;
-  layout.Header().SetCenterText(std::string(4801, 'c'));
-  layout.Header().SetRightText("abc");
-  layout.DrawHeader();
-  const auto texts = TextsOnPage(surface, 0);
+// Bands with a 1-point font at one unit per point and character: every character, the
+// blank and the ellipsis one unit wide; texts keep two blanks apart. The header band runs from 100
+// to 4700, its middle at 2400.
+class BandTest : public ::testing::Test {
+ protected:
+  BandTest() : surface_(4800, 6800, 600, 1), layout_(surface_, kNoDate) {
+    layout_.Header().Font().point_size = 1;
+  }
+
+  // The three texts drawn: left, right, centre.
+  std::vector<PrintOperation> Draw(std::string left, std::string centre, std::string right) {
+    layout_.Header().SetLeftText(std::move(left));
+    layout_.Header().SetCenterText(std::move(centre));
+    layout_.Header().SetRightText(std::move(right));
+    layout_.DrawHeader();
+    return TextsOnPage(surface_, 0);
+  }
+
+  // Where a drawn text ends.
+  static std::int32_t End(const PrintOperation& op) {
+    return op.x + static_cast<std::int32_t>(op.text.size());
+  }
+
+  RecordingSurface surface_;
+  TableLayout layout_;
+};
+
+TEST_F(BandTest, TextsThatFitStandAtTheEdgesAndInTheMiddle) {
+  const auto texts = Draw("links", "mitte", "abc");
   ASSERT_EQ(texts.size(), 3U);
+  EXPECT_EQ(texts[0].text, "links");
+  EXPECT_EQ(texts[0].x, 100);
+  EXPECT_EQ(texts[1].text, "abc");
   EXPECT_EQ(texts[1].x, 4697);
-  // (100 + 4700 - 4801) div 2 = -1 div 2 = 0, not -1.
-  EXPECT_EQ(texts[2].x, 0);
+  EXPECT_EQ(texts[2].text, "mitte");
+  EXPECT_EQ(texts[2].x, 2397);  // (100 + 4700 − 5) div 2
   // The canvas font is restored after the band.
-  EXPECT_EQ(surface.Font().point_size, 8);
-  EXPECT_FALSE(surface.Font().italic);
+  EXPECT_EQ(surface_.Font().point_size, 8);
+  EXPECT_FALSE(surface_.Font().italic);
+}
+
+TEST_F(BandTest, ACentreTextWiderThanTheBandIsCutAndStaysClearOfTheRightText) {
+  // The centre may reach to two blanks before "abc": 4695, and as far to the left of
+  // the middle, 105: 4590 characters, the last one the ellipsis.
+  const auto texts = Draw("", std::string(4801, 'c'), "abc");
+  ASSERT_EQ(texts.size(), 3U);
+  EXPECT_EQ(texts[1].text, "abc");
+  EXPECT_EQ(texts[2].text, std::string(4589, 'c') + kEllipsis);
+  EXPECT_EQ(texts[2].x, 105);
+  EXPECT_EQ(End(texts[2]) + 2, texts[1].x);
+}
+
+TEST_F(BandTest, ALongLeftTextIsCutTwoBlanksBeforeTheCentreText) {
+  const auto texts = Draw(std::string(3000, 'l'), "Mitte", "7");
+  ASSERT_EQ(texts.size(), 3U);
+  EXPECT_EQ(texts[2].text, "Mitte");  // whole, in its place
+  EXPECT_EQ(texts[2].x, 2397);
+  EXPECT_EQ(texts[0].x, 100);
+  EXPECT_EQ(texts[0].text.back(), kEllipsis);
+  EXPECT_EQ(End(texts[0]) + 2, texts[2].x);
+}
+
+TEST_F(BandTest, WhenBothAreLongTheCentreKeepsHalfOfItsRoom) {
+  // The centre could have 2297 on either side of the middle (the right text "7" and two
+  // blanks end it at 4697); it keeps half of that, 1148, the left text the rest.
+  const auto texts = Draw(std::string(3000, 'l'), std::string(3000, 'c'), "7");
+  ASSERT_EQ(texts.size(), 3U);
+  EXPECT_EQ(texts[2].text, std::string(2295, 'c') + kEllipsis);
+  EXPECT_EQ(texts[2].x, 2400 - 1148);
+  EXPECT_EQ(texts[0].text, std::string(1149, 'l') + kEllipsis);
+  EXPECT_EQ(End(texts[0]) + 2, texts[2].x);
+  EXPECT_LT(End(texts[2]), texts[1].x);
 }
 
 TEST(TableLayoutAlignedText, AlignsByCode) {

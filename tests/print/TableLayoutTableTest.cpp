@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/TableLayoutFixture.h"
+#include "print/TextFitter.h"
 
 // Tables page after page: headings, rows, shading, grid, bands. The fixture is
 // TableLayoutFixture.h.
@@ -167,16 +168,147 @@ TEST_F(TableTest, TheTextsToCompareRowsWithAreTheCallers) {
   EXPECT_EQ(FindTexts(surface_, 1, " ------- Block ------ ").size(), 1U);
 }
 
-TEST_F(TableTest, CellsAreNotClippedToTheirColumn) {
-  // 62 characters with its blanks: 2976 wide, far wider than any of the columns.
+// The fixture's rooms: A starts at 600 and shares the cell up to 1200 with B and C,
+// which run into it from 1200: A has 600 to 900, B 900 to 1200; C is centred at 1200
+// with 300 on either side (the nearer side's share). At 12 points a character is 48
+// wide, a blank too; the blank facing away from the anchor may stand outside.
+TEST_F(TableTest, ACellThatFitsStandsAsItIsOneThatDoesNotIsSetSmaller) {
+  // " abcde " needs 7 × 48 − 48 = 288 <= 300; " abcdef " needs 336: at 11 points
+  // 8 × 44 − 44 = 308 is still too wide, at 10 points 280 fits.
+  PrintRows({"abcde\tabcde\tabcde", "abcdef\tabcdef\tabcdef"});
+  const auto fits = FindTexts(surface_, 1, " abcde ");
+  ASSERT_EQ(fits.size(), 3U);
+  EXPECT_EQ(fits[0].x, 600);
+  EXPECT_EQ(fits[1].x, 1200 - 7 * 48);
+  EXPECT_EQ(fits[2].x, 1200 - 7 * 48 / 2);
+  for (const PrintOperation& op : fits) {
+    EXPECT_EQ(op.y, 900);
+    EXPECT_EQ(op.font.point_size, 12);
+  }
+  const auto smaller = FindTexts(surface_, 1, " abcdef ");
+  ASSERT_EQ(smaller.size(), 3U);
+  EXPECT_EQ(smaller[0].x, 600);
+  EXPECT_EQ(smaller[0].font.point_size, 10);
+  EXPECT_EQ(smaller[1].x, 1200 - 8 * 40);
+  EXPECT_EQ(smaller[1].font.point_size, 10);
+  // The centred one has 600 and fits as it is.
+  EXPECT_EQ(smaller[2].x, 1200 - 8 * 48 / 2);
+  EXPECT_EQ(smaller[2].font.point_size, 12);
+  // The baseline stays on the row's: 100 − 83 (the fonts' ascents) further down.
+  EXPECT_EQ(smaller[0].y, 1050 + 100 - 83);
+  // The body font is left as it was.
+  EXPECT_EQ(surface_.Font().point_size, 12);
+}
+
+TEST_F(TableTest, ACellTooWideEvenAtSixPointsIsCutWithAnEllipsis) {
+  // 62 characters with its blanks. At 6 points (24 a character) A and B take 13
+  // characters (13 × 24 − 24 = 288 <= 300, 14 would need 312), C with both blanks
+  // outside 27 (27 × 24 − 48 = 600).
   const std::string wide(60, 'w');
   PrintRows({wide + "\t" + wide + "\t" + wide});
-  const auto cells = FindTexts(surface_, 1, Padded(wide));
-  ASSERT_EQ(cells.size(), 3U);
-  EXPECT_EQ(cells[0].x, 600);                 // runs on past 1200
-  EXPECT_EQ(cells[1].x, 1200 - 62 * 48);      // right-aligned: runs on to the left
-  EXPECT_EQ(cells[2].x, 1200 - 62 * 48 / 2);  // centred
-  EXPECT_LT(cells[1].x, 0);
+  const std::string ten = " " + std::string(10, 'w') + kEllipsis + " ";
+  const std::string twenty_four = " " + std::string(24, 'w') + kEllipsis + " ";
+  const auto cut = FindTexts(surface_, 1, ten);
+  ASSERT_EQ(cut.size(), 2U);
+  EXPECT_EQ(cut[0].x, 600);
+  EXPECT_EQ(cut[1].x, 1200 - 13 * 24);
+  const auto centred = FindTexts(surface_, 1, twenty_four);
+  ASSERT_EQ(centred.size(), 1U);
+  EXPECT_EQ(centred[0].x, 1200 - 27 * 24 / 2);
+  for (const PrintOperation& op : {cut[0], cut[1], centred[0]}) {
+    EXPECT_EQ(op.font.point_size, 6);
+    EXPECT_EQ(op.y, 900 + 100 - 50);
+    // The ink (the text less its blanks) stays within 600 and 1500.
+    EXPECT_GE(op.x + 24, 600);
+    EXPECT_LE(op.x + static_cast<std::int32_t>(op.text.size()) * 24 - 24, 1500);
+  }
+  EXPECT_TRUE(FindTexts(surface_, 1, Padded(wide)).empty());
+}
+
+TEST_F(TableTest, ColumnTitlesTitleAndSeparatorsKeepToTheirRoomToo) {
+  titles_ = {"A", "Beschreibung", "C"};
+  layout_.SetPageTitle(std::string(80, 'T'));
+  layout_.SetBlockSeparator(std::string(100, '='));
+  PrintRows({std::string(100, '=')});
+  // " Beschreibung " in B's 300: too wide at 6 points (14 × 24 − 24 = 312); cut to 13.
+  const auto heading = FindTexts(surface_, 1, std::string(" Beschreibu") + kEllipsis + " ");
+  ASSERT_EQ(heading.size(), 1U);
+  EXPECT_EQ(heading[0].x, 1200 - 13 * 24);
+  EXPECT_TRUE(heading[0].font.bold);
+  EXPECT_EQ(heading[0].y, 750 + 100 - 50);
+  // The title between the margin and the header band's end, 600 to 4700: 80 × 56 at
+  // 14 points and 80 × 52 at 13 are too wide, 80 × 48 = 3840 fits at 12.
+  const auto title = FindTexts(surface_, 1, std::string(80, 'T'));
+  ASSERT_EQ(title.size(), 1U);
+  EXPECT_EQ(title[0].x, 600);
+  EXPECT_EQ(title[0].font.point_size, 12);
+  EXPECT_TRUE(title[0].font.bold);
+  EXPECT_EQ(title[0].y, 300 + 117 - 100);
+  // The separator within the table, 600 to 2400: 75 characters at 6 points.
+  const auto separator = FindTexts(surface_, 1, std::string(74, '=') + kEllipsis);
+  ASSERT_EQ(separator.size(), 1U);
+  EXPECT_EQ(separator[0].x, 600);
+  EXPECT_EQ(separator[0].font.point_size, 6);
+}
+
+// A row of one field has the row to itself: it stays where its column puts it while it
+// is on the page, is moved to the page's left edge when it is not, and is cut at the
+// table's end (2400) when it is wider than that.
+TEST_F(TableTest, AOneFieldRowKeepsBetweenThePageEdgeAndTheTableEnd) {
+  codes_ = {"0", "0", "2"};  // the first column ends at the margin, as the print run's
+  PrintRows({"kurz", std::string(20, 'm'), std::string(95, 'l'), std::string(150, 'n'), "x\ty"});
+  // " kurz " ends at 600; " m…m " would begin at 600 − 22 × 48 < 0.
+  EXPECT_EQ(FindTexts(surface_, 1, " kurz ").at(0).x, 600 - 6 * 48);
+  const auto moved = FindTexts(surface_, 1, Padded(std::string(20, 'm')));
+  ASSERT_EQ(moved.size(), 1U);
+  EXPECT_EQ(moved[0].x, 0);
+  EXPECT_EQ(moved[0].font.point_size, 12);
+  // 97 × 28 − 28 > 2400 at 7 points; at 6 points 97 × 24 − 24 = 2304 fits.
+  const auto smaller = FindTexts(surface_, 1, Padded(std::string(95, 'l')));
+  ASSERT_EQ(smaller.size(), 1U);
+  EXPECT_EQ(smaller[0].x, 0);
+  EXPECT_EQ(smaller[0].font.point_size, 6);
+  // 152 characters are too many even then: 101 fit (101 × 24 − 24 = 2400).
+  const auto cut = FindTexts(surface_, 1, " " + std::string(98, 'n') + kEllipsis + " ");
+  ASSERT_EQ(cut.size(), 1U);
+  EXPECT_EQ(cut[0].x, 0);
+  // A row of two fields is kept to the number box: " x " fits there.
+  EXPECT_EQ(FindTexts(surface_, 1, " x ").at(0).x, 600 - 3 * 48);
+}
+
+// A page the surface does not draw is passed over: nothing is drawn on it, and the
+// pages that are drawn look exactly as in a run that draws every page.
+TEST_F(TableTest, PagesTheSurfaceDoesNotDrawArePassedOver) {
+  PrintRows(NumberedRows(75));
+  RecordingSurface partial(4800, 6800, 600);
+  partial.SetDrawnPages(2, 2);
+  TableLayout layout(partial, [] { return std::string("01.02.2024"); });
+  layout.SetColumnUnit(800);
+  SetBodySize(partial, 12);
+  layout.SetMarginLeft(600);
+  layout.SetBodyTopGap(700);
+  layout.SetPageTitle("Titel");
+  layout.SetPageSubTitle("Untertitel");
+  layout.BeginDocument();
+  layout.Rows() = NumberedRows(75);
+  layout.PrintTable(titles_, widths_, codes_);
+
+  EXPECT_EQ(DocumentKinds(partial), DocumentKinds(surface_));
+  std::vector<PrintOperation> drawn_page_2;
+  std::vector<PrintOperation> full_page_2;
+  for (const PrintOperation& op : partial.Log()) {
+    if (op.kind != Kind::kBeginDocument && op.kind != Kind::kNewPage) {
+      EXPECT_EQ(op.page, 2) << op.text;
+      drawn_page_2.push_back(op);
+    }
+  }
+  for (const PrintOperation& op : surface_.Log()) {
+    if (op.page == 2 && op.kind != Kind::kNewPage) {
+      full_page_2.push_back(op);
+    }
+  }
+  EXPECT_EQ(drawn_page_2, full_page_2);
+  EXPECT_FALSE(full_page_2.empty());
 }
 
 TEST_F(TableTest, ExtraFieldsJoinTheLastColumn) {

@@ -17,6 +17,7 @@
 #include "lang/ProgramTexts.h"
 #include "print/ListPrintRun.h"
 #include "print/PrintLogQueries.h"
+#include "print/TextFitter.h"
 #include "qtprint/PdfListPrinter.h"
 #include "support/RecordingSurface.h"
 #include "text/Cp1252.h"
@@ -59,6 +60,8 @@ class FontFileMetrics {
     return sum;
   }
 
+  double Ascent(const PrintFont& font) { return Font(font).ascent(); }
+
  private:
   const QRawFont& Font(const PrintFont& font) {
     EXPECT_EQ(font.face, "Arial");
@@ -88,6 +91,9 @@ class MeasuredRecordingSurface : public RecordingSurface {
 
   std::int32_t TextWidth(std::string_view text) override {
     return static_cast<std::int32_t>(std::lround(metrics_.Advance(Font(), text)));
+  }
+  std::int32_t FontAscent() override {
+    return static_cast<std::int32_t>(std::lround(metrics_.Ascent(Font())));
   }
 
  private:
@@ -300,6 +306,29 @@ TEST_F(PrintReadBackTest, TheWorkedListLandsWhereTheLayoutPutsIt) {
 TEST_F(PrintReadBackTest, ThreeCentresLandWhereTheLayoutPutsThem) {
   PrintAndCompare(ListText(ZUFORA_TEST_DATA_DIR "/print/three-centres.zfd"));
   EXPECT_EQ(expected_.PageCount(), 4);
+}
+
+// Texts too wide for their room, set smaller or cut with an ellipsis: a study name longer
+// than the title line and the footer hold, an arm description and a centre name longer
+// than their columns, and a ten-digit seed note moved onto the page.
+TEST_F(PrintReadBackTest, LongNamesLandWhereTheLayoutPutsThem) {
+  PrintAndCompare(ListText(ZUFORA_TEST_DATA_DIR "/print/long-names.zfd"));
+  EXPECT_EQ(expected_.PageCount(), 4);
+  bool cut = false;
+  bool smaller = false;
+  for (const PrintOperation& op : TextsOnPage(expected_, 1)) {
+    cut = cut || op.text.find(kEllipsis) != std::string::npos;
+    smaller = smaller || (op.font.point_size < 12 && !op.font.italic);
+  }
+  EXPECT_TRUE(cut);
+  EXPECT_TRUE(smaller);
+}
+
+TEST_F(PrintReadBackTest, ATenDigitSeedNoteIsPrintedWhole) {
+  PrintAndCompare(ListText(ZUFORA_TEST_DATA_DIR "/print/ten-digit-seed.zfd"));
+  const auto seed = print_test::FindTexts(expected_, 1, " Seed: (2043627648) ");
+  ASSERT_EQ(seed.size(), 1U);
+  EXPECT_EQ(seed[0].x, 0);
 }
 
 }  // namespace

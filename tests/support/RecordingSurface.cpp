@@ -1,6 +1,7 @@
 #include "support/RecordingSurface.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -20,6 +21,11 @@ std::int32_t RecordingSurface::TextWidth(std::string_view text) {
   const double clamped = std::clamp(width, double{std::numeric_limits<std::int32_t>::min()},
                                     double{std::numeric_limits<std::int32_t>::max()});
   return static_cast<std::int32_t>(clamped);
+}
+
+std::int32_t RecordingSurface::FontAscent() {
+  const std::int64_t points = font_.point_size;
+  return static_cast<std::int32_t>((std::llabs(points * resolution_y_) + 36) / 72);
 }
 
 void RecordingSurface::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace zufora {
 // A print surface that draws nothing and records what it is asked to do: for tests and
 // benchmarks. Its page size and resolution are fixed at construction; a text is
 // measured as (number of bytes) × (point size) × advance_per_point device units,
-// whatever the face and style, so widths are easy to work out by hand.
+// whatever the face and style, so widths are easy to work out by hand; a font's ascent
+// is its height, round(point size × resolution ÷ 72).
 //
 // With the log switched off the surface only counts, so that a long run can be laid
 // out without holding every operation in memory.
@@ -29,10 +31,20 @@ class RecordingSurface : public PrintSurface {
   void SetFont(const PrintFont& font) override { font_ = font; }
 
   std::int32_t TextWidth(std::string_view text) override;
+  std::int32_t FontAscent() override;
   void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override;
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
   void FillRect(const PrintRect& rect, PrintColor color) override;
+
+  // Only the pages first to last are drawn (DrawsCurrentPage); all are, by default.
+  void SetDrawnPages(std::int32_t first, std::int32_t last) {
+    first_drawn_page_ = first;
+    last_drawn_page_ = last;
+  }
+  bool DrawsCurrentPage() const override {
+    return PageNumber() >= first_drawn_page_ && PageNumber() <= last_drawn_page_;
+  }
 
   // Whether operations are kept in Log(); on at construction.
   void SetKeepLog(bool keep) { keep_log_ = keep; }
@@ -62,6 +74,8 @@ class RecordingSurface : public PrintSurface {
   std::int32_t advance_per_point_;
   PrintFont font_;
   bool keep_log_ = true;
+  std::int32_t first_drawn_page_ = std::numeric_limits<std::int32_t>::min();
+  std::int32_t last_drawn_page_ = std::numeric_limits<std::int32_t>::max();
   std::vector<PrintOperation> log_;
   std::int64_t text_out_count_ = 0;
   std::int64_t line_count_ = 0;

@@ -1,6 +1,9 @@
 #include "ScriptedPrintDialogs.h"
 
+#include <QImage>
 #include <QPageSize>
+#include <QPainter>
+#include <QPen>
 #include <QPrinter>
 
 namespace zufora::testing {
@@ -42,20 +45,42 @@ bool ScriptedPrintDialogs::AskPrinter(QWidget* /*parent*/, QPrinter& printer) {
   return true;
 }
 
-void ScriptedPrintDialogs::ShowPreview(QWidget* /*parent*/, QPrinter& printer,
-                                       const std::function<void(QPrinter&)>& paint) {
+void ScriptedPrintDialogs::ShowPreview(QWidget* parent, app::PreviewPages& pages,
+                                       const app::PreviewTexts& texts) {
   ++previews_shown_;
-  // The pages as the preview shows them: on the preview's printer, into a scratch file.
-  QPrinter shown(QPrinter::HighResolution);
-  shown.setOutputFormat(QPrinter::PdfFormat);
-  shown.setOutputFileName(preview_folder_.filePath(QStringLiteral("preview.pdf")));
-  shown.setPageLayout(printer.pageLayout());
-  shown.setResolution(printer.resolution());
-  paint(shown);
+  Preview preview;
+  preview.pages = pages.PageCount();
+  preview.texts = texts;
+  const std::vector<int> wanted = preview_pages_.value_or(std::vector<int>{1, pages.PageCount()});
+  preview_pages_.reset();
+  // Each page as the preview paints it: a tenth of the printer's size.
+  const QRect printable = pages.PrintableRect();
+  for (const int page : wanted) {
+    if (!pages.Prepare(parent, page)) {
+      continue;
+    }
+    QImage picture(printable.width() / 10 + 1, printable.height() / 10 + 1, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+      QPainter painter(&picture);
+      painter.scale(0.1, 0.1);
+      painter.setPen(QPen(Qt::black, 0));
+      pages.Paint(page, painter);
+    }
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+      }
+    }
+    preview.shown.push_back(page);
+    preview.dark_pixels.push_back(dark);
+  }
+  previews_.push_back(preview);
   if (preview_print_) {
-    SendToPdf(printer, *preview_print_);
+    answers_.push_front(*preview_print_);
     preview_print_.reset();
-    paint(printer);
+    pages.Print(parent);
   }
 }
 
@@ -64,8 +89,12 @@ std::unique_ptr<app::PrintProgress> ScriptedPrintDialogs::StartProgress(QWidget*
                                                                         int pages,
                                                                         bool cancellable) {
   progress_.push_back({label, pages, cancellable, 0});
-  auto progress = std::make_unique<ScriptedProgress>(progress_.back(), cancel_at_);
-  cancel_at_.reset();
+  std::optional<int> cancel_at;
+  if (!cancel_at_.empty()) {
+    cancel_at = cancel_at_.front();
+    cancel_at_.pop_front();
+  }
+  auto progress = std::make_unique<ScriptedProgress>(progress_.back(), cancel_at);
   return progress;
 }
 
