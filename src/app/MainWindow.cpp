@@ -218,9 +218,8 @@ void MainWindow::ConnectHandlers() {
 
   const auto on_click = [this](QAbstractButton* button, void (MainWindow::*handler)()) {
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
-      if (swallowed_click_ == button) {
-        swallowed_click_ = nullptr;
-        return;
+      if (pressed_button_ == button) {
+        pressed_button_ = nullptr;  // the handler tells the model of the focus
       }
       if (updating_ == 0) {
         (this->*handler)();
@@ -247,6 +246,10 @@ void MainWindow::ConnectHandlers() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (FilterFocusAndTabInput(watched, event)) {
     return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease &&
+      IsButtonBelowPages(qobject_cast<QWidget*>(watched))) {
+    OnButtonReleased(static_cast<QAbstractButton*>(watched));
   }
   if (updating_ == 0) {
     if (watched == widgets_.per_centre_switch && event->type() == QEvent::KeyPress) {

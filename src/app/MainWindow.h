@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -93,6 +94,8 @@ class MainWindow : public QWidget {
   bool FilterFocusAndTabInput(QObject* watched, QEvent* event);
   void OnTabChanged(int index);  // PageControl1
   void OnFocusChanged(QWidget* now);
+  bool IsButtonBelowPages(const QWidget* widget) const;
+  void OnButtonReleased(QAbstractButton* button);
   void ShowPage(Page page);
   void ApplyFocus();
   Control ControlOf(const QWidget* widget) const;
@@ -116,11 +119,11 @@ class MainWindow : public QWidget {
   TextGridModel* arm_model_ = nullptr;
   TextGridModel* centre_model_ = nullptr;
   bool shown_ = false;
-  int updating_ = 0;         // > 0 while an operation runs or the view is written
-  int focus_unwatched_ = 0;  // > 0 while focus moves are not the user's (the tabs switch)
-  // A mouse press gave a button the focus; the check that this ran showed a message.
-  bool mouse_focus_ = false;
-  QWidget* swallowed_click_ = nullptr;
+  int updating_ = 0;          // > 0 while an operation runs or the view is written
+  int focus_unwatched_ = 0;   // > 0 while focus moves are not the user's (the tabs switch)
+  bool mouse_focus_ = false;  // the last focus change was a mouse press's
+  // A button below the pages that a mouse press gave the focus, not yet told to the model.
+  QAbstractButton* pressed_button_ = nullptr;
   QMetaObject::Connection focus_connection_;
 };
 
