@@ -1,5 +1,8 @@
 #include "OpenedDesign.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "ZuforaCli.h"
 #include "files/FirstShow.h"
 #include "text/Cp1252.h"
@@ -34,6 +37,12 @@ int OpenedDesign::Open() {
   }
 
   pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, clock_, files_);
+  std::error_code status_error;
+  if (std::filesystem::status(options_.design_file, status_error).type() ==
+      std::filesystem::file_type::not_found) {
+    err_ << "zufora-cli: the design file " << options_.design_file << " does not exist\n";
+    return kExitFailure;
+  }
   switch (pages_->OpenDesign(options_.design_file)) {
     case DesignPages::LoadOutcome::Loaded: break;
     case DesignPages::LoadOutcome::MissingFile:

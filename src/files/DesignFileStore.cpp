@@ -60,6 +60,9 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
     result.reason = std::move(bytes.reason);
     return result;
   }
+  if (bytes.status == FileReadStatus::Missing) {
+    return result;
+  }
   if (!FromUtf8WithMark(bytes.bytes)) {
     result.refusal = DesignFileRefusal{Message::MessageDesignFileNotCp1252, {file.string()}};
     return result;

@@ -61,6 +61,8 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageDesignFileNotCp1252",
      "Die Designdatei %1 kann nicht geladen werden: Sie ist als UTF-8 gespeichert und "
      "enthält Zeichen, die das Programm nicht darstellen kann."},
+    {"MessageDesignFileMissing",
+     "Die Datei %1 gibt es nicht. Das Studiendesign bleibt, wie es ist."},
 }};
 // clang-format on
 

@@ -37,9 +37,11 @@ enum class Message {
   MessageDesignFileTooManyCenters,
   MessageDesignFileTooLarge,
   MessageDesignFileNotCp1252,
+  // The window's later messages.
+  MessageDesignFileMissing,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileNotCp1252) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileMissing) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

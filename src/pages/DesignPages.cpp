@@ -442,10 +442,12 @@ DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string
         sink_.ShowPlain(load.text);
         outcome = LoadOutcome::Refused;
         break;
-      case DesignLoadStatus::Loaded:
       case DesignLoadStatus::Missing:
-        outcome = load.status == DesignLoadStatus::Missing ? LoadOutcome::MissingFile
-                                                           : LoadOutcome::Loaded;
+        sink_.ShowPlain(texts_.catalogue.Compose(Message::MessageDesignFileMissing, {*file_name}));
+        outcome = LoadOutcome::MissingFile;
+        break;
+      case DesignLoadStatus::Loaded:
+        outcome = LoadOutcome::Loaded;
         if (design_.per_centre_lists != was_per_centre) {
           ApplyPerCentreSwitch();  // the check box changed state
         }

@@ -48,7 +48,7 @@ class DesignPages {
   enum class LoadOutcome {
     Cancelled,    // no file chosen
     Loaded,       // the file's design is on the pages
-    MissingFile,  // no file of that name: it loaded as an empty file, every key's default
+    MissingFile,  // no file of that name; pages unchanged
     Refused,      // the file asks for more than the program can hold; pages unchanged
     Unreadable,   // the file exists but could not be read; pages unchanged
   };
@@ -168,7 +168,8 @@ class DesignPages {
   // "Studiendesign öffnen" with the open dialog's outcome (nothing for a cancel). Reads
   // the file into the pages without any check; a refused file (a count beyond the
   // limits) shows its message, an unreadable one MessageErrorFileOpen with the file
-  // name, and both leave the pages unchanged. The closing steps (per-centre state as
+  // name, a missing one MessageDesignFileMissing naming it, and all three leave the
+  // pages unchanged. The closing steps (per-centre state as
   // its click sets it, design page to the front, focus to EditAnz) run in every case.
   LoadOutcome OpenDesign(const std::optional<std::string>& file_name);
   // "Studiendesign speichern" with the save dialog's outcome; false for a cancel. Writes

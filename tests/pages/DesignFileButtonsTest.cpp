@@ -201,32 +201,26 @@ TEST_F(DesignFileButtons, FileWithoutBlockSectionLoadsInVariableMode) {
   EXPECT_TRUE(pages_.State().max_block_size_enabled);
 }
 
-TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
+TEST_F(DesignFileButtons, MissingFileKeepsTheDesignAndNamesTheFile) {
   pages_.SetStudyName("vorher");
   pages_.SetSeed("5");
   CheckDesignPage();
   ASSERT_TRUE(pages_.ClickArmRow(3));
+  sink_.Clear();
 
-  EXPECT_EQ(pages_.OpenDesign(PathOf("gibt-es-nicht.zfd")), Outcome::MissingFile);
+  const std::string missing = PathOf("gibt-es-nicht.zfd");
+  EXPECT_EQ(pages_.OpenDesign(missing), Outcome::MissingFile);
 
+  ASSERT_FALSE(sink_.Events().empty());
+  EXPECT_EQ(sink_.Events()[0], Plain("Die Datei " + missing +
+                                     " gibt es nicht. Das Studiendesign bleibt, wie es ist."));
   const StudyDesign& design = pages_.Design();
-  EXPECT_EQ(design.study_name, "");
-  EXPECT_EQ(design.arm_count, "3");
-  EXPECT_EQ(design.sample_size, "120");
-  EXPECT_FALSE(design.per_centre_lists);
-  EXPECT_EQ(design.centre_count, "");
-  EXPECT_EQ(design.arms.RowCount(), 1);
-  EXPECT_EQ(design.centres.RowCount(), 1);
-  EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
-  EXPECT_EQ(design.seed, "");
-  // Both tables lost their fixed heading rows; the selection is on the heading row.
-  EXPECT_FALSE(pages_.State().arm_rows.HeadingFixed());
-  EXPECT_EQ(pages_.State().arm_rows.Row(), 0);
-  EXPECT_EQ(pages_.State().centre_rows.Row(), 0);
-  // Closing steps: per-centre off gives the checked centre count 1; the others stay.
-  EXPECT_EQ(pages_.Design().checked.centre_count, 1);
-  EXPECT_EQ(pages_.Design().checked.arm_count, 3);
-  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
+  EXPECT_EQ(design.study_name, "vorher");
+  EXPECT_EQ(design.seed, "5");
+  EXPECT_EQ(design.arms.RowCount(), 4);
+  EXPECT_EQ(design.block_mode, BlockSizeMode::Fixed);
+  EXPECT_TRUE(pages_.State().arm_rows.HeadingFixed());
+  EXPECT_EQ(pages_.State().arm_rows.Row(), 3);
   ExpectClosingSteps();
 }
 

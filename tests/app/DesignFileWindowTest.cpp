@@ -1,0 +1,76 @@
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "QtFileDialogs.h"
+#include "WindowFixture.h"
+
+namespace zufora::testing {
+namespace {
+
+using DesignFileWindowTest = WindowTest;
+
+// Runs `step` once the next modal widget is up (a dialog's event loop runs it).
+template <typename Step>
+void WhenModal(Step step) {
+  QTimer::singleShot(0, [step] {
+    QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+    step(QApplication::activeModalWidget());
+  });
+}
+
+TEST_F(DesignFileWindowTest, ACancelledOrMissingFileKeepsTheDesign) {
+  OpenQuietly();
+  Type("EditStudName", QStringLiteral("Meine Studie"));
+  Type("EditArme", QStringLiteral("4"));
+  dialogs_.ScriptCancel();
+  Click("BitBtnLoad");
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(Find<QLineEdit>("EditStudName")->text(), QStringLiteral("Meine Studie"));
+
+  // A name that does not exist, as the program's argument gives it.
+  const QString missing = FilePath("Studie mit Tippfehler.zfd");
+  window_->OpenDesignFile(missing);
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{QStringLiteral("Die Datei %1 gibt es nicht. Das "
+                                                            "Studiendesign bleibt, wie es ist.")
+                                                 .arg(missing)});
+  EXPECT_EQ(Find<QLineEdit>("EditStudName")->text(), QStringLiteral("Meine Studie"));
+  EXPECT_EQ(Find<QLineEdit>("EditArme")->text(), QStringLiteral("4"));
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
+}
+
+// The open dialog takes only a file that exists: a typed name that does not exist is
+// answered by the dialog itself and the dialog stays open.
+TEST_F(DesignFileWindowTest, TheOpenDialogTakesOnlyAFileThatExists) {
+  QTemporaryDir folder;
+  const QString existing = folder.filePath(QStringLiteral("da.zfd"));
+  WriteFileBytes(existing, "[Design]\r\nName=da\r\n");
+  bool refused_name_kept_open = false;
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->setDirectory(folder.path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(QStringLiteral("fehlt"));
+    WhenModal([](QWidget* warning) {
+      if (qobject_cast<QMessageBox*>(warning) != nullptr) {
+        static_cast<QDialog*>(warning)->reject();
+      }
+    });
+    QTest::keyClick(name, Qt::Key_Return);
+    refused_name_kept_open = dialog->isVisible();
+    name->setText(QStringLiteral("da"));
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  app::QtFileDialogs dialogs;
+  const std::optional<QString> chosen =
+      dialogs.AskOpenFileName(nullptr, {.title = QStringLiteral("Design laden"),
+                                        .filter = QStringLiteral("Zufora Design (*.zfd)|*.zfd"),
+                                        .default_extension = QStringLiteral("zfd")});
+  EXPECT_TRUE(refused_name_kept_open);
+  EXPECT_EQ(chosen, existing);
+}
+
+}  // namespace
+}  // namespace zufora::testing
