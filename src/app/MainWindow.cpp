@@ -13,7 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolTip>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -23,6 +22,7 @@
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
 #include "ProgramPictures.h"
+#include "RefusalNote.h"
 #include "files/ExportFile.h"
 #include "files/FirstShow.h"
 #include "lang/LanguageFileLocation.h"
@@ -78,7 +78,7 @@ MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles
       clock_(std::move(clock)),
       executable_folder_(std::move(executable_folder)),
       widgets_(BuildMainWindowWidgets(
-          *this, [this](const QString& character) { ShowRefusal(character); })),
+          *this, [this](const RefusedCharacters& refused) { ShowRefusal(refused); })),
       sink_(services.boxes, *this, [this](Page page) { ShowPage(page); }) {
   setObjectName(QString::fromLatin1(kMainWindowName));
   ++updating_;
@@ -457,16 +457,8 @@ void MainWindow::Refresh() {
   --updating_;
 }
 
-void MainWindow::ShowRefusal(const QString& character) {
-  QWidget* field = QApplication::focusWidget();
-  // The character may be one that cp1252 lacks: it joins the text on Qt's side.
-  const QString text = FromCp1252(texts_.catalogue.Text(Message::MessageCharacterRefused))
-                           .replace(QStringLiteral("%1"), character);
-  const QPoint where = field != nullptr && field->window() == this
-                           ? field->mapToGlobal(QPoint(0, field->height()))
-                           : mapToGlobal(QPoint(width() / 4, height() / 2));
-  QToolTip::showText(where, text, field);
-  QApplication::beep();
+void MainWindow::ShowRefusal(const RefusedCharacters& refused) {
+  ShowRefusalNote(*this, RefusalNoteText(texts_.catalogue, refused));
 }
 
 FileDialogRequest MainWindow::DialogRequest(const FileDialogTexts& texts) const {

@@ -9,6 +9,7 @@
 
 #include "MainWindowWidgets.h"
 #include "PrintCommand.h"
+#include "RefusedCharacters.h"
 #include "TextGridModel.h"
 #include "WindowMessageSink.h"
 #include "WindowServices.h"
@@ -104,7 +105,7 @@ class MainWindow : public QWidget {
   // The view (MainWindow.cpp)
   void ApplyTexts();
   void Refresh();
-  void ShowRefusal(const QString& character);
+  void ShowRefusal(const RefusedCharacters& refused);
   FileDialogRequest DialogRequest(const FileDialogTexts& texts) const;
 
   ProgramTexts& texts_;

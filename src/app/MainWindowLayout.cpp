@@ -95,7 +95,11 @@ QTableView* MakeGrid(QWidget* parent, const char* name, std::initializer_list<in
 }
 
 QPlainTextEdit* MakeNote(QWidget* parent, const char* name, int points, int top, int height) {
-  auto* note = Make<QPlainTextEdit>(parent, name, 8, top, 481, height);
+  // A language file may give a note lines of any length: held as the list field holds them.
+  auto* note = new ListTextEdit(nullptr, parent);
+  note->setObjectName(QString::fromLatin1(name));
+  note->setGeometry(8, top, 481, height);
+  note->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   note->setReadOnly(true);
   note->setFont(NoteFont(points));
   note->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -63,6 +63,9 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
      "enthält Zeichen, die das Programm nicht darstellen kann."},
     {"MessageDesignFileMissing",
      "Die Datei %1 gibt es nicht. Das Studiendesign bleibt, wie es ist."},
+    {"MessageCharactersRefused",
+     "%1 Zeichen wurden nicht übernommen, als erstes „%2“: Zufora speichert Texte im "
+     "Zeichensatz Windows-1252, der sie nicht enthält."},
 }};
 // clang-format on
 

@@ -39,9 +39,10 @@ enum class Message {
   MessageDesignFileNotCp1252,
   // The window's later messages.
   MessageDesignFileMissing,
+  MessageCharactersRefused,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignFileMissing) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageCharactersRefused) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

@@ -10,12 +10,13 @@ namespace {
 
 using DesignFileWindowTest = WindowTest;
 
-// Runs `step` once the next modal widget is up (a dialog's event loop runs it).
-template <typename Step>
+// Runs `step` with the modal dialog of that type once it is up (nothing after 5 s).
+template <typename Dialog, typename Step>
 void WhenModal(Step step) {
   QTimer::singleShot(0, [step] {
-    QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
-    step(QApplication::activeModalWidget());
+    const auto modal = [] { return qobject_cast<Dialog*>(QApplication::activeModalWidget()); };
+    const bool up = QTest::qWaitFor([&modal] { return modal() != nullptr; }, 5000);
+    step(up ? modal() : nullptr);
   });
 }
 
@@ -46,16 +47,15 @@ TEST_F(DesignFileWindowTest, TheOpenDialogTakesOnlyAFileThatExists) {
   const QString existing = folder.filePath(QStringLiteral("da.zfd"));
   WriteFileBytes(existing, "[Design]\r\nName=da\r\n");
   bool refused_name_kept_open = false;
-  WhenModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
+  WhenModal<QFileDialog>([&](QFileDialog* dialog) {
     ASSERT_NE(dialog, nullptr);
     dialog->setDirectory(folder.path());
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
     name->setText(QStringLiteral("fehlt"));
-    WhenModal([](QWidget* warning) {
-      if (qobject_cast<QMessageBox*>(warning) != nullptr) {
-        static_cast<QDialog*>(warning)->reject();
+    WhenModal<QMessageBox>([](QMessageBox* warning) {
+      if (warning != nullptr) {
+        warning->reject();
       }
     });
     QTest::keyClick(name, Qt::Key_Return);
