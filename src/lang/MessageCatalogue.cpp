@@ -66,6 +66,9 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageCharactersRefused",
      "%1 Zeichen wurden nicht übernommen, als erstes „%2“: Zufora speichert Texte im "
      "Zeichensatz Windows-1252, der sie nicht enthält."},
+    {"MessageDesignTextTooLong",
+     "Das Studiendesign ist gespeichert. Beim Öffnen gibt eine Designdatei aber von jedem "
+     "Text nur die ersten %2 Zeichen zurück, und diese Texte sind länger: %1"},
 }};
 // clang-format on
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "design/Limits.h"
+#include "pages/LongTextNotice.h"
 #include "random/ListCollector.h"
 #include "random/ListText.h"
 #include "text/IntegerText.h"
@@ -469,6 +470,9 @@ bool DesignPages::SaveDesign(const std::optional<std::string>& file_name) {
     return false;
   }
   files_.Save(*file_name, design_);
+  if (const std::optional<std::string> notice = LongTextNotice(texts_, design_)) {
+    sink_.ShowNotice(*notice);
+  }
   return true;
 }
 

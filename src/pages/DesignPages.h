@@ -174,7 +174,9 @@ class DesignPages {
   LoadOutcome OpenDesign(const std::optional<std::string>& file_name);
   // "Studiendesign speichern" with the save dialog's outcome; false for a cancel. Writes
   // the design as the pages hold it, keeping the file's other sections and keys, and
-  // changes nothing on the pages. A file that cannot be written is a platform failure:
+  // changes nothing on the pages. Texts longer than a design file gives back are saved
+  // whole, and a notice names their fields (LongTextNotice). A file that cannot be
+  // written is a platform failure:
   // the exception of DesignFiles::Save leaves this operation for the general error box,
   // and an existing file stays exactly as it was.
   bool SaveDesign(const std::optional<std::string>& file_name);

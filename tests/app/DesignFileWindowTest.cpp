@@ -40,6 +40,22 @@ TEST_F(DesignFileWindowTest, ACancelledOrMissingFileKeepsTheDesign) {
   EXPECT_EQ(ActivePage(), Index(Page::Design));
 }
 
+TEST_F(DesignFileWindowTest, SavingATextTooLongForTheFileSaysSo) {
+  OpenQuietly();
+  auto* name = Find<QLineEdit>("EditStudName");
+  name->setFocus();
+  Keys(name, QString(2048, QLatin1Char('n')));
+  dialogs_.ScriptAnswer(FilePath("lang.zfd"));
+  Click("BitBtnSave");
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  EXPECT_EQ(boxes_.Boxes()[0].caption, QStringLiteral("Zufora"));
+  EXPECT_TRUE(boxes_.Boxes()[0].text.endsWith(
+      QStringLiteral("die ersten 2047 Zeichen zurück, und diese Texte sind länger: "
+                     "Bezeichnung der Studie")))
+      << boxes_.Boxes()[0].text.toStdString();
+  EXPECT_TRUE(ReadFileBytes(FilePath("lang.zfd")).contains(QByteArray(2048, 'n')));
+}
+
 // The open dialog takes only a file that exists: a typed name that does not exist is
 // answered by the dialog itself and the dialog stays open.
 TEST_F(DesignFileWindowTest, TheOpenDialogTakesOnlyAFileThatExists) {
