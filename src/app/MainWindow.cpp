@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "ApplyWindowTexts.h"
+#include "DocumentLink.h"
 #include "ErrorBox.h"
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
@@ -397,7 +398,8 @@ PrintJobTexts MainWindow::PrintJob() const {
 }
 
 void MainWindow::OnWebAddressClicked() {
-  services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
+  services_.shell.Open(DocumentLinkAddress(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")),
+                                           executable_folder_));
 }
 
 // ---- The view ----------------------------------------------------------------------

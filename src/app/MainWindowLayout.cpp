@@ -11,8 +11,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ButtonIcons.h"
 #include "CompactTabStyle.h"
 #include "Cp1252Validator.h"
+#include "ElidedTextTips.h"
 #include "WindowFonts.h"
 
 namespace zufora::app {
@@ -77,6 +79,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QStyle::StandardPixma
   return button;
 }
 
+// A button with the desktop theme's icon of that freedesktop name (ButtonIcon).
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* icon, int left, int top,
+                        int width, int height) {
+  QPushButton* button = MakeButton(parent, name, QStyle::SP_CustomBase, left, top, width, height);
+  button->setIcon(ButtonIcon(icon));
+  return button;
+}
+
 QTableView* MakeGrid(QWidget* parent, const char* name, std::initializer_list<int> widths) {
   auto* grid = Make<QTableView>(parent, name, 8, 8, 481, 132);
   grid->horizontalHeader()->hide();
@@ -89,6 +99,8 @@ QTableView* MakeGrid(QWidget* parent, const char* name, std::initializer_list<in
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setTabKeyNavigation(false);
   grid->setWordWrap(false);
+  // A heading or text cut to its narrow column is shown whole as a tooltip.
+  grid->setItemDelegate(new ElidedTextTips(grid));
   const QList<int> column_widths(widths);
   grid->setProperty(kColumnWidthsProperty, QVariant::fromValue(column_widths));
   return grid;
@@ -197,7 +209,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.seed_help_note = MakeNote(w.pages[4], "Memo1", 10, 86, 160);
 
   // Liste ausgeben
-  w.generate_button = MakeButton(w.pages[5], "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
+  w.generate_button = MakeButton(w.pages[5], "BitBtnStart", "system-run", 8, 6, 104, 30);
   w.mark_blocks_switch = Make<QCheckBox>(w.pages[5], "CheckBoxBlocks", 124, 2);
   w.show_seed_switch = Make<QCheckBox>(w.pages[5], "CheckBoxSeed", 124, 20);
   w.list_field = new ListTextEdit(on_refused, w.pages[5]);
@@ -211,12 +223,13 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   column_layout->setSpacing(6);
   column_layout->addStretch(1);
   w.export_button = AddListPageButton(w, "BitBtnExport");
-  w.export_button->setIcon(w.export_button->style()->standardIcon(QStyle::SP_DialogSaveButton));
+  w.export_button->setIcon(ButtonIcon("document-save-as"));
   w.print_button = AddListPageButton(w, "BitBtnPrint");
-  w.print_button->setIcon(w.print_button->style()->standardIcon(QStyle::SP_FileIcon));
-  w.preview_button = AddListPageButton(w, "BitBtnPreview");  // no picture: room for the caption
+  w.print_button->setIcon(ButtonIcon("document-print"));
+  w.preview_button = AddListPageButton(w, "BitBtnPreview");
+  w.preview_button->setIcon(ButtonIcon("document-print-preview"));
   w.copy_button = AddListPageButton(w, "BitBtnClipboard");
-  w.copy_button->setIcon(w.copy_button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  w.copy_button->setIcon(ButtonIcon("edit-copy"));
 
   // Info
   auto* info_panel = Make<QFrame>(w.pages[6], "Panel2", 17, 17, 471, 131);
@@ -240,14 +253,13 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.info_page_logo = Make<QLabel>(info_panel, "ImageLogo2", 354, 15, 107, 100);
 
   // Over the pages' lower right corner, then the row below the pages.
-  w.back_button = MakeButton(&window, "BitBtnBack", QStyle::SP_ArrowBack, 328, 289, 85, 32);
-  w.next_button = MakeButton(&window, "BitBtnNext", QStyle::SP_ArrowForward, 419, 289, 81, 32);
+  w.back_button = MakeButton(&window, "BitBtnBack", "go-previous", 328, 289, 85, 32);
+  w.next_button = MakeButton(&window, "BitBtnNext", "go-next", 419, 289, 81, 32);
   // The picture right of the text.
   w.next_button->setLayoutDirection(Qt::RightToLeft);
-  w.open_button = MakeButton(&window, "BitBtnLoad", QStyle::SP_DialogOpenButton, 8, 335, 145, 33);
-  w.save_button = MakeButton(&window, "BitBtnSave", QStyle::SP_DialogSaveButton, 160, 335, 153, 33);
-  w.close_button =
-      MakeButton(&window, "BitBtnClose", QStyle::SP_DialogCloseButton, 416, 335, 97, 33);
+  w.open_button = MakeButton(&window, "BitBtnLoad", "document-open", 8, 335, 145, 33);
+  w.save_button = MakeButton(&window, "BitBtnSave", "document-save", 160, 335, 153, 33);
+  w.close_button = MakeButton(&window, "BitBtnClose", "window-close", 416, 335, 97, 33);
   w.back_button->raise();
   w.next_button->raise();
   return w;
