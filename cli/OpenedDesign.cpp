@@ -5,6 +5,7 @@
 
 #include "ZuforaCli.h"
 #include "files/FirstShow.h"
+#include "files/LanguageChoice.h"
 #include "text/Cp1252.h"
 
 namespace zufora::cli {
@@ -12,6 +13,28 @@ namespace zufora::cli {
 OpenedDesign::OpenedDesign(const DesignOptions& options, std::ostream& err,
                            const CalendarClock& clock)
     : options_(options), err_(err), clock_(clock), sink_(err, !options.accept_misfits) {}
+
+int OpenedDesign::ApplyProgramLanguageFile() {
+  const std::optional<FoundLanguageFile> found =
+      options_.language_places ? FindProgramLanguageFile(*options_.language_places) : std::nullopt;
+  if (!found) {
+    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+    return kExitComplete;
+  }
+  const FirstShowResult first_show = RunFirstShow(texts_, found->file);
+  if (first_show.language_file != FileReadStatus::Read) {
+    err_ << "zufora-cli: "
+         << first_show.error.value_or("cannot read the language file " + found->file.string())
+         << '\n';
+    return kExitFailure;
+  }
+  if (found->source == LanguageFileSource::UserFile ||
+      found->source == LanguageFileSource::UserChoice) {
+    err_ << "zufora-cli: texts from the language file " << found->file.string() << " ("
+         << Cp1252ToUtf8(texts_.language.name) << ")\n";
+  }
+  return kExitComplete;
+}
 
 int OpenedDesign::Open() {
   if (options_.language_file) {
@@ -24,8 +47,8 @@ int OpenedDesign::Open() {
       }
       return kExitFailure;
     }
-  } else {
-    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+  } else if (const int status = ApplyProgramLanguageFile(); status != kExitComplete) {
+    return status;
   }
   std::optional<std::string> seed;
   if (options_.seed) {

@@ -30,6 +30,10 @@ class OpenedDesign {
   const ProgramTexts& Texts() const { return texts_; }
 
  private:
+  // The program's language file when --lang is not given: kExitComplete, or the exit
+  // status of a file that is there but cannot be read.
+  int ApplyProgramLanguageFile();
+
   const DesignOptions& options_;
   std::ostream& err_;
   const CalendarClock& clock_;

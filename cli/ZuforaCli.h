@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "lang/LanguageFileLocation.h"
 #include "random/SeedProposal.h"
 
 namespace zufora::cli {
@@ -16,5 +18,10 @@ inline constexpr int kExitFailure = 2;     // wrong command line, or a file prob
 // for the list (out) and the messages (err), and the clock that seed proposals read.
 int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                  const CalendarClock& clock);
+// The same, and a command that draws a design's lists (generate, verify, report) without
+// --lang looks for the language file where the window does (lang/LanguageFileLocation.h),
+// and says on `err` which one it used when it is the user's own or the user's choice.
+int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                 const CalendarClock& clock, const std::optional<LanguagePlaces>& language_places);
 
 }  // namespace zufora::cli

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -25,8 +26,6 @@
 #include "ProgramPictures.h"
 #include "RefusalNote.h"
 #include "files/ExportFile.h"
-#include "files/FirstShow.h"
-#include "lang/LanguageFileLocation.h"
 #include "qtprint/Cp1252QString.h"
 #include "qtprint/HeaderDate.h"
 #include "random/ListExport.h"
@@ -70,6 +69,14 @@ void SelectRow(QTableView* grid, std::int32_t row) {
 MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
                        CalendarClock clock, std::filesystem::path executable_folder,
                        QWidget* parent)
+    : MainWindow(texts, services, design_files, std::move(clock),
+                 WindowLanguage{.executable_folder = std::move(executable_folder),
+                                .environment = {},
+                                .command_line_file = std::nullopt},
+                 parent) {}
+
+MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+                       CalendarClock clock, WindowLanguage language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -77,7 +84,7 @@ MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles
       services_(services),
       print_command_(services.print, texts),
       clock_(std::move(clock)),
-      executable_folder_(std::move(executable_folder)),
+      language_(std::move(language)),
       widgets_(BuildMainWindowWidgets(
           *this, [this](const RefusedCharacters& refused) { ShowRefusal(refused); })),
       sink_(services.boxes, *this, [this](Page page) { ShowPage(page); }) {
@@ -240,6 +247,7 @@ void MainWindow::ConnectHandlers() {
   on_click(w.preview_button, &MainWindow::OnPreviewClicked);
 
   connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
+  connect(w.language_choice, &QComboBox::activated, this, &MainWindow::OnLanguageChosen);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* /*old*/, QWidget* now) { OnFocusChanged(now); });
 }
@@ -272,19 +280,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     OnFirstShow();
   }
-}
-
-void MainWindow::OnFirstShow() {
-  RunOperation([this] {
-    const FirstShowResult first_show = RunFirstShow(texts_, FindLanguageFile(executable_folder_));
-    ApplyTexts();
-    if (first_show.message) {
-      sink_.ShowPlain(*first_show.message);
-    }
-    if (first_show.error) {
-      throw std::runtime_error(*first_show.error);  // a file there but unreadable
-    }
-  });
 }
 
 void MainWindow::OnTableRowChosen(bool arm_table, const QModelIndex& index) {
@@ -399,7 +394,7 @@ PrintJobTexts MainWindow::PrintJob() const {
 
 void MainWindow::OnWebAddressClicked() {
   services_.shell.Open(DocumentLinkAddress(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")),
-                                           executable_folder_));
+                                           language_.executable_folder));
 }
 
 // ---- The view ----------------------------------------------------------------------

@@ -11,6 +11,8 @@
 #include "PrintCommand.h"
 #include "RefusedCharacters.h"
 #include "TextGridModel.h"
+#include "ToolkitTranslation.h"
+#include "WindowLanguage.h"
 #include "WindowMessageSink.h"
 #include "WindowServices.h"
 #include "design/DesignFiles.h"
@@ -30,17 +32,23 @@ struct FileDialogRequest;
 // run when the focus leaves a page and may give a move up.
 //
 // The window starts with the built-in German texts; its first show applies the language
-// file found from executable_folder (FindLanguageFile) to all texts and shows them. The list
+// file found from `language` (FindProgramLanguageFile, or the command line's file) to
+// all texts and shows them, and loads Qt's own texts in the file's language
+// (ToolkitTranslation); the Info page offers the installed language files for the user's
+// next start (MainWindowLanguage.cpp). The list
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
 //
-// The class is defined in three files: MainWindow.cpp (wiring, the controls' handlers and
-// the refresh from the model), MainWindowFocus.cpp (focus and tabs) and, for its texts,
-// ApplyWindowTexts.cpp.
+// The class is defined in four files: MainWindow.cpp (wiring, the controls' handlers and
+// the refresh from the model), MainWindowFocus.cpp (focus and tabs), MainWindowLanguage.cpp
+// (the language file and the Info page's choice) and, for its texts, ApplyWindowTexts.cpp.
 class MainWindow : public QWidget {
  public:
   // texts, services and design_files must outlive the window. Throws when the picture
   // "logo_med.bmp" in the current folder is there but cannot be read.
+  MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+             CalendarClock clock, WindowLanguage language, QWidget* parent = nullptr);
+  // The language file from the program's folder alone, without the user's.
   MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
              CalendarClock clock, std::filesystem::path executable_folder,
              QWidget* parent = nullptr);
@@ -75,7 +83,7 @@ class MainWindow : public QWidget {
   void ConnectTable(QTableView* table, bool arm_table);
 
   // The controls' handlers (MainWindow.cpp)
-  void OnFirstShow();  // the language file, then its texts shown
+  void OnFirstShow();  // the language file, then its texts shown (MainWindowLanguage.cpp)
   void OnTableRowChosen(bool arm_table, const QModelIndex& index);  // StringGridArme, ...Zentren
   void OnBackClicked();                                             // BitBtnBack "zurück"
   void OnNextClicked();                                             // BitBtnNext "weiter"
@@ -90,6 +98,10 @@ class MainWindow : public QWidget {
   void OnPreviewClicked();      // BitBtnPreview: the print window's "Druckvorschau"
   void OnWebAddressClicked();   // LabelWWW
   PrintJobTexts PrintJob() const;
+
+  // The language (MainWindowLanguage.cpp)
+  void ShowLanguageChoice();
+  void OnLanguageChosen(int index);  // ComboBoxLanguage
 
   // Focus and tabs (MainWindowFocus.cpp)
   bool FilterFocusAndTabInput(QObject* watched, QEvent* event);
@@ -112,7 +124,9 @@ class MainWindow : public QWidget {
   WindowServices services_;
   PrintCommand print_command_;
   CalendarClock clock_;
-  std::filesystem::path executable_folder_;
+  WindowLanguage language_;
+  std::optional<FoundLanguageFile> language_file_;  // the one applied at the first show
+  ToolkitTranslation toolkit_translation_;
   MainWindowWidgets widgets_;
   WindowMessageSink sink_;
   ParkMillerShuffleGenerator generator_;

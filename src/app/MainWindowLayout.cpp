@@ -1,6 +1,7 @@
 #include "MainWindowLayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,6 +252,8 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.web_address_label->setFont(underlined);
   w.web_address_label->setCursor(Qt::PointingHandCursor);
   w.info_page_logo = Make<QLabel>(info_panel, "ImageLogo2", 354, 15, 107, 100);
+  w.language_choice = Make<QComboBox>(w.pages[6], "ComboBoxLanguage", 17, 180, 250, 24);
+  MakeLabel(w.pages[6], "LabelLanguage", 17, 160, w.language_choice);
 
   // Over the pages' lower right corner, then the row below the pages.
   w.back_button = MakeButton(&window, "BitBtnBack", "go-previous", 328, 289, 85, 32);

@@ -164,7 +164,8 @@ TEST(MainWindowTexts, OwnershipOrderFollowsThePages) {
       {"LabelStartValue", "EditZZ", "LabelMinMaxSeed", "ButtonZZ", "Memo1"},
       {"BitBtnStart", "CheckBoxBlocks", "CheckBoxSeed", "RichEditList", "BitBtnExport",
        "BitBtnPrint", "BitBtnClipboard"},
-      {"Panel2", "Image1", "LabelCompany1", "LabelCompany2", "LabelWWW", "ImageLogo2"},
+      {"Panel2", "Image1", "LabelCompany1", "LabelCompany2", "LabelWWW", "ImageLogo2",
+       "LabelLanguage", "ComboBoxLanguage"},
   };
   ASSERT_EQ(page_controls.size(), static_cast<std::size_t>(kPageCount));
   const std::ptrdiff_t page_control = IndexOf(window, "PageControl1");
