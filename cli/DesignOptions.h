@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/LanguageFileLocation.h"
+
 namespace zufora::cli {
 
 // What every command that draws a design's lists takes: the design file and the options
@@ -12,6 +14,9 @@ struct DesignOptions {
   std::string design_file;
   std::optional<std::string> seed;  // UTF-8, as given
   std::optional<std::string> language_file;
+  // Where the program's language file is looked for when --lang is not given; nothing:
+  // the built-in texts. Set by the program, not by an option.
+  std::optional<LanguagePlaces> language_places;
   bool mark_blocks = true;
   bool show_seed = true;
   bool accept_misfits = false;

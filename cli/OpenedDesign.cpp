@@ -1,8 +1,12 @@
 #include "OpenedDesign.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "ZuforaCli.h"
 #include "evidence/ProvenanceRecord.h"
 #include "files/FirstShow.h"
+#include "files/LanguageChoice.h"
 #include "text/Cp1252.h"
 
 namespace zufora::cli {
@@ -37,9 +41,13 @@ int OpenedDesign::ApplyLanguage() {
     ApplyFirstShowTexts(texts_, &file);
     return kExitComplete;
   }
-  if (!options_.language_file) {
-    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+  if (!options_.language_file && held_.design) {
+    // Drawn again as a record says: it names every language file that was used.
+    ApplyFirstShowTexts(texts_, nullptr);
     return kExitComplete;
+  }
+  if (!options_.language_file) {
+    return ApplyProgramLanguageFile();
   }
   LanguageFileReading reading = ReadLanguageFile(*options_.language_file);
   if (reading.status != FileReadStatus::Read) {
@@ -53,6 +61,32 @@ int OpenedDesign::ApplyLanguage() {
   }
   language_bytes_ = std::move(reading.bytes);
   ApplyFirstShowTexts(texts_, &reading.file);
+  return kExitComplete;
+}
+
+int OpenedDesign::ApplyProgramLanguageFile() {
+  const std::optional<FoundLanguageFile> found =
+      options_.language_places ? FindProgramLanguageFile(*options_.language_places) : std::nullopt;
+  if (!found) {
+    ApplyFirstShowTexts(texts_, nullptr);  // the built-in texts, without the window's notice
+    return kExitComplete;
+  }
+  LanguageFileReading reading = ReadLanguageFile(found->file);
+  if (reading.status != FileReadStatus::Read) {
+    err_ << "zufora-cli: cannot read the language file " << found->file.string();
+    if (!reading.reason.empty()) {
+      err_ << ": " << reading.reason;
+    }
+    err_ << '\n';
+    return kExitFailure;
+  }
+  language_bytes_ = std::move(reading.bytes);
+  ApplyFirstShowTexts(texts_, &reading.file);
+  if (found->source == LanguageFileSource::UserFile ||
+      found->source == LanguageFileSource::UserChoice) {
+    err_ << "zufora-cli: texts from the language file " << found->file.string() << " ("
+         << Cp1252ToUtf8(texts_.language.name) << ")\n";
+  }
   return kExitComplete;
 }
 
@@ -73,6 +107,14 @@ int OpenedDesign::Open() {
   if (held_.design) {
     held_files_ = std::make_unique<HeldDesignFiles>(texts_.catalogue, *held_.design);
     files = held_files_.get();
+  }
+  if (!held_.design) {
+    std::error_code status_error;
+    if (std::filesystem::status(options_.design_file, status_error).type() ==
+        std::filesystem::file_type::not_found) {
+      err_ << "zufora-cli: the design file " << options_.design_file << " does not exist\n";
+      return kExitFailure;
+    }
   }
   pages_ = std::make_unique<DesignPages>(texts_, sink_, generator_, noted_clock_, *files);
   switch (pages_->OpenDesign(options_.design_file)) {

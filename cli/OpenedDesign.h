@@ -53,6 +53,9 @@ class OpenedDesign {
 
  private:
   int ApplyLanguage();
+  // The program's language file when --lang is not given: kExitComplete, or the exit
+  // status of a file that is there but cannot be read.
+  int ApplyProgramLanguageFile();
 
   const DesignOptions& options_;
   std::ostream& err_;

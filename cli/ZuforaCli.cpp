@@ -33,6 +33,8 @@ int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostre
       "Zufora " ZUFORA_VERSION
       " language file, written by zufora-cli write-language-file.\n"
       "Stored beside the program as ZuforaLang.ini it replaces the texts of the windows.\n"
+      "[Language] names its language: Code (de, en, fr, pt_BR, ...) for the dialogs of Qt,\n"
+      "Name as the Info page offers the file.\n"
       "Values lose blanks at either end; an absent key or an empty value keeps the text.";
   if (options.language_file) {
     const LanguageFileReading reading = ReadLanguageFile(*options.language_file);
@@ -41,9 +43,9 @@ int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostre
       return kExitFailure;
     }
     TranslateWindows(texts.Windows(), reading.file);
+    texts.language = ReadLanguageIdentity(reading.file);
   }
-  const auto windows = std::as_const(texts).Windows();
-  ReplaceFileContents(options.output_file, WriteLanguageFileText(windows, heading));
+  ReplaceFileContents(options.output_file, WriteLanguageFileText(std::as_const(texts), heading));
   return kExitComplete;
 }
 
@@ -51,7 +53,14 @@ int WriteLanguageFileCommand(const WriteLanguageFileOptions& options, std::ostre
 
 int RunZuforaCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                  const CalendarClock& clock, const ProgramContext& context) {
-  const Command command = ParseCommandLine(arguments);
+  Command command = ParseCommandLine(arguments);
+  std::visit(
+      [&context](auto& request) {
+        if constexpr (requires { request.design.language_places; }) {
+          request.design.language_places = context.language_places;
+        }
+      },
+      command);
   try {
     return std::visit(
         [&](const auto& request) -> int {

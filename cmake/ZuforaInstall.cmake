@@ -95,8 +95,9 @@ function(zufora_install_window_and_package)
     install(TARGETS zufora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     zufora_man_page(zufora "randomisation lists for clinical trials in permuted blocks")
     # The Qt libraries come from the programs' links (dpkg-shlibdeps); the SVG picture
-    # plug-in is loaded at run time, so it is named here.
-    string(APPEND depends ", libqt6svg6")
+    # plug-in and Qt's translations (its dialogs in the program's language) are loaded at
+    # run time, so they are named here.
+    string(APPEND depends ", libqt6svg6, qt6-translations-l10n")
   endif()
 
   set(CPACK_GENERATOR DEB)

@@ -37,12 +37,13 @@ class MemoryDesignFiles : public DesignFiles {
   DesignLoad Load(const std::string& file, const CentreHeadings& headings,
                   StudyDesign& design) override {
     const auto found = files_.find(file);
-    const IniDocument document =
-        IniDocument::Parse(found == files_.end() ? std::string() : found->second);
-    if (auto refusal = ReadDesign(document, headings, design)) {
+    if (found == files_.end()) {
+      return {DesignLoadStatus::Missing, {}};
+    }
+    if (auto refusal = ReadDesign(IniDocument::Parse(found->second), headings, design)) {
       return {DesignLoadStatus::Refused, refusal->Text(MessageCatalogue())};
     }
-    return {found == files_.end() ? DesignLoadStatus::Missing : DesignLoadStatus::Loaded, {}};
+    return {DesignLoadStatus::Loaded, {}};
   }
   void Save(const std::string& file, const StudyDesign& design) override {
     IniDocument document = IniDocument::Parse(files_[file]);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTabWidget>
 
+#include "ListTextEdit.h"
 #include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
@@ -75,8 +76,10 @@ void ApplyWindowTexts(const ProgramTexts& texts, QWidget& window,
       for (const std::string& line : component.lines) {
         lines.append(FromCp1252(line));
       }
-      if (auto* note = qobject_cast<QPlainTextEdit*>(widget)) {
-        note->setPlainText(lines.join(QLatin1Char('\n')));
+      if (auto* note = dynamic_cast<ListTextEdit*>(widget)) {
+        note->ShowListText(lines.join(QLatin1Char('\n')));
+      } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(lines.join(QLatin1Char('\n')));
       }
     }
   }

@@ -3,14 +3,17 @@
 #include <QValidator>
 #include <functional>
 
+#include "RefusedCharacters.h"
+
 namespace zufora::app {
 
-// Refuses an edit of a line field that would bring in a character that cp1252 cannot
-// hold: the keystroke or paste is not taken, and on_refused learns which character it
-// was, so that the window can say why.
+// Keeps out of a line field every character that cp1252 cannot hold: an edit (a
+// keystroke, a paste, a drop) is taken without them, an edit that brings nothing else is
+// not taken at all (a selection it would replace stays), and on_refused learns what was
+// left out, so that the window can say so.
 class Cp1252Validator : public QValidator {
  public:
-  using Refusal = std::function<void(const QString& character)>;
+  using Refusal = std::function<void(const RefusedCharacters& refused)>;
 
   Cp1252Validator(Refusal on_refused, QObject* parent);
 
@@ -18,6 +21,7 @@ class Cp1252Validator : public QValidator {
 
  private:
   Refusal on_refused_;
+  mutable QString last_accepted_;  // the field's text after its last accepted edit
 };
 
 }  // namespace zufora::app

@@ -23,8 +23,7 @@ class FileDialogs {
   // A save dialog that asks before an existing file is replaced; nothing for a cancel.
   virtual std::optional<QString> AskSaveFileName(QWidget* parent,
                                                  const FileDialogRequest& request) = 0;
-  // An open dialog that accepts the name of a file that does not exist; nothing for a
-  // cancel.
+  // An open dialog that accepts only the name of a file that exists; nothing for a cancel.
   virtual std::optional<QString> AskOpenFileName(QWidget* parent,
                                                  const FileDialogRequest& request) = 0;
 };

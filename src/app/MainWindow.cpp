@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -13,20 +14,19 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolTip>
 #include <exception>
 #include <stdexcept>
 #include <utility>
 
 #include "ApplyWindowTexts.h"
+#include "DocumentLink.h"
 #include "ErrorBox.h"
 #include "ListTextEdit.h"
 #include "MainWindowLayout.h"
 #include "ProgramPictures.h"
+#include "RefusalNote.h"
 #include "ViewUpdates.h"
 #include "files/ExportFile.h"
-#include "files/FirstShow.h"
-#include "lang/LanguageFileLocation.h"
 #include "qtprint/Cp1252QString.h"
 #include "qtprint/HeaderDate.h"
 #include "random/ListExport.h"
@@ -48,6 +48,14 @@ std::optional<std::string> FileName(const std::optional<QString>& file) {
 MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
                        CalendarClock clock, std::filesystem::path executable_folder,
                        QWidget* parent)
+    : MainWindow(texts, services, design_files, std::move(clock),
+                 WindowLanguage{.executable_folder = std::move(executable_folder),
+                                .environment = {},
+                                .command_line_file = std::nullopt},
+                 parent) {}
+
+MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+                       CalendarClock clock, WindowLanguage language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -55,9 +63,9 @@ MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles
       services_(services),
       print_command_(services.print, texts),
       clock_(std::move(clock)),
-      executable_folder_(std::move(executable_folder)),
+      language_(std::move(language)),
       widgets_(BuildMainWindowWidgets(
-          *this, [this](const QString& character) { ShowRefusal(character); })),
+          *this, [this](const RefusedCharacters& refused) { ShowRefusal(refused); })),
       sink_(services.boxes, *this, [this](Page page) { ShowPage(page); }) {
   setObjectName(QString::fromLatin1(kMainWindowName));
   ++updating_;
@@ -198,9 +206,8 @@ void MainWindow::ConnectHandlers() {
 
   const auto on_click = [this](QAbstractButton* button, void (MainWindow::*handler)()) {
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
-      if (swallowed_click_ == button) {
-        swallowed_click_ = nullptr;
-        return;
+      if (pressed_button_ == button) {
+        pressed_button_ = nullptr;  // the handler tells the model of the focus
       }
       if (updating_ == 0) {
         (this->*handler)();
@@ -220,6 +227,7 @@ void MainWindow::ConnectHandlers() {
   on_click(w.preview_button, &MainWindow::OnPreviewClicked);
 
   connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
+  connect(w.language_choice, &QComboBox::activated, this, &MainWindow::OnLanguageChosen);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
                               [this](QWidget* /*old*/, QWidget* now) { OnFocusChanged(now); });
 }
@@ -227,6 +235,10 @@ void MainWindow::ConnectHandlers() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (FilterFocusAndTabInput(watched, event)) {
     return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease &&
+      IsButtonBelowPages(qobject_cast<QWidget*>(watched))) {
+    OnButtonReleased(static_cast<QAbstractButton*>(watched));
   }
   if (updating_ == 0) {
     if (watched == widgets_.per_centre_switch && event->type() == QEvent::KeyPress) {
@@ -248,19 +260,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     OnFirstShow();
   }
-}
-
-void MainWindow::OnFirstShow() {
-  RunOperation([this] {
-    const FirstShowResult first_show = RunFirstShow(texts_, FindLanguageFile(executable_folder_));
-    ApplyTexts();
-    if (first_show.message) {
-      sink_.ShowPlain(*first_show.message);
-    }
-    if (first_show.error) {
-      throw std::runtime_error(*first_show.error);  // a file there but unreadable
-    }
-  });
 }
 
 void MainWindow::OnTableRowChosen(bool arm_table, const QModelIndex& index) {
@@ -374,7 +373,8 @@ PrintJobTexts MainWindow::PrintJob() const {
 }
 
 void MainWindow::OnWebAddressClicked() {
-  services_.shell.Open(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")));
+  services_.shell.Open(DocumentLinkAddress(FromCp1252(texts_.main_window.CaptionOf("LabelWWW")),
+                                           language_.executable_folder));
 }
 
 // ---- The view ----------------------------------------------------------------------
@@ -435,16 +435,8 @@ void MainWindow::Refresh() {
   --updating_;
 }
 
-void MainWindow::ShowRefusal(const QString& character) {
-  QWidget* field = QApplication::focusWidget();
-  // The character may be one that cp1252 lacks: it joins the text on Qt's side.
-  const QString text = FromCp1252(texts_.catalogue.Text(Message::MessageCharacterRefused))
-                           .replace(QStringLiteral("%1"), character);
-  const QPoint where = field != nullptr && field->window() == this
-                           ? field->mapToGlobal(QPoint(0, field->height()))
-                           : mapToGlobal(QPoint(width() / 4, height() / 2));
-  QToolTip::showText(where, text, field);
-  QApplication::beep();
+void MainWindow::ShowRefusal(const RefusedCharacters& refused) {
+  ShowRefusalNote(*this, RefusalNoteText(texts_.catalogue, refused));
 }
 
 FileDialogRequest MainWindow::DialogRequest(const FileDialogTexts& texts) const {

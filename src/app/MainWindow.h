@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -8,7 +9,10 @@
 
 #include "MainWindowWidgets.h"
 #include "PrintCommand.h"
+#include "RefusedCharacters.h"
 #include "TextGridModel.h"
+#include "ToolkitTranslation.h"
+#include "WindowLanguage.h"
 #include "WindowMessageSink.h"
 #include "WindowServices.h"
 #include "design/DesignFiles.h"
@@ -28,17 +32,24 @@ struct FileDialogRequest;
 // run when the focus leaves a page and may give a move up.
 //
 // The window starts with the built-in German texts; its first show applies the language
-// file found from executable_folder (FindLanguageFile) to all texts and shows them. The list
+// file found from `language` (FindProgramLanguageFile, or the command line's file) to
+// all texts and shows them, and loads Qt's own texts in the file's language
+// (ToolkitTranslation); the Info page offers the installed language files for the user's
+// next start (MainWindowLanguage.cpp). The list
 // field holds the generated list; once shown, the field is the list's store: Export,
 // Kopieren and printing read ListText().
 //
 // The class is defined in four files: MainWindow.cpp (wiring, the controls' handlers and
 // the refresh from the model), MainWindowFocus.cpp (focus and tabs), MainWindowStrata.cpp
-// (the strata page) and, for its texts, ApplyWindowTexts.cpp.
+// (the strata page), MainWindowLanguage.cpp (the language file and the Info page's
+// choice) and, for its texts, ApplyWindowTexts.cpp.
 class MainWindow : public QWidget {
  public:
   // texts, services and design_files must outlive the window. Throws when the picture
   // "logo_med.bmp" in the current folder is there but cannot be read.
+  MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
+             CalendarClock clock, WindowLanguage language, QWidget* parent = nullptr);
+  // The language file from the program's folder alone, without the user's.
   MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles& design_files,
              CalendarClock clock, std::filesystem::path executable_folder,
              QWidget* parent = nullptr);
@@ -77,7 +88,7 @@ class MainWindow : public QWidget {
   void RefreshStrata();
 
   // The controls' handlers (MainWindow.cpp)
-  void OnFirstShow();  // the language file, then its texts shown
+  void OnFirstShow();  // the language file, then its texts shown (MainWindowLanguage.cpp)
   void OnTableRowChosen(bool arm_table, const QModelIndex& index);  // StringGridArme, ...Zentren
   void OnBackClicked();                                             // BitBtnBack "zurück"
   void OnNextClicked();                                             // BitBtnNext "weiter"
@@ -93,10 +104,16 @@ class MainWindow : public QWidget {
   void OnWebAddressClicked();   // LabelWWW
   PrintJobTexts PrintJob() const;
 
+  // The language (MainWindowLanguage.cpp)
+  void ShowLanguageChoice();
+  void OnLanguageChosen(int index);  // ComboBoxLanguage
+
   // Focus and tabs (MainWindowFocus.cpp)
   bool FilterFocusAndTabInput(QObject* watched, QEvent* event);
   void OnTabChanged(int index);  // PageControl1
   void OnFocusChanged(QWidget* now);
+  bool IsButtonBelowPages(const QWidget* widget) const;
+  void OnButtonReleased(QAbstractButton* button);
   void ShowPage(Page page);
   void ApplyFocus();
   Control ControlOf(const QWidget* widget) const;
@@ -105,14 +122,16 @@ class MainWindow : public QWidget {
   // The view (MainWindow.cpp)
   void ApplyTexts();
   void Refresh();
-  void ShowRefusal(const QString& character);
+  void ShowRefusal(const RefusedCharacters& refused);
   FileDialogRequest DialogRequest(const FileDialogTexts& texts) const;
 
   ProgramTexts& texts_;
   WindowServices services_;
   PrintCommand print_command_;
   CalendarClock clock_;
-  std::filesystem::path executable_folder_;
+  WindowLanguage language_;
+  std::optional<FoundLanguageFile> language_file_;  // the one applied at the first show
+  ToolkitTranslation toolkit_translation_;
   MainWindowWidgets widgets_;
   WindowMessageSink sink_;
   ParkMillerShuffleGenerator generator_;
@@ -122,11 +141,11 @@ class MainWindow : public QWidget {
   TextGridModel* factor_model_ = nullptr;
   TextGridModel* level_model_ = nullptr;
   bool shown_ = false;
-  int updating_ = 0;         // > 0 while an operation runs or the view is written
-  int focus_unwatched_ = 0;  // > 0 while focus moves are not the user's (the tabs switch)
-  // A mouse press gave a button the focus; the check that this ran showed a message.
-  bool mouse_focus_ = false;
-  QWidget* swallowed_click_ = nullptr;
+  int updating_ = 0;          // > 0 while an operation runs or the view is written
+  int focus_unwatched_ = 0;   // > 0 while focus moves are not the user's (the tabs switch)
+  bool mouse_focus_ = false;  // the last focus change was a mouse press's
+  // A button below the pages that a mouse press gave the focus, not yet told to the model.
+  QAbstractButton* pressed_button_ = nullptr;
   QMetaObject::Connection focus_connection_;
 };
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,6 +30,14 @@ bool MainWindow::FilterFocusAndTabInput(QObject* watched, QEvent* event) {
       (type != QEvent::MouseButtonPress && type != QEvent::KeyPress && type != QEvent::Wheel)) {
     return false;
   }
+  if (type == QEvent::KeyPress) {
+    // Tab and Shift+Tab leave the tabs for the next control: a move of the user's.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+        !key->modifiers().testFlag(Qt::ControlModifier)) {
+      return false;
+    }
+  }
   ++focus_unwatched_;
   watched->event(event);  // QObject::event is public; the widget's own handler runs
   --focus_unwatched_;
@@ -50,25 +60,42 @@ void MainWindow::OnFocusChanged(QWidget* now) {
   if (updating_ > 0 || focus_unwatched_ > 0 || now == nullptr || now->window() != this) {
     return;  // a message box or dialog, or not the user's move
   }
+  pressed_button_ = nullptr;
   const Control control = ControlOf(now);
   if (control == Control::None || control == pages_->State().focus) {
     return;
   }
-  const int boxes = sink_.BoxesShown();
-  RunOperation([this, control] { pages_->FocusControl(control); });
-  // A box shown while a button is being pressed takes the press: the button's action
-  // does not follow (its click is swallowed, and the button does not stay down).
-  if (by_mouse && sink_.BoxesShown() != boxes) {
-    if (auto* button = qobject_cast<QAbstractButton*>(now)) {
-      swallowed_click_ = button;
-      QTimer::singleShot(0, button, [this, button] {
-        button->setDown(false);
-        if (swallowed_click_ == button) {
-          swallowed_click_ = nullptr;
-        }
-      });
-    }
+  if (by_mouse && IsButtonBelowPages(now)) {
+    // The press of a button below the pages: its click tells the model, together with
+    // the button's action, as its keys do; a check's message then does not take the
+    // click. A press that ends elsewhere tells the model alone (OnButtonReleased).
+    pressed_button_ = static_cast<QAbstractButton*>(now);
+    return;
   }
+  RunOperation([this, control] { pages_->FocusControl(control); });
+}
+
+bool MainWindow::IsButtonBelowPages(const QWidget* widget) const {
+  const MainWindowWidgets& w = widgets_;
+  return widget == w.back_button || widget == w.next_button || widget == w.open_button ||
+         widget == w.save_button || widget == w.close_button;
+}
+
+void MainWindow::OnButtonReleased(QAbstractButton* button) {
+  if (pressed_button_ != button) {
+    return;
+  }
+  // The click, if the release made one, runs first and takes the focus report along.
+  QTimer::singleShot(0, this, [this, button] {
+    if (pressed_button_ != button) {
+      return;
+    }
+    pressed_button_ = nullptr;
+    const Control control = ControlOf(button);
+    if (updating_ == 0 && QApplication::focusWidget() == button) {
+      RunOperation([this, control] { pages_->FocusControl(control); });
+    }
+  });
 }
 
 void MainWindow::ShowPage(Page page) {

@@ -1,6 +1,7 @@
 #include "MainWindowLayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +15,10 @@
 #include <string>
 #include <string_view>
 
+#include "ButtonIcons.h"
 #include "CompactTabStyle.h"
 #include "Cp1252Validator.h"
+#include "ElidedTextTips.h"
 #include "WindowFonts.h"
 
 namespace zufora::app {
@@ -80,6 +83,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QStyle::StandardPixma
   return button;
 }
 
+// A button with the desktop theme's icon of that freedesktop name (ButtonIcon).
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* icon, int left, int top,
+                        int width, int height) {
+  QPushButton* button = MakeButton(parent, name, QStyle::SP_CustomBase, left, top, width, height);
+  button->setIcon(ButtonIcon(icon));
+  return button;
+}
+
 QTableView* MakeGrid(QWidget* parent, const char* name, std::initializer_list<int> widths) {
   auto* grid = Make<QTableView>(parent, name, 8, 8, 481, 132);
   grid->horizontalHeader()->hide();
@@ -92,13 +103,19 @@ QTableView* MakeGrid(QWidget* parent, const char* name, std::initializer_list<in
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setTabKeyNavigation(false);
   grid->setWordWrap(false);
+  // A heading or text cut to its narrow column is shown whole as a tooltip.
+  grid->setItemDelegate(new ElidedTextTips(grid));
   const QList<int> column_widths(widths);
   grid->setProperty(kColumnWidthsProperty, QVariant::fromValue(column_widths));
   return grid;
 }
 
 QPlainTextEdit* MakeNote(QWidget* parent, const char* name, int points, int top, int height) {
-  auto* note = Make<QPlainTextEdit>(parent, name, 8, top, 481, height);
+  // A language file may give a note lines of any length: held as the list field holds them.
+  auto* note = new ListTextEdit(nullptr, parent);
+  note->setObjectName(QString::fromLatin1(name));
+  note->setGeometry(8, top, 481, height);
+  note->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   note->setReadOnly(true);
   note->setFont(NoteFont(points));
   note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -245,7 +262,7 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
 
   // Liste ausgeben
   QWidget* list_page = page(Page::List);
-  w.generate_button = MakeButton(list_page, "BitBtnStart", QStyle::SP_MediaPlay, 8, 6, 104, 30);
+  w.generate_button = MakeButton(list_page, "BitBtnStart", "system-run", 8, 6, 104, 30);
   w.mark_blocks_switch = Make<QCheckBox>(list_page, "CheckBoxBlocks", 124, 2);
   w.show_seed_switch = Make<QCheckBox>(list_page, "CheckBoxSeed", 124, 20);
   w.list_field = new ListTextEdit(on_refused, list_page);
@@ -259,12 +276,13 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   column_layout->setSpacing(6);
   column_layout->addStretch(1);
   w.export_button = AddListPageButton(w, "BitBtnExport");
-  w.export_button->setIcon(w.export_button->style()->standardIcon(QStyle::SP_DialogSaveButton));
+  w.export_button->setIcon(ButtonIcon("document-save-as"));
   w.print_button = AddListPageButton(w, "BitBtnPrint");
-  w.print_button->setIcon(w.print_button->style()->standardIcon(QStyle::SP_FileIcon));
-  w.preview_button = AddListPageButton(w, "BitBtnPreview");  // no picture: room for the caption
+  w.print_button->setIcon(ButtonIcon("document-print"));
+  w.preview_button = AddListPageButton(w, "BitBtnPreview");
+  w.preview_button->setIcon(ButtonIcon("document-print-preview"));
   w.copy_button = AddListPageButton(w, "BitBtnClipboard");
-  w.copy_button->setIcon(w.copy_button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  w.copy_button->setIcon(ButtonIcon("edit-copy"));
 
   // Info
   auto* info_panel = Make<QFrame>(page(Page::Info), "Panel2", 17, 17, 471, 131);
@@ -286,16 +304,17 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.web_address_label->setFont(underlined);
   w.web_address_label->setCursor(Qt::PointingHandCursor);
   w.info_page_logo = Make<QLabel>(info_panel, "ImageLogo2", 354, 15, 107, 100);
+  w.language_choice = Make<QComboBox>(page(Page::Info), "ComboBoxLanguage", 17, 180, 250, 24);
+  MakeLabel(page(Page::Info), "LabelLanguage", 17, 160, w.language_choice);
 
   // Over the pages' lower right corner, then the row below the pages.
-  w.back_button = MakeButton(&window, "BitBtnBack", QStyle::SP_ArrowBack, 328, 289, 85, 32);
-  w.next_button = MakeButton(&window, "BitBtnNext", QStyle::SP_ArrowForward, 419, 289, 81, 32);
+  w.back_button = MakeButton(&window, "BitBtnBack", "go-previous", 328, 289, 85, 32);
+  w.next_button = MakeButton(&window, "BitBtnNext", "go-next", 419, 289, 81, 32);
   // The picture right of the text.
   w.next_button->setLayoutDirection(Qt::RightToLeft);
-  w.open_button = MakeButton(&window, "BitBtnLoad", QStyle::SP_DialogOpenButton, 8, 335, 145, 33);
-  w.save_button = MakeButton(&window, "BitBtnSave", QStyle::SP_DialogSaveButton, 160, 335, 153, 33);
-  w.close_button =
-      MakeButton(&window, "BitBtnClose", QStyle::SP_DialogCloseButton, 416, 335, 97, 33);
+  w.open_button = MakeButton(&window, "BitBtnLoad", "document-open", 8, 335, 145, 33);
+  w.save_button = MakeButton(&window, "BitBtnSave", "document-save", 160, 335, 153, 33);
+  w.close_button = MakeButton(&window, "BitBtnClose", "window-close", 416, 335, 97, 33);
   w.back_button->raise();
   w.next_button->raise();
   return w;

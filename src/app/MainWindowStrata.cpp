@@ -85,9 +85,8 @@ void MainWindow::ConnectStrataHandlers() {
     for (const bool factor : {true, false}) {
       QPushButton* button = factor ? w.factor_buttons[b] : w.level_buttons[b];
       connect(button, &QAbstractButton::clicked, this, [this, button, edit, factor] {
-        if (swallowed_click_ == button) {
-          swallowed_click_ = nullptr;
-          return;
+        if (pressed_button_ == button) {
+          pressed_button_ = nullptr;  // the operation tells the model of the focus
         }
         if (updating_ == 0) {
           RunOperation([&] { factor ? pages_->EditFactors(edit) : pages_->EditLevels(edit); });

@@ -5,6 +5,7 @@
 #include "design/Page.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -81,9 +82,10 @@ struct MainWindowWidgets {
   QPushButton* copy_button = nullptr;       // BitBtnClipboard
 
   // The info page, TabSheetInfo
-  QLabel* program_picture = nullptr;    // Image1
-  QLabel* web_address_label = nullptr;  // LabelWWW
-  QLabel* info_page_logo = nullptr;     // ImageLogo2
+  QLabel* program_picture = nullptr;     // Image1
+  QLabel* web_address_label = nullptr;   // LabelWWW
+  QLabel* info_page_logo = nullptr;      // ImageLogo2
+  QComboBox* language_choice = nullptr;  // ComboBoxLanguage, under LabelLanguage
 
   // Below and above the pages
   QPushButton* back_button = nullptr;   // BitBtnBack

@@ -9,8 +9,9 @@ std::optional<QString> Run(QWidget* parent, const FileDialogRequest& request,
                            QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, request.title);
   dialog.setAcceptMode(mode);
-  // An open dialog accepts a name that does not exist: it loads as an empty design.
-  dialog.setFileMode(QFileDialog::AnyFile);
+  // An open dialog takes only a file that exists, so that a typo cannot replace the design.
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
   dialog.setNameFilters(QtNameFilters(request.filter));
   QString extension = request.default_extension;
   if (extension.startsWith(QLatin1Char('.'))) {

@@ -16,17 +16,14 @@ WindowMessageSink::WindowMessageSink(MessageBoxes& boxes, QWidget& window,
     : boxes_(boxes), window_(window), on_activate_(std::move(on_activate)) {}
 
 void WindowMessageSink::ShowPlain(const std::string& text) {
-  ++boxes_shown_;
   boxes_.Inform(&window_, QString::fromLatin1(kApplicationTitle), FromCp1252(text));
 }
 
 void WindowMessageSink::ShowNotice(const std::string& text) {
-  ++boxes_shown_;
   boxes_.Inform(&window_, kNoticeCaption, FromCp1252(text));
 }
 
 bool WindowMessageSink::AskQuestion(const std::string& text) {
-  ++boxes_shown_;
   return boxes_.Ask(&window_, kNoticeCaption, FromCp1252(text));
 }
 

@@ -23,11 +23,7 @@ class WindowMessageSink : public MessageSink {
   bool AskQuestion(const std::string& text) override;
   void ActivatePage(Page page) override;
 
-  // How many boxes have been shown so far.
-  int BoxesShown() const { return boxes_shown_; }
-
  private:
-  int boxes_shown_ = 0;
   MessageBoxes& boxes_;
   QWidget& window_;
   std::function<void(Page)> on_activate_;

@@ -13,7 +13,7 @@ using CentreHeadings = std::array<std::string, kCentreColumns>;
 
 enum class DesignLoadStatus {
   Loaded,      // the file's design was read into the design
-  Missing,     // no file of that name: it loaded as an empty file, every key's default
+  Missing,     // no file of that name; design unchanged
   Refused,     // the file asks for more than the program can hold; design unchanged
   Unreadable,  // the file exists but could not be read; design unchanged
 };

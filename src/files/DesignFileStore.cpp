@@ -60,6 +60,9 @@ DesignFileLoad LoadDesignFile(const std::filesystem::path& file, const CentreHea
     result.reason = std::move(bytes.reason);
     return result;
   }
+  if (bytes.status == FileReadStatus::Missing) {
+    return result;  // the design stays as it is
+  }
   result.refusal = ReadDesignBytes(bytes.bytes, file.string(), headings, design);
   if (!result.refusal) {
     result.bytes = std::move(bytes.bytes);

@@ -24,8 +24,7 @@ void SaveDesignFile(const std::filesystem::path& file, const StudyDesign& design
 struct DesignFileLoad {
   // Read: the file was read (and `refusal` tells whether it was taken); a file larger
   //   than kMaxDesignFileSize is Read and refused, without reading it.
-  // Missing: no such file; it loaded as an empty file, giving every default, as the
-  //   window does. (The command line treats this as a mistake.)
+  // Missing: no such file; `design` is unchanged.
   // Unreadable: `design` is unchanged; show MessageErrorFileOpen and the file name.
   FileReadStatus status = FileReadStatus::Missing;
   std::string reason;                        // Unreadable: the system's description

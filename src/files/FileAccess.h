@@ -9,7 +9,7 @@ namespace zufora {
 
 enum class FileReadStatus {
   Read,        // the bytes were read
-  Missing,     // no file of that name (the window loads it as an empty design)
+  Missing,     // no file of that name
   Unreadable,  // it exists but cannot be read (a folder, no permission, a read error)
 };
 

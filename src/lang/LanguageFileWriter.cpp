@@ -90,10 +90,8 @@ void WriteWindow(Writer& writer, const TextWindow& window) {
   }
 }
 
-}  // namespace
-
 std::string WriteLanguageFileText(std::span<const TextWindow* const> windows,
-                                  std::string_view heading) {
+                                  std::string_view heading, const LanguageIdentity* language) {
   std::string out;
   Writer writer(out);
   std::size_t start = 0;
@@ -102,11 +100,28 @@ std::string WriteLanguageFileText(std::span<const TextWindow* const> windows,
     writer.Line("; ", heading.substr(start, end - start));
     start = end + 1;
   }
+  if (language != nullptr) {
+    writer.Line();
+    writer.Line("[", kLanguageSection, "]");
+    writer.NonEmpty("Code", language->code);
+    writer.NonEmpty("Name", language->name);
+  }
   for (const TextWindow* window : windows) {
     writer.Line();
     WriteWindow(writer, *window);
   }
   return out;
+}
+
+}  // namespace
+
+std::string WriteLanguageFileText(std::span<const TextWindow* const> windows,
+                                  std::string_view heading) {
+  return WriteLanguageFileText(windows, heading, nullptr);
+}
+
+std::string WriteLanguageFileText(const ProgramTexts& texts, std::string_view heading) {
+  return WriteLanguageFileText(texts.Windows(), heading, &texts.language);
 }
 
 }  // namespace zufora

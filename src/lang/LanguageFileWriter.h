@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "lang/ProgramTexts.h"
 #include "lang/TextWindow.h"
 
 namespace zufora {
@@ -24,5 +25,9 @@ namespace zufora {
 // ever replaced together. The file starts with `heading`, one comment line per line.
 std::string WriteLanguageFileText(std::span<const TextWindow* const> windows,
                                   std::string_view heading);
+
+// The program's texts as a language file: the heading, the section [Language] with the
+// texts' language (LanguageIdentity.h), then the three windows as above.
+std::string WriteLanguageFileText(const ProgramTexts& texts, std::string_view heading);
 
 }  // namespace zufora

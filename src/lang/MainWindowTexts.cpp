@@ -190,6 +190,9 @@ TextWindow MakeMainWindowTexts() {
   // The program's documentation as installed: a click opens it with the desktop's handler.
   add(Label("LabelWWW", "file:///usr/share/doc/zufora/README.md"));
   add(Plain("TImage", "ImageLogo2"));
+  // The choice among the installed language files, remembered for the user.
+  add(Label("LabelLanguage", "Sprache (gilt ab dem nächsten Start):"));
+  add(Plain("TComboBox", "ComboBoxLanguage"));
 
   add(Captioned("TBitBtn", "BitBtnBack", "&zurück"));
   add(Captioned("TBitBtn", "BitBtnNext", "&weiter"));

@@ -99,6 +99,14 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"LabelPreviewWholePage", "Ganze Seite"},
     {"LabelPreviewClose", "Schließen"},
     {"MessagePreviewPreparing", "Die Seiten der Vorschau werden vorbereitet …"},
+    {"MessageDesignFileMissing",
+     "Die Datei %1 gibt es nicht. Das Studiendesign bleibt, wie es ist."},
+    {"MessageCharactersRefused",
+     "%1 Zeichen wurden nicht übernommen, als erstes „%2“: Zufora speichert Texte im "
+     "Zeichensatz Windows-1252, der sie nicht enthält."},
+    {"MessageDesignTextTooLong",
+     "Das Studiendesign ist gespeichert. Beim Öffnen gibt eine Designdatei aber von jedem "
+     "Text nur die ersten %2 Zeichen zurück, und diese Texte sind länger: %1"},
 }};
 // clang-format on
 

@@ -64,9 +64,13 @@ enum class Message {
   LabelPreviewWholePage,
   LabelPreviewClose,
   MessagePreviewPreparing,
+  // The window's later messages.
+  MessageDesignFileMissing,
+  MessageCharactersRefused,
+  MessageDesignTextTooLong,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessagePreviewPreparing) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignTextTooLong) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

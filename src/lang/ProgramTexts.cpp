@@ -8,6 +8,7 @@ std::optional<std::string> ApplyFirstShowTexts(ProgramTexts& texts, const Langua
   std::optional<std::string> message;
   if (file != nullptr) {
     TranslateWindows(texts.Windows(), *file);
+    texts.language = ReadLanguageIdentity(*file);
   } else {
     message = FixedMessages::MissingLanguageFile();
   }

@@ -7,6 +7,7 @@
 #include "lang/DerivedTexts.h"
 #include "lang/Language.h"
 #include "lang/LanguageFile.h"
+#include "lang/LanguageIdentity.h"
 #include "lang/MainWindowTexts.h"
 #include "lang/MessageCatalogue.h"
 #include "lang/PrintWindowTexts.h"
@@ -25,6 +26,7 @@ struct ProgramTexts {
   TextWindow print_window = MakePrintWindowTexts();
   MessageCatalogue catalogue{};
   DerivedTexts derived{};
+  LanguageIdentity language{};  // the language file's, German before one is applied
 
   // The windows in creation order: FormZufora, FormDruck, FormLang. The pointers are
   // valid as long as this object stays where it is.
@@ -37,7 +39,8 @@ struct ProgramTexts {
 };
 
 // The text steps of the main window's first show, once, on fresh texts:
-//   1. translate all three windows with file, when a language file was found;
+//   1. translate all three windows with file, when a language file was found, and take
+//      the language it states;
 //   2. block_separator from the caption of LabelBlock on FormLang;
 //   3. center_caption from the caption of LabelCenter, stratum_caption from the caption
 //      of LabelStratum on FormLang;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "design/Limits.h"
+#include "pages/LongTextNotice.h"
 #include "random/ListCollector.h"
 #include "random/ListText.h"
 #include "text/IntegerText.h"
@@ -459,10 +460,12 @@ DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string
         sink_.ShowPlain(load.text);
         outcome = LoadOutcome::Refused;
         break;
-      case DesignLoadStatus::Loaded:
       case DesignLoadStatus::Missing:
-        outcome = load.status == DesignLoadStatus::Missing ? LoadOutcome::MissingFile
-                                                           : LoadOutcome::Loaded;
+        sink_.ShowPlain(texts_.catalogue.Compose(Message::MessageDesignFileMissing, {*file_name}));
+        outcome = LoadOutcome::MissingFile;
+        break;
+      case DesignLoadStatus::Loaded:
+        outcome = LoadOutcome::Loaded;
         if (design_.per_centre_lists != was_per_centre) {
           ApplyPerCentreSwitch();  // the check box changed state
         }
@@ -489,6 +492,9 @@ bool DesignPages::SaveDesign(const std::optional<std::string>& file_name) {
     return false;
   }
   files_.Save(*file_name, design_);
+  if (const std::optional<std::string> notice = LongTextNotice(texts_, design_)) {
+    sink_.ShowNotice(*notice);
+  }
   return true;
 }
 

@@ -48,7 +48,7 @@ class DesignPages {
   enum class LoadOutcome {
     Cancelled,    // no file chosen
     Loaded,       // the file's design is on the pages
-    MissingFile,  // no file of that name: it loaded as an empty file, every key's default
+    MissingFile,  // no file of that name; pages unchanged
     Refused,      // the file asks for more than the program can hold; pages unchanged
     Unreadable,   // the file exists but could not be read; pages unchanged
   };
@@ -186,12 +186,15 @@ class DesignPages {
   // "Studiendesign öffnen" with the open dialog's outcome (nothing for a cancel). Reads
   // the file into the pages without any check; a refused file (a count beyond the
   // limits) shows its message, an unreadable one MessageErrorFileOpen with the file
-  // name, and both leave the pages unchanged. The closing steps (per-centre state as
+  // name, a missing one MessageDesignFileMissing naming it, and all three leave the
+  // pages unchanged. The closing steps (per-centre state as
   // its click sets it, design page to the front, focus to EditAnz) run in every case.
   LoadOutcome OpenDesign(const std::optional<std::string>& file_name);
   // "Studiendesign speichern" with the save dialog's outcome; false for a cancel. Writes
   // the design as the pages hold it, keeping the file's other sections and keys, and
-  // changes nothing on the pages. A file that cannot be written is a platform failure:
+  // changes nothing on the pages. Texts longer than a design file gives back are saved
+  // whole, and a notice names their fields (LongTextNotice). A file that cannot be
+  // written is a platform failure:
   // the exception of DesignFiles::Save leaves this operation for the general error box,
   // and an existing file stays exactly as it was.
   bool SaveDesign(const std::optional<std::string>& file_name);

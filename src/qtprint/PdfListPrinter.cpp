@@ -21,6 +21,7 @@ class ObservedSurface final : public PrintSurface {
   const PrintFont& Font() const override { return surface_.Font(); }
   void SetFont(const PrintFont& font) override { surface_.SetFont(font); }
   std::int32_t TextWidth(std::string_view text) override { return surface_.TextWidth(text); }
+  std::int32_t FontAscent() override { return surface_.FontAscent(); }
   void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override {
     observer_(x, y, text);
     surface_.TextOut(x, y, text);
@@ -30,6 +31,7 @@ class ObservedSurface final : public PrintSurface {
   void FillRect(const PrintRect& rect, PrintColor color) override {
     surface_.FillRect(rect, color);
   }
+  bool DrawsCurrentPage() const override { return surface_.DrawsCurrentPage(); }
 
  protected:
   void DoBeginDocument(std::string_view name) override { surface_.BeginDocument(name); }

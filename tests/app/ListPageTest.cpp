@@ -79,7 +79,7 @@ TEST_F(ListPageTest, CopySelectsTheWholeFieldAndPutsItsTextOnTheClipboard) {
 }
 
 TEST(ListTextEdit, LongListsComeBackLineForLineWithEditsAndNoBreakSpaces) {
-  app::ListTextEdit field([](const QString&) {}, nullptr);
+  app::ListTextEdit field([](const app::RefusedCharacters&) {}, nullptr);
   QString text;
   for (int line = 1; line <= 3 * app::ListTextEdit::kLinesPerParagraph + 7; ++line) {
     text += QStringLiteral("%1\t2\tDosis\u00A0A\n").arg(line);

@@ -106,19 +106,77 @@ TEST_F(PageMovesTest, CheckRunsOnceThenTheListPageIsReachedAndTheListDrawn) {
   EXPECT_EQ(ListFieldText(), QStringLiteral("Grenzfall\nSeed: (%1)\n").arg(seed));
 }
 
-TEST_F(PageMovesTest, SaveFromTheDesignPageRunsItsCheckFirstAndItsMessageTakesTheClick) {
+TEST_F(PageMovesTest, SaveFromTheDesignPageRunsItsCheckFirstThenSaves) {
   OpenQuietly();
   Type("EditAnz", QStringLiteral("x"));
   Click("BitBtnSave");
   EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessagePatientCount)});
-  EXPECT_TRUE(dialogs_.ShownDialogs().empty());
+  // The message does not take the click: the save dialog follows, as with the keys.
+  EXPECT_EQ(dialogs_.ShownDialogs().size(), 1u);
   // The focus is on the button now: the next click saves, without a second check.
   Click("BitBtnSave");
-  EXPECT_EQ(dialogs_.ShownDialogs().size(), 1u);
+  EXPECT_EQ(dialogs_.ShownDialogs().size(), 2u);
   EXPECT_EQ(BoxTexts().size(), 1u);
   ClickTab(Page::Blocks);
   EXPECT_EQ(ActivePage(), Index(Page::Blocks));
   EXPECT_EQ(BoxTexts().size(), 1u);
+}
+
+// A click whose press ran a check that showed a message takes effect once the message is
+// closed, where the check lets the move go on.
+TEST_F(PageMovesTest, NextAfterTheCentreSumNoteMovesOn) {
+  OpenQuietly();
+  Click("CheckBoxZentren");
+  Type("EditZentren", QStringLiteral("1"));
+  ClickTab(Page::Centres);
+  ASSERT_EQ(ActivePage(), Index(Page::Centres));
+  auto* centres = Find<QTableView>("StringGridZentren");
+  const QRect cell = centres->visualRect(centres->model()->index(1, 2));
+  QTest::mouseClick(centres->viewport(), Qt::LeftButton, {}, cell.center());
+  Type("EditAFallzahl", QStringLiteral("10"));  // 10 of the 120 planned
+  ASSERT_TRUE(BoxTexts().empty());
+
+  Click("BitBtnNext");
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageSampleSizeError2)});
+  EXPECT_EQ(ActivePage(), Index(Page::Blocks));
+  EXPECT_FALSE(Find<QPushButton>("BitBtnNext")->isDown());
+}
+
+TEST_F(PageMovesTest, CloseWithAnInvalidArmCountClosesAfterItsMessage) {
+  OpenQuietly();
+  Type("EditArme", QStringLiteral("abc"));
+  Click("BitBtnClose");
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmCount)});
+  EXPECT_FALSE(window_->isVisible());
+}
+
+// A press on a button that ends beside it clicks nothing, but the focus has left the
+// page: its check runs.
+TEST_F(PageMovesTest, APressThatEndsBesideTheButtonRunsTheCheckOnly) {
+  OpenQuietly();
+  Type("EditArme", QStringLiteral("abc"));
+  auto* next = Find<QPushButton>("BitBtnNext");
+  QTest::mousePress(next, Qt::LeftButton);
+  EXPECT_TRUE(BoxTexts().empty());
+  QTest::mouseRelease(next, Qt::LeftButton, {}, QPoint(-20, -20));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !BoxTexts().empty(); }, 2000));
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{Msg(Message::MessageArmCount)});
+  EXPECT_EQ(ActivePage(), Index(Page::Design));
+  EXPECT_EQ(window_->Pages().State().focus, Control::NextButton);
+}
+
+// From the tabs, Tab gives the focus to the page's first control: the model learns it,
+// so that Space on "Generieren" leaves the focus there, as a click and Return do.
+TEST_F(PageMovesTest, SpaceOnGenerateReachedByTabKeepsTheFocus) {
+  OpenQuietly();
+  ClickTab(Page::List);
+  QTest::keyClick(Tabs()->tabBar(), Qt::Key_Tab);
+  auto* generate = Find<QPushButton>("BitBtnStart");
+  ASSERT_EQ(QApplication::focusWidget(), generate);
+  EXPECT_EQ(window_->Pages().State().focus, Control::GenerateButton);
+  QTest::keyClick(generate, Qt::Key_Space);
+  EXPECT_FALSE(ListFieldText().isEmpty());
+  EXPECT_EQ(QApplication::focusWidget(), generate);
 }
 
 }  // namespace

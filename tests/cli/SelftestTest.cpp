@@ -17,7 +17,7 @@ class Selftest : public CliFixture {
   ProgramContext Installed(const std::string& known_values) {
     std::filesystem::create_directories(folder_ / "bin");
     Write("bin/known-values.txt", known_values);
-    return ProgramContext{folder_ / "bin" / "zufora-cli", false};
+    return ProgramContext{folder_ / "bin" / "zufora-cli", false, std::nullopt};
   }
 };
 
@@ -75,7 +75,7 @@ TEST_F(Selftest, AMissingOrChangedKnownValuesFileFails) {
   EXPECT_NE(changed.out.find("NOT the built-in copy"), std::string::npos);
 
   const testing::CliRun missing =
-      Cli({"selftest"}, ProgramContext{folder_ / "empty" / "zufora-cli", false});
+      Cli({"selftest"}, ProgramContext{folder_ / "empty" / "zufora-cli", false, std::nullopt});
   EXPECT_EQ(missing.status, kExitIncomplete);
   EXPECT_NE(missing.out.find("not found (looked for " + (folder_ / "empty").string()),
             std::string::npos)

@@ -298,16 +298,18 @@ TEST_F(DesignFileStoreTest, LoadingASavedFileGivesTheDesignBack) {
   EXPECT_EQ(loaded.seed, "4711");
 }
 
-TEST_F(DesignFileStoreTest, LoadingAMissingFileGivesTheDefaults) {
+TEST_F(DesignFileStoreTest, LoadingAMissingFileChangesNothing) {
   StudyDesign design = SmallDesign();
   design.block_mode = BlockSizeMode::Fixed;
+  const StudyDesign before = design;
   const DesignFileLoad result = LoadDesignFile(folder_ / "fehlt.zfd", kHeadings, design);
   EXPECT_EQ(result.status, FileReadStatus::Missing);
-  EXPECT_EQ(design.study_name, "");
-  EXPECT_EQ(design.arm_count, "3");
-  EXPECT_EQ(design.arms.RowCount(), 1);
-  EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
-  EXPECT_EQ(design.seed, "");
+  EXPECT_FALSE(result.refusal);
+  EXPECT_EQ(design.study_name, before.study_name);
+  EXPECT_EQ(design.arm_count, before.arm_count);
+  EXPECT_EQ(design.arms.RowCount(), before.arms.RowCount());
+  EXPECT_EQ(design.block_mode, BlockSizeMode::Fixed);
+  EXPECT_EQ(design.seed, before.seed);
 }
 
 TEST_F(DesignFileStoreTest, LoadingWhatCannotBeReadOrIsRefusedChangesNothing) {

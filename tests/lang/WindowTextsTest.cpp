@@ -179,7 +179,8 @@ TEST(MainWindowTexts, OwnershipOrderFollowsThePages) {
       {"LabelStartValue", "EditZZ", "LabelMinMaxSeed", "ButtonZZ", "Memo1"},
       {"BitBtnStart", "CheckBoxBlocks", "CheckBoxSeed", "RichEditList", "BitBtnExport",
        "BitBtnPrint", "BitBtnClipboard"},
-      {"Panel2", "Image1", "LabelCompany1", "LabelCompany2", "LabelWWW", "ImageLogo2"},
+      {"Panel2", "Image1", "LabelCompany1", "LabelCompany2", "LabelWWW", "ImageLogo2",
+       "LabelLanguage", "ComboBoxLanguage"},
   };
   ASSERT_EQ(page_controls.size(), static_cast<std::size_t>(kPageCount));
   const std::ptrdiff_t page_control = IndexOf(window, "PageControl1");
@@ -266,7 +267,7 @@ TEST(LanguageWindowTexts, GroupBoxThenOneLabelPerEntry) {
   EXPECT_EQ(window.Components()[1].name, "MessageArmCount");
   EXPECT_EQ(window.Components()[static_cast<std::size_t>(Message::LabelBlock) + 1].name,
             "LabelBlock");
-  EXPECT_EQ(window.Components().back().name, "MessagePreviewPreparing");
+  EXPECT_EQ(window.Components().back().name, "MessageDesignTextTooLong");
   EXPECT_EQ(window.CaptionOf("LabelBlock"), "Block");
   ExpectPropertiesByClass(window);
 }

@@ -11,6 +11,7 @@
 #include "files/FileWriteError.h"
 #include "files/IniDocument.h"
 #include "pages/DesignPagesFixture.h"
+#include "text/Cp1252.h"
 
 namespace zufora::testing {
 namespace {
@@ -201,33 +202,69 @@ TEST_F(DesignFileButtons, FileWithoutBlockSectionLoadsInVariableMode) {
   EXPECT_TRUE(pages_.State().max_block_size_enabled);
 }
 
-TEST_F(DesignFileButtons, MissingFileLoadsEveryDefault) {
+TEST_F(DesignFileButtons, MissingFileKeepsTheDesignAndNamesTheFile) {
   pages_.SetStudyName("vorher");
   pages_.SetSeed("5");
   CheckDesignPage();
   ASSERT_TRUE(pages_.ClickArmRow(3));
+  sink_.Clear();
 
-  EXPECT_EQ(pages_.OpenDesign(PathOf("gibt-es-nicht.zfd")), Outcome::MissingFile);
+  const std::string missing = PathOf("gibt-es-nicht.zfd");
+  EXPECT_EQ(pages_.OpenDesign(missing), Outcome::MissingFile);
 
+  ASSERT_FALSE(sink_.Events().empty());
+  EXPECT_EQ(sink_.Events()[0], Plain("Die Datei " + missing +
+                                     " gibt es nicht. Das Studiendesign bleibt, wie es ist."));
   const StudyDesign& design = pages_.Design();
-  EXPECT_EQ(design.study_name, "");
-  EXPECT_EQ(design.arm_count, "3");
-  EXPECT_EQ(design.sample_size, "120");
-  EXPECT_FALSE(design.per_centre_lists);
-  EXPECT_EQ(design.centre_count, "");
-  EXPECT_EQ(design.arms.RowCount(), 1);
-  EXPECT_EQ(design.centres.RowCount(), 1);
-  EXPECT_EQ(design.block_mode, BlockSizeMode::Variable);
-  EXPECT_EQ(design.seed, "");
-  // Both tables lost their fixed heading rows; the selection is on the heading row.
-  EXPECT_FALSE(pages_.State().arm_rows.HeadingFixed());
-  EXPECT_EQ(pages_.State().arm_rows.Row(), 0);
-  EXPECT_EQ(pages_.State().centre_rows.Row(), 0);
-  // Closing steps: per-centre off gives the checked centre count 1; the others stay.
-  EXPECT_EQ(pages_.Design().checked.centre_count, 1);
-  EXPECT_EQ(pages_.Design().checked.arm_count, 3);
-  EXPECT_EQ(pages_.Design().checked.sample_size, 120);
+  EXPECT_EQ(design.study_name, "vorher");
+  EXPECT_EQ(design.seed, "5");
+  EXPECT_EQ(design.arms.RowCount(), 4);
+  EXPECT_EQ(design.block_mode, BlockSizeMode::Fixed);
+  EXPECT_TRUE(pages_.State().arm_rows.HeadingFixed());
+  EXPECT_EQ(pages_.State().arm_rows.Row(), 3);
   ExpectClosingSteps();
+}
+
+// Texts longer than a design file gives back are saved whole, and a notice names them.
+TEST_F(DesignFileButtons, SavingTextsTooLongForTheFileNamesTheirFields) {
+  CheckDesignPage();
+  const std::string name(2048, 'n');
+  pages_.SetStudyName(name);
+  ASSERT_TRUE(pages_.ClickArmRow(2));
+  pages_.TypeArmField(kArmDescriptionColumn, std::string(5000, 'd'));
+  const std::string path = PathOf("lang.zfd");
+  ASSERT_TRUE(pages_.SaveDesign(path));
+  EXPECT_EQ(Events(),
+            (std::vector<Event>{
+                {Kind::Notice, Cp1252Literal("Das Studiendesign ist gespeichert. Beim Öffnen gibt "
+                                             "eine Designdatei aber von jedem Text nur die ersten "
+                                             "2047 Zeichen zurück, und diese Texte sind länger: "
+                                             "Bezeichnung der Studie; Arm 2, Beschreibung")}}));
+  // The file holds them whole; opening it gives back what the notice said.
+  EXPECT_NE(ReadFileBytes(path).bytes.find(name), std::string::npos);
+  EXPECT_EQ(pages_.OpenDesign(path), Outcome::Loaded);
+  EXPECT_EQ(pages_.Design().study_name, name.substr(0, 2047));
+
+  // More than three: the first three and the count; none at all: no notice.
+  pages_.SetStudyName(name);
+  for (std::int32_t row = 1; row <= 3; ++row) {
+    ASSERT_TRUE(pages_.ClickArmRow(row));
+    pages_.TypeArmField(kArmRatioColumn, std::string(2048, '1'));
+  }
+  sink_.Clear();
+  ASSERT_TRUE(pages_.SaveDesign(path));
+  ASSERT_EQ(sink_.Texts().size(), 1u);
+  EXPECT_TRUE(
+      sink_.Texts()[0].ends_with(": Bezeichnung der Studie; Arm 1, Ratio; Arm 2, Ratio; \x85 (4)"))
+      << sink_.Texts()[0];
+  pages_.SetStudyName("kurz");
+  for (std::int32_t row = 1; row <= 3; ++row) {
+    ASSERT_TRUE(pages_.ClickArmRow(row));
+    pages_.TypeArmField(kArmRatioColumn, "1");
+  }
+  sink_.Clear();
+  ASSERT_TRUE(pages_.SaveDesign(path));
+  EXPECT_TRUE(Events().empty());
 }
 
 TEST_F(DesignFileOutcomes, RefusedFileLeavesThePagesUnchanged) {

@@ -9,7 +9,8 @@
 namespace zufora::testing {
 
 // Design files in memory: a saved design can be loaded again by its name; a name with
-// no design loads as Missing (every default); names can be made to refuse or to fail.
+// no design is Missing and leaves the design as it was; names can be made to refuse or to
+// fail.
 class FakeDesignFiles : public DesignFiles {
  public:
   DesignLoad Load(const std::string& file, const CentreHeadings& headings,
@@ -18,13 +19,16 @@ class FakeDesignFiles : public DesignFiles {
       return failure->second;
     }
     const auto saved = saved_.find(file);
+    if (saved == saved_.end()) {
+      return {DesignLoadStatus::Missing, {}};
+    }
     const CheckedNumbers checked = design.checked;
-    design = saved == saved_.end() ? StudyDesign{} : saved->second;
+    design = saved->second;
     design.checked = checked;
     for (int column = 0; column < kCentreColumns; ++column) {
       design.centres.SetCell(column, 0, headings[static_cast<std::size_t>(column)]);
     }
-    return {saved == saved_.end() ? DesignLoadStatus::Missing : DesignLoadStatus::Loaded, {}};
+    return {DesignLoadStatus::Loaded, {}};
   }
   void Save(const std::string& file, const StudyDesign& design) override {
     if (unwritable_.count(file) != 0) {
