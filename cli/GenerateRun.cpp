@@ -154,8 +154,7 @@ int GenerateRun::PrepareTable() {
   spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
   // The tables have no columns for strata yet: one without them would be wrong.
   if (options_.format != OutputFormat::kList && Stratifies(opened_.Pages().Design())) {
-    err_ << "zufora-cli: --format "
-         << (options_.format == OutputFormat::kCsv ? "csv" : "redcap")
+    err_ << "zufora-cli: --format " << (options_.format == OutputFormat::kCsv ? "csv" : "redcap")
          << " has no columns for strata yet; a stratified design is written as its list "
             "text (--format list) or printed (--pdf)\n";
     return kExitFailure;

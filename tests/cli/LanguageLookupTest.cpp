@@ -20,9 +20,9 @@ class LanguageLookup : public CliFixture {
     std::ostringstream err;
     const CalendarClock clock = [] { return std::int64_t{1700000000}; };
     ProgramContext context;
-    context.language_places = LanguagePlaces{
-        .executable_folder = folder_ / "bin",
-        .environment = {.home = (folder_ / "home").string(), .xdg_config_home = ""}};
+    context.language_places =
+        LanguagePlaces{.executable_folder = folder_ / "bin",
+                       .environment = {.home = (folder_ / "home").string(), .xdg_config_home = ""}};
     const int status = RunZuforaCli(arguments, out, err, clock, context);
     return {status, out.str(), err.str()};
   }
