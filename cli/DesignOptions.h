@@ -20,6 +20,10 @@ struct DesignOptions {
   bool mark_blocks = true;
   bool show_seed = true;
   bool accept_misfits = false;
+  // --test: draw the test list, from TestListSeed of the seed, marked as a test list.
+  bool test_list = false;
+  // With test_list: the seed is the test list's own already (as a record gives it).
+  bool seed_is_test_seed = false;
 };
 
 // Takes arguments[i] (and its value, advancing i) when it is one of the shared options or
@@ -37,5 +41,12 @@ inline constexpr char kDesignOptionsHelp[] =
     "  --accept-misfits   answer No to every question that offers to abandon (default:\n"
     "                     Yes, the generation is abandoned)\n"
     "  --lang FILE        apply this language file first, as the program does at start\n";
+
+// The lines of --help that describe --test (generate and verify).
+inline constexpr char kTestListHelp[] =
+    "  --test             the test list: drawn from a seed derived from the design's seed\n"
+    "                     (never that seed, nor one that draws its lists), its title\n"
+    "                     ending \" - TEST\", TEST on every PDF page, \"test\": true in the\n"
+    "                     provenance record; a table holds no mark, so name its file so\n";
 
 }  // namespace zufora::cli

@@ -50,6 +50,9 @@ class OpenedDesign {
   // was proposed from.
   bool SeedProposed() const { return seed_proposed_; }
   std::optional<std::int64_t> SeedClock() const;
+  // From now on the test list (what --test asks for, done by Open): the seed field's seed
+  // turned into the test list's unless the options give that already, the lists marked.
+  void MakeTestList();
 
  private:
   int ApplyLanguage();
