@@ -21,13 +21,13 @@ const char* WhatItIs(OutputFormat format) {
   return "the list";
 }
 
-std::unique_ptr<LineKeys> KeysFor(OutputFormat format, const std::string& center_caption) {
+std::unique_ptr<LineKeys> KeysFor(OutputFormat format, const ListTextOptions& options) {
   switch (format) {
     case OutputFormat::kCsv: return std::make_unique<CsvTableKeys>();
     case OutputFormat::kRedcap: return std::make_unique<RowOrderKeys>();
     case OutputFormat::kList: break;
   }
-  return std::make_unique<ListTextKeys>(center_caption);
+  return std::make_unique<ListTextKeys>(options.center_caption, options.stratum_caption);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
     return kExitFailure;
   }
   const ListTextOptions list_options = pages.ListOptions();
-  const std::unique_ptr<LineKeys> keys = KeysFor(spec.format, list_options.center_caption);
+  const std::unique_ptr<LineKeys> keys = KeysFor(spec.format, list_options);
   ListComparison comparison(positional, keyed, *keys);
   OutputSpec held = spec;
   held.text_form = TextForm::kCp1252;

@@ -152,12 +152,11 @@ int GenerateRun::Run() {
 int GenerateRun::PrepareTable() {
   spec_.format = options_.format;
   spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
-  // The tables have no columns for strata yet: one without them would be wrong.
-  if (options_.format != OutputFormat::kList && Stratifies(opened_.Pages().Design())) {
-    err_ << "zufora-cli: --format " << (options_.format == OutputFormat::kCsv ? "csv" : "redcap")
-         << " has no columns for strata yet; a stratified design is written as its list "
-            "text (--format list) or printed (--pdf)\n";
-    return kExitFailure;
+  if (options_.format == OutputFormat::kCsv) {
+    if (const auto problem = CsvTableProblem(opened_.Pages().Design())) {
+      err_ << "zufora-cli: no CSV table: " << *problem << '\n';
+      return kExitFailure;
+    }
   }
   if (options_.format != OutputFormat::kRedcap) {
     return kExitComplete;

@@ -38,7 +38,7 @@ class PassSink : public ListTextSink {
 }  // namespace
 
 OutputFormat FormatOfFirstLine(std::string_view first_line) {
-  if (first_line == kCsvTableHeader) {
+  if (first_line.starts_with(kCsvTableHeader)) {
     return OutputFormat::kCsv;
   }
   if (first_line.starts_with(kRedcapNumberColumn) || first_line.starts_with(kRedcapGroupColumn)) {

@@ -60,12 +60,13 @@ TEST(AllocationTables, CsvCountsBlocksPerListAndQuotesWhereNeeded) {
   HandOnTwoLists(rows);
   table.Finish();
   EXPECT_EQ(parts.text,
-            "centre,patient,arm,arm_description,block,block_size,position_in_block\r\n"
-            "\"N,1\",1,2,B,1,2,1\r\n"
-            "\"N,1\",2,1,\"A, \"\"fast\"\"\",1,2,2\r\n"
-            "\"N,1\",3,1,\"A, \"\"fast\"\"\",2,1,1\r\n"
-            "7,1,1,\"A, \"\"fast\"\"\",1,2,1\r\n"
-            "7,2,2,B,1,2,2\r\n");
+            "centre,patient,arm,arm_description,block,block_size,position_in_block,stratum,"
+            "list_seed\r\n"
+            "\"N,1\",1,2,B,1,2,1,1,0\r\n"
+            "\"N,1\",2,1,\"A, \"\"fast\"\"\",1,2,2,1,0\r\n"
+            "\"N,1\",3,1,\"A, \"\"fast\"\"\",2,1,1,1,0\r\n"
+            "7,1,1,\"A, \"\"fast\"\"\",1,2,1,2,0\r\n"
+            "7,2,2,B,1,2,2,2,0\r\n");
 }
 
 TEST(AllocationTables, RedcapFollowsTheTemplateOrderWithCodesFieldAndGroups) {
@@ -119,6 +120,114 @@ TEST(AllocationTables, RedcapNumbersComeFromTheirSource) {
             "R10,2\r\nR20,1\r\nR30,1\r\n");
 }
 
+// Two strata of a stratified design without centres (factors sex w/m, then age 1/2/3
+// with the codes "y", "=m", "o"): their rows carry the stratum, the level codes under
+// the factors' field names and the list's seed.
+void HandOnTwoStrata(ListConsumer& consumer) {
+  const std::int32_t arms[] = {2, 1};
+  const std::int32_t sizes[] = {2};
+  RandomizationList list;
+  consumer.Title("S");
+  list.stratum = 2;
+  list.levels = {0, 1};
+  list.seed = 77;
+  consumer.BeginList(list);
+  consumer.Blocks(1, arms, sizes);
+  list.stratum = 6;
+  list.levels = {1, 2};
+  list.seed = 2147483646;
+  consumer.BeginList(list);
+  consumer.Blocks(1, arms, sizes);
+}
+
+StudyDesign StratifiedDesign() {
+  StudyDesign design = Design();
+  design.per_centre_lists = false;
+  testing::SetStrata(design, {testing::Factor("Sex", "sex", {"female", "male"}),
+                              testing::Factor("Age", "Age_Group", {"young", "mid", "old"})});
+  design.factors[0].levels = {{"w", "female"}, {"m", "male"}};
+  design.factors[1].levels = {{"y", "young"}, {"=m", "mid"}, {"o", "old"}};
+  return design;
+}
+
+TEST(AllocationTables, StratifiedRowsCarryStratumLevelCodesAndSeed) {
+  const StudyDesign design = StratifiedDesign();
+  ASSERT_FALSE(CsvTableProblem(design));
+  Parts parts;
+  CsvAllocationTable table(design, parts);
+  AllocationRows rows(table);
+  HandOnTwoStrata(rows);
+  table.Finish();
+  EXPECT_EQ(parts.text,
+            "centre,patient,arm,arm_description,block,block_size,position_in_block,stratum,"
+            "sex,Age_Group,list_seed\r\n"
+            ",1,2,B,1,2,1,2,w,\"'=m\",77\r\n"
+            ",2,1,\"A, \"\"fast\"\"\",1,2,2,2,w,\"'=m\",77\r\n"
+            ",1,2,B,1,2,1,6,m,o,2147483646\r\n"
+            ",2,1,\"A, \"\"fast\"\"\",1,2,2,6,m,o,2147483646\r\n");
+
+  // REDCap: the factors after the group, before the centre field and the groups.
+  StudyDesign centred = StratifiedDesign();
+  centred.factors[1].field = "age_group";
+  centred.factors[1].levels[1].code = "-3";
+  centred.per_centre_lists = true;
+  centred.centres.SetCell(kCentreNumberColumn, 1, "N1");
+  RedcapTableSpec spec;
+  spec.centre_field = "site";
+  spec.group_ids = {{"N1", 4}, {"7", 12}};
+  ASSERT_FALSE(RedcapTableProblem(centred, spec));
+  Parts redcap_parts;
+  RedcapAllocationTable redcap(centred, spec, redcap_parts);
+  AllocationRows redcap_rows(redcap);
+  RandomizationList list;
+  redcap_rows.Title("S");
+  list.centre = 2;
+  list.stratum = 12;
+  list.levels = {1, 1};
+  redcap_rows.BeginList(list);
+  const std::int32_t arms[] = {1};
+  const std::int32_t sizes[] = {1};
+  redcap_rows.Blocks(1, arms, sizes);
+  redcap.Finish();
+  EXPECT_EQ(redcap_parts.text,
+            "redcap_randomization_number,redcap_randomization_group,sex,age_group,site,"
+            "redcap_data_access_group\r\n"
+            ",1,m,-3,7,12\r\n");
+}
+
+// Without factors the stratum counts the lists: 1 for the single list, the centres' in order.
+TEST(AllocationTables, ListsWithoutFactorsAreCountedAsStrata) {
+  StudyDesign design = Design();
+  testing::SetStrata(design, {testing::Factor("Sex", "sex", {"f", "m"})});
+  design.stratified = false;  // factors kept, stratification off: no factor columns
+  Parts parts;
+  CsvAllocationTable table(design, parts);
+  AllocationRows rows(table);
+  HandOnTwoLists(rows);
+  table.Finish();
+  EXPECT_EQ(parts.text.substr(0, parts.text.find("\r\n")),
+            "centre,patient,arm,arm_description,block,block_size,position_in_block,stratum,"
+            "list_seed");
+  EXPECT_NE(parts.text.find("\r\n7,2,2,B,1,2,2,2,0\r\n"), std::string::npos) << parts.text;
+}
+
+TEST(AllocationTables, FactorFieldsMustNotBeAnotherColumnsName) {
+  StudyDesign design = StratifiedDesign();
+  for (const char* taken : {"stratum", "List_Seed", "patient", "CENTRE", "sex"}) {
+    design.factors[1].field = taken;
+    const auto problem = CsvTableProblem(design);
+    ASSERT_TRUE(problem) << taken;
+    EXPECT_NE(problem->find(std::string("\"") + taken + "\" of the factor \"Age\""),
+              std::string::npos)
+        << *problem;
+  }
+  design.factors[1].field = "stratum_2";
+  EXPECT_FALSE(CsvTableProblem(design));
+  design.stratified = false;  // the factors give no columns then
+  design.factors[1].field = "stratum";
+  EXPECT_FALSE(CsvTableProblem(design));
+}
+
 TEST(AllocationTables, LongTablesGoOutInPartsOfWholeRows) {
   const StudyDesign design = Design();
   Parts parts;
@@ -131,13 +240,13 @@ TEST(AllocationTables, LongTablesGoOutInPartsOfWholeRows) {
   rows.Blocks(1, arms, sizes);
   table.Finish();
   EXPECT_GT(parts.parts, 3);
-  // Header, then ",N,2,B,BLOCK,2,POSITION" for patients 1..20000.
-  std::size_t expected = 71;
+  // Header, then ",N,2,B,BLOCK,2,POSITION,1,0" for patients 1..20000.
+  std::size_t expected = 89;
   for (std::int64_t patient = 1; patient <= 20000; ++patient) {
-    expected += std::to_string(patient).size() + std::to_string((patient + 1) / 2).size() + 12;
+    expected += std::to_string(patient).size() + std::to_string((patient + 1) / 2).size() + 16;
   }
   EXPECT_EQ(parts.text.size(), expected);
-  EXPECT_EQ(parts.text.substr(parts.text.size() - 22), ",20000,2,B,10000,2,2\r\n");
+  EXPECT_EQ(parts.text.substr(parts.text.size() - 26), ",20000,2,B,10000,2,2,1,0\r\n");
 }
 
 TEST(CsvField, QuotesOnlyWhatNeedsIt) {
