@@ -7,7 +7,8 @@ const std::string kUsage =
     std::string(
         "Usage: zufora-cli generate DESIGN.zfd [--seed TEXT] [--no-blocks] [--no-seed]\n"
         "                           [--accept-misfits] [--lang FILE] [--output FILE]\n"
-        "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
+        "                           [--format list|csv|redcap|blinded]\n"
+        "                           [--arm-codes 1=CODE,2=CODE...]\n"
         "                           [--dag-ids CENTRE=ID,...] [--centre-field NAME]\n"
         "                           [--pdf FILE [--page-size A4|Letter]] [--manifest FILE]\n"
         "\n"
@@ -28,7 +29,9 @@ const std::string kUsage =
     "                     module: redcap_randomization_number (empty),\n"
     "                     redcap_randomization_group, a stratified design's factor\n"
     "                     fields, and with per-centre lists the centre field and/or\n"
-    "                     redcap_data_access_group\n" +
+    "                     redcap_data_access_group\n"
+    "  --format blinded   the site list of a blinded trial: number, stratum, centre and\n"
+    "                     each factor's level code and label; no arm, no block\n" +
     kTableOptionsHelp +
     "  --pdf FILE         print the list to a PDF file as \"Drucken\" prints it (600 dots\n"
     "                     per inch, margins of 1/6 inch), instead of writing it to\n"

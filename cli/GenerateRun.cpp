@@ -152,11 +152,13 @@ int GenerateRun::Run() {
 int GenerateRun::PrepareTable() {
   spec_.format = options_.format;
   spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
-  if (options_.format == OutputFormat::kCsv) {
-    if (const auto problem = CsvTableProblem(opened_.Pages().Design())) {
-      err_ << "zufora-cli: no CSV table: " << *problem << '\n';
-      return kExitFailure;
-    }
+  const StudyDesign& design = opened_.Pages().Design();
+  if (const auto problem = options_.format == OutputFormat::kCsv       ? CsvTableProblem(design)
+                           : options_.format == OutputFormat::kBlinded ? BlindedTableProblem(design)
+                                                                       : std::nullopt) {
+    err_ << "zufora-cli: no " << (options_.format == OutputFormat::kCsv ? "CSV table" : "site list")
+         << ": " << *problem << '\n';
+    return kExitFailure;
   }
   if (options_.format != OutputFormat::kRedcap) {
     return kExitComplete;

@@ -88,7 +88,10 @@ std::optional<LineKey> CsvTableKeys::KeyOf(std::string_view head, std::int64_t l
     return std::nullopt;  // the header
   }
   std::string_view rest;
-  const auto centre = FirstField(head, rest);
+  if (numbered_ && !FirstField(head, rest)) {
+    return std::nullopt;
+  }
+  const auto centre = FirstField(numbered_ ? rest : head, rest);
   if (!centre) {
     return std::nullopt;
   }

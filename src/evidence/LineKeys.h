@@ -50,13 +50,17 @@ class ListTextKeys : public LineKeys {
   std::vector<std::string> captions_;
 };
 
-// The CSV table: after the header row, the centre (the first field) and the patient
-// number (the second); a new list begins where the centre changes or the numbers start
-// again.
+// The CSV table: after the header row, the centre (the first field, or the second after
+// the number column of a `numbered` table) and the patient number (the field after it); a
+// new list begins where the centre changes or the numbers start again.
 class CsvTableKeys : public LineKeys {
  public:
+  explicit CsvTableKeys(bool numbered = false) : numbered_(numbered) {}
   std::optional<LineKey> KeyOf(std::string_view head, std::int64_t line_number,
                                KeyState& state) const override;
+
+ private:
+  bool numbered_;
 };
 
 // A table whose rows name no patient (REDCap's): the rows after the header in order.

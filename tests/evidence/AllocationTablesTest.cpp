@@ -1,6 +1,7 @@
 // Allocation tables: one row per patient, numbered as the blocks run, quoted where CSV
 // needs it, handed on in whole rows.
 #include "evidence/AllocationTables.h"
+#include "evidence/ListOutput.h"
 #include "evidence/RedcapRules.h"
 
 #include <gtest/gtest.h>
@@ -226,6 +227,66 @@ TEST(AllocationTables, FactorFieldsMustNotBeAnotherColumnsName) {
   design.stratified = false;  // the factors give no columns then
   design.factors[1].field = "stratum";
   EXPECT_FALSE(CsvTableProblem(design));
+}
+
+// A table's number column, the CSV table's first and the site list's, comes from its source;
+// the site list names no arm and no block.
+TEST(AllocationTables, NumberedTablesAndTheSiteList) {
+  class Numbers : public RandomizationNumbers {
+   public:
+    std::string NumberOf(const AllocationRow& row) override {
+      return "R-" + std::to_string(row.row * 7);
+    }
+  } numbers;
+  const StudyDesign design = StratifiedDesign();
+  Parts csv_parts;
+  CsvAllocationTable csv(design, csv_parts, &numbers);
+  AllocationRows csv_rows(csv);
+  HandOnTwoStrata(csv_rows);
+  csv.Finish();
+  EXPECT_EQ(csv_parts.text.substr(0, csv_parts.text.find("\r\n") + 23),
+            "number,centre,patient,arm,arm_description,block,block_size,position_in_block,"
+            "stratum,sex,Age_Group,list_seed\r\n"
+            "R-7,,1,2,B,1,2,1,2,w,");
+  EXPECT_NE(csv_parts.text.find("\r\nR-28,,2,1,"), std::string::npos) << csv_parts.text;
+
+  Parts site_parts;
+  BlindedAllocationTable site(design, numbers, site_parts);
+  AllocationRows site_rows(site);
+  HandOnTwoStrata(site_rows);
+  site.Finish();
+  EXPECT_EQ(site_parts.text,
+            "number,stratum,centre,sex,sex_label,Age_Group,Age_Group_label\r\n"
+            "R-7,2,,w,female,\"'=m\",mid\r\n"
+            "R-14,2,,w,female,\"'=m\",mid\r\n"
+            "R-21,6,,m,male,o,old\r\n"
+            "R-28,6,,m,male,o,old\r\n");
+  EXPECT_FALSE(BlindedTableProblem(design));
+  StudyDesign clash = design;
+  clash.factors[0].field = "Age_Group_Label";  // the label column of the other factor
+  ASSERT_TRUE(BlindedTableProblem(clash));
+  EXPECT_NE(BlindedTableProblem(clash)->find("\"Age_Group\" of the factor \"Age\""),
+            std::string::npos)
+      << *BlindedTableProblem(clash);
+  EXPECT_FALSE(CsvTableProblem(clash));  // the CSV table has no label columns
+  clash.factors[0].field = "Number";
+  EXPECT_TRUE(BlindedTableProblem(clash));
+  EXPECT_TRUE(CsvTableProblem(clash, true));
+  EXPECT_FALSE(CsvTableProblem(clash, false));
+}
+
+TEST(AllocationTables, TheHeaderRowTellsTheFormat) {
+  EXPECT_EQ(FormatOfFirstLine(kCsvTableHeader), OutputFormat::kCsv);  // earlier versions'
+  EXPECT_EQ(FormatOfFirstLine(std::string(kCsvTableHeader) + ",stratum,sex,list_seed"),
+            OutputFormat::kCsv);
+  EXPECT_EQ(FormatOfFirstLine(std::string("number,") + kCsvTableHeader + ",stratum,list_seed"),
+            OutputFormat::kCsv);
+  EXPECT_EQ(FormatOfFirstLine("number,stratum,centre,sex,sex_label"), OutputFormat::kBlinded);
+  EXPECT_EQ(FormatOfFirstLine("number,stratum,centre"), OutputFormat::kBlinded);
+  EXPECT_EQ(FormatOfFirstLine("redcap_randomization_number,redcap_randomization_group"),
+            OutputFormat::kRedcap);
+  EXPECT_EQ(FormatOfFirstLine("number,patient"), OutputFormat::kList);
+  EXPECT_EQ(FormatOfFirstLine("Beispielstudie"), OutputFormat::kList);
 }
 
 TEST(AllocationTables, LongTablesGoOutInPartsOfWholeRows) {
