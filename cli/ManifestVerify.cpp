@@ -5,6 +5,7 @@
 
 #include "FileComparison.h"
 #include "OpenedDesign.h"
+#include "TableNumbers.h"
 #include "ZuforaCli.h"
 #include "evidence/ListOutput.h"
 #include "evidence/OutputSinks.h"
@@ -63,7 +64,8 @@ class ManifestCheck {
   DesignOptions design_;
   OutputSpec spec_;
   std::unique_ptr<OpenedDesign> opened_;
-  std::vector<std::string> fresh_digests_;  // by output; empty for a PDF
+  std::unique_ptr<NumberedRows> row_numbers_;  // spec_'s numbers
+  std::vector<std::string> fresh_digests_;     // by output; empty for a PDF
   int failures_ = 0;
 };
 
@@ -97,6 +99,8 @@ bool ManifestCheck::Redraw() {
   design_.mark_blocks = record_.options.mark_blocks;
   design_.show_seed = record_.options.show_seed;
   design_.accept_misfits = record_.options.accept_misfits;
+  design_.test_list = record_.test;
+  design_.seed_is_test_seed = true;
   HeldFiles held{record_.design.content, record_.language_file
                                              ? std::optional(record_.language_file->content)
                                              : std::nullopt};
@@ -111,6 +115,7 @@ bool ManifestCheck::Redraw() {
     return false;
   }
   spec_.format = *format;
+  spec_.numbers = record_.options.numbers;
   if (*format == OutputFormat::kRedcap) {
     TableOptions table{record_.options.arm_codes, record_.options.centre_field,
                        record_.options.group_ids};
@@ -124,6 +129,10 @@ bool ManifestCheck::Redraw() {
       Fail("the recorded table options do not suit the design: " + *problem);
       return false;
     }
+  }
+  if (const auto problem = AttachNumbers(*opened_, design_.accept_misfits, spec_, row_numbers_)) {
+    Fail("the recorded numbers do not suit the design: " + *problem);
+    return false;
   }
 
   // Every recorded output of the design drawn once more, into a digest each.
@@ -166,8 +175,9 @@ bool ManifestCheck::Redraw() {
   if (!same_lists) {
     Fail("drawn again, the lists' seeds or lengths are not those the record gives");
   } else {
-    out_ << "Drawn again with seed " << record_.seed << ": " << lists.size()
-         << (lists.size() == 1 ? " list" : " lists") << ", as recorded.\n";
+    out_ << "Drawn again with " << (record_.test ? "the TEST list's seed " : "seed ")
+         << record_.seed << ": " << lists.size() << (lists.size() == 1 ? " list" : " lists")
+         << ", as recorded.\n";
   }
   return true;
 }

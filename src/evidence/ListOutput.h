@@ -9,6 +9,7 @@
 
 #include "design/StudyDesign.h"
 #include "evidence/AllocationTables.h"
+#include "evidence/RandomisationNumbers.h"
 #include "evidence/RedcapRules.h"
 #include "random/ListConsumer.h"
 #include "random/ListTextSink.h"
@@ -41,6 +42,9 @@ struct OutputSpec {
   OutputFormat format = OutputFormat::kList;
   TextForm text_form = TextForm::kUtf8;
   RedcapTableSpec redcap;  // for kRedcap; must have passed RedcapTableProblem
+  // Randomisation numbers, when asked for; the caller numbers the allocations so and
+  // points row_numbers and redcap.numbers at them.
+  std::optional<NumberingOptions> numbers;
   // The randomisation number of each row: the CSV table's number column (none: no such
   // column) and the site list's (none: the rows' places, 1, 2, 3, ...).
   RandomizationNumbers* row_numbers = nullptr;

@@ -402,12 +402,11 @@ bool DesignPages::Generate() {
   bool completed = outcome.complete;
   if (!outcome.leaves_list_empty) {
     const ListTextOptions options = ListOptions();
-    // Every line counts against the limit, separators and centre headings included,
-    // whose words a language file may have made long.
+    // Every line counts against the limit, separators and headings of any language too.
     const std::uint64_t size = ListTextSize(drawn, design_, options);
     if (size > static_cast<std::uint64_t>(kMaxListTextBytes)) {
       sink_.ShowPlain(Text(Message::MessagePatientCount));
-      list_text_ = drawn.study_name + "\n";
+      list_text_ = drawn.study_name + (options.test_list ? kTestListMark : "") + "\n";
       completed = false;
     } else {
       list_text_.reserve(size);
@@ -440,7 +439,8 @@ ListTextOptions DesignPages::ListOptions() const {
                          .show_seed = state_.show_seed,
                          .block_separator = BlockSeparator(),
                          .center_caption = CenterCaption(),
-                         .stratum_caption = texts_.derived.stratum_caption};
+                         .stratum_caption = texts_.derived.stratum_caption,
+                         .test_list = state_.test_list};
 }
 
 DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {

@@ -2,6 +2,9 @@
 // levels, and nothing that tells an arm.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
+
 #include "CliFixture.h"
 
 namespace zufora::cli {
@@ -48,8 +51,9 @@ TEST_F(SiteList, NamesNoArmAndKeepsTheTablesRowsStrataAndLevels) {
     }
     ASSERT_EQ(fields.size(), 10u) << table_rows[i];
     const std::string label = fields[8] == "early" ? "früh" : "spät";
-    EXPECT_EQ(rows[i],
-              std::to_string(i) + "," + fields[7] + "," + fields[0] + "," + fields[8] + "," + label)
+    // The sequential number, zero-padded to the digits of the largest.
+    EXPECT_EQ(rows[i], (i < 10 ? "0" : "") + std::to_string(i) + "," + fields[7] + "," + fields[0] +
+                           "," + fields[8] + "," + label)
         << i;
   }
 }
@@ -75,6 +79,110 @@ TEST_F(SiteList, VerifySaysWhatItChecked) {
   EXPECT_NE(differs.out.find("Allocation lines that differ, are missing or are extra: 1\n"),
             std::string::npos)
       << differs.out;
+}
+
+// The fields of the CSV rows of a table without quoted fields, header first.
+std::vector<std::vector<std::string>> Table(const std::string& text) {
+  std::vector<std::vector<std::string>> table;
+  for (const std::string& line : Lines(text)) {
+    std::vector<std::string>& fields = table.emplace_back();
+    std::istringstream row(line);
+    for (std::string field; std::getline(row, field, ',');) {
+      fields.push_back(field);
+    }
+    if (!line.empty() && line.back() == ',') {
+      fields.emplace_back();
+    }
+  }
+  return table;
+}
+
+// The concealed REDCap table, the CSV table and the site list number the same patients
+// alike, each number once; the allocations stay those of the table without numbers.
+TEST_F(SiteList, TheTablesNumberEachPatientOnceAndAlike) {
+  const std::string design = Write("blind.zfd", kDesign);
+  const std::vector<std::vector<std::string>> numberings = {
+      {"--numbers"}, {"--numbers", "random", "--number-format", "R-{0000}", "--check-digit"}};
+  const auto plain = Table(Cli({"generate", design, "--format", "csv"}).out);
+  ASSERT_EQ(plain.size(), 49u);
+  for (const auto& numbering : numberings) {
+    const auto run = [&](std::vector<std::string> arguments) {
+      arguments.insert(arguments.begin(), {"generate", design});
+      arguments.insert(arguments.end(), numbering.begin(), numbering.end());
+      const testing::CliRun result = Cli(arguments);
+      EXPECT_EQ(result.status, kExitComplete) << result.err;
+      return Table(result.out);
+    };
+    const auto redcap = run({"--format", "redcap", "--dag-ids", "11=1,12=2"});
+    const auto csv = run({"--format", "csv"});
+    const auto site = run({"--format", "blinded"});
+    ASSERT_EQ(redcap.size(), 49u);
+    ASSERT_EQ(csv.size(), 49u);
+    ASSERT_EQ(site.size(), 49u);
+    EXPECT_EQ(redcap[0],
+              (std::vector<std::string>{"redcap_randomization_number", "redcap_randomization_group",
+                                        "stage", "redcap_data_access_group"}));
+    EXPECT_EQ(csv[0][0], "number");
+    std::set<std::string> numbers;
+    for (std::size_t i = 1; i < redcap.size(); ++i) {
+      const std::string& number = redcap[i][0];
+      EXPECT_FALSE(number.empty()) << i;
+      EXPECT_TRUE(numbers.insert(number).second) << "twice: " << number;
+      EXPECT_EQ(csv[i][0], number) << i;
+      EXPECT_EQ(site[i][0], number) << i;
+      // The numbered CSV row is the plain one behind its number; REDCap's group the arm.
+      EXPECT_EQ(std::vector<std::string>(csv[i].begin() + 1, csv[i].end()), plain[i]) << i;
+      EXPECT_EQ(redcap[i][1], plain[i][2]) << i;
+      EXPECT_EQ(redcap[i][2], plain[i][8]) << i;
+    }
+    if (numbering.size() == 1) {  // sequential: 01 to 48 in study order
+      for (std::size_t i = 1; i < redcap.size(); ++i) {
+        EXPECT_EQ(std::stoi(redcap[i][0]), static_cast<int>(i));
+        EXPECT_EQ(redcap[i][0].size(), 2u);
+      }
+    } else {
+      for (const std::string& number : numbers) {
+        EXPECT_EQ(number.rfind("R-", 0), 0u) << number;
+        EXPECT_EQ(number.size(), 7u) << number;  // four digits and the check digit
+      }
+    }
+  }
+  // Without --numbers the site list has the sequential numbers.
+  EXPECT_EQ(Table(Cli({"generate", design, "--format", "blinded"}).out)[48][0], "48");
+}
+
+// verify takes the number options the tables were written with.
+TEST_F(SiteList, VerifyOfNumberedTablesNeedsTheirNumberOptions) {
+  const std::string design = Write("blind.zfd", kDesign);
+  const std::vector<std::string> numbering = {"--numbers", "random", "--check-digit"};
+  for (const char* format : {"csv", "blinded"}) {
+    const auto table = folder_ / (std::string(format) + ".csv");
+    std::vector<std::string> generate = {"generate", design,     "--format",
+                                         format,     "--output", table.string()};
+    generate.insert(generate.end(), numbering.begin(), numbering.end());
+    ASSERT_EQ(Cli(generate).status, kExitComplete) << format;
+    std::vector<std::string> verify = {"verify", design, table.string()};
+    verify.insert(verify.end(), numbering.begin(), numbering.end());
+    const testing::CliRun same = Cli(verify);
+    EXPECT_EQ(same.status, kExitComplete) << format << same.out << same.err;
+    // Other numbers (sequential) are found on the first row.
+    const testing::CliRun other = Cli({"verify", design, table.string(), "--numbers"});
+    EXPECT_EQ(other.status, kExitIncomplete) << format << other.err;
+    EXPECT_NE(other.out.find("First difference, line 2:"), std::string::npos) << other.out;
+  }
+  const testing::CliRun without = Cli({"verify", design, (folder_ / "csv.csv").string()});
+  EXPECT_EQ(without.status, kExitFailure);
+  EXPECT_NE(without.err.find("has a number column"), std::string::npos) << without.err;
+
+  // The provenance record keeps the number options, and verify --manifest uses them.
+  const auto record = folder_ / "r.json";
+  std::vector<std::string> generate = {"generate",   design,         "--format",
+                                       "blinded",    "--output",     (folder_ / "s.csv").string(),
+                                       "--manifest", record.string()};
+  generate.insert(generate.end(), numbering.begin(), numbering.end());
+  ASSERT_EQ(Cli(generate).status, kExitComplete);
+  const testing::CliRun manifest = Cli({"verify", "--manifest", record.string()});
+  EXPECT_EQ(manifest.status, kExitComplete) << manifest.out << manifest.err;
 }
 
 }  // namespace
