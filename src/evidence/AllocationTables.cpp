@@ -147,13 +147,13 @@ Columns BlindedColumns(const StudyDesign& design, RandomizationNumbers& numbers)
   return columns;
 }
 
-// `text` with ASCII capitals made small, for names that a reader takes as the same.
 // Numbers for a table that is only looked at, never written.
 class NoNumbers : public RandomizationNumbers {
  public:
   std::string NumberOf(const AllocationRow&) override { return {}; }
 };
 
+// `text` with ASCII capitals made small, for names that a reader takes as the same.
 std::string Folded(std::string text) {
   for (char& c : text) {
     if (c >= 'A' && c <= 'Z') {
