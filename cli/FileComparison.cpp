@@ -16,18 +16,20 @@ const char* WhatItIs(OutputFormat format) {
   switch (format) {
     case OutputFormat::kCsv: return "the CSV table";
     case OutputFormat::kRedcap: return "the REDCap table";
+    case OutputFormat::kBlinded: return "the site list";
     case OutputFormat::kList: break;
   }
   return "the list";
 }
 
-std::unique_ptr<LineKeys> KeysFor(OutputFormat format, const std::string& center_caption) {
-  switch (format) {
-    case OutputFormat::kCsv: return std::make_unique<CsvTableKeys>();
-    case OutputFormat::kRedcap: return std::make_unique<RowOrderKeys>();
+std::unique_ptr<LineKeys> KeysFor(const OutputSpec& spec, const ListTextOptions& options) {
+  switch (spec.format) {
+    case OutputFormat::kCsv: return std::make_unique<CsvTableKeys>(spec.row_numbers != nullptr);
+    case OutputFormat::kRedcap:
+    case OutputFormat::kBlinded: return std::make_unique<RowOrderKeys>();
     case OutputFormat::kList: break;
   }
-  return std::make_unique<ListTextKeys>(center_caption);
+  return std::make_unique<ListTextKeys>(options.center_caption, options.stratum_caption);
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
     return kExitFailure;
   }
   const ListTextOptions list_options = pages.ListOptions();
-  const std::unique_ptr<LineKeys> keys = KeysFor(spec.format, list_options.center_caption);
+  const std::unique_ptr<LineKeys> keys = KeysFor(spec, list_options);
   ListComparison comparison(positional, keyed, *keys);
   OutputSpec held = spec;
   held.text_form = TextForm::kCp1252;
@@ -95,6 +97,10 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
   }
   out << file << " is " << what << " that the design gives: " << comparison.Lines()
       << " lines, the same.\n";
+  if (spec.format == OutputFormat::kBlinded) {
+    out << "The site list names no arm: its numbers, strata, centres and levels were checked, "
+           "not the arm behind each number (verify the CSV or REDCap table for that).\n";
+  }
   return kExitComplete;
 }
 

@@ -7,7 +7,8 @@ const std::string kUsage =
     std::string(
         "Usage: zufora-cli generate DESIGN.zfd [--seed TEXT] [--no-blocks] [--no-seed]\n"
         "                           [--accept-misfits] [--lang FILE] [--output FILE]\n"
-        "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
+        "                           [--format list|csv|redcap|blinded]\n"
+        "                           [--arm-codes 1=CODE,2=CODE...]\n"
         "                           [--dag-ids CENTRE=ID,...] [--centre-field NAME]\n"
         "                           [--numbers [sequential|random]] [--number-format FMT]\n"
         "                           [--check-digit] [--test]\n"
@@ -23,11 +24,16 @@ const std::string kUsage =
     "                     the list text as the export writes it (cp1252, CR LF)\n"
     "  --format list      the list text (default; UTF-8 with LF on standard output)\n"
     "  --format csv       one CSV row per patient: centre, patient, arm,\n"
-    "                     arm_description, block, block_size, position_in_block\n"
+    "                     arm_description, block, block_size, position_in_block,\n"
+    "                     stratum, a stratified design's factor fields (level codes),\n"
+    "                     list_seed\n"
     "  --format redcap    the allocation table for upload into REDCap's randomization\n"
     "                     module: redcap_randomization_number (empty),\n"
-    "                     redcap_randomization_group, and with per-centre lists the\n"
-    "                     centre field and/or redcap_data_access_group\n" +
+    "                     redcap_randomization_group, a stratified design's factor\n"
+    "                     fields, and with per-centre lists the centre field and/or\n"
+    "                     redcap_data_access_group\n"
+    "  --format blinded   the site list of a blinded trial: number, stratum, centre and\n"
+    "                     each factor's level code and label; no arm, no block\n" +
     kTableOptionsHelp + kNumberOptionsHelp + kTestListHelp +
     "  --pdf FILE         print the list to a PDF file as \"Drucken\" prints it (600 dots\n"
     "                     per inch, margins of 1/6 inch), instead of writing it to\n"

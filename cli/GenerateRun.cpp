@@ -6,6 +6,7 @@
 #include "GenerateRecord.h"
 #include "OpenedDesign.h"
 #include "OutputFiles.h"
+#include "TableNumbers.h"
 #include "ZuforaCli.h"
 #include "design/Limits.h"
 #include "design/StudyDesign.h"
@@ -101,6 +102,7 @@ class GenerateRun {
   const CalendarClock& clock_;
   OpenedDesign opened_;
   OutputSpec spec_;
+  std::unique_ptr<NumberedRows> row_numbers_;  // spec_'s numbers
   std::optional<std::string> manifest_path_;
   std::optional<OutputFile> output_;
   std::optional<OutputFile> pdf_;
@@ -162,24 +164,31 @@ int GenerateRun::PrepareTable() {
   spec_.format = options_.format;
   spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
   spec_.numbers = options_.numbers;
-  // The tables have no columns for strata yet: one without them would be wrong.
-  if (options_.format != OutputFormat::kList && Stratifies(opened_.Pages().Design())) {
-    err_ << "zufora-cli: --format " << (options_.format == OutputFormat::kCsv ? "csv" : "redcap")
-         << " has no columns for strata yet; a stratified design is written as its list "
-            "text (--format list) or printed (--pdf)\n";
+  const StudyDesign& design = opened_.Pages().Design();
+  const auto columns_problem =
+      options_.format == OutputFormat::kCsv ? CsvTableProblem(design, spec_.numbers.has_value())
+      : options_.format == OutputFormat::kBlinded ? BlindedTableProblem(design)
+                                                  : std::nullopt;
+  if (columns_problem) {
+    err_ << "zufora-cli: no " << (options_.format == OutputFormat::kCsv ? "CSV table" : "site list")
+         << ": " << *columns_problem << '\n';
     return kExitFailure;
   }
-  if (options_.format != OutputFormat::kRedcap) {
-    return kExitComplete;
+  if (options_.format == OutputFormat::kRedcap) {
+    auto spec = RedcapSpecOf(options_.table);
+    if (const auto* problem = std::get_if<std::string>(&spec)) {
+      err_ << "zufora-cli: " << *problem << '\n';
+      return kExitFailure;
+    }
+    spec_.redcap = std::get<RedcapTableSpec>(std::move(spec));
+    if (const auto problem = RedcapTableProblem(design, spec_.redcap)) {
+      err_ << "zufora-cli: no REDCap table: " << *problem << '\n';
+      return kExitFailure;
+    }
   }
-  auto spec = RedcapSpecOf(options_.table);
-  if (const auto* problem = std::get_if<std::string>(&spec)) {
-    err_ << "zufora-cli: " << *problem << '\n';
-    return kExitFailure;
-  }
-  spec_.redcap = std::get<RedcapTableSpec>(std::move(spec));
-  if (const auto problem = RedcapTableProblem(opened_.Pages().Design(), spec_.redcap)) {
-    err_ << "zufora-cli: no REDCap table: " << *problem << '\n';
+  if (const auto problem =
+          AttachNumbers(opened_, options_.design.accept_misfits, spec_, row_numbers_)) {
+    err_ << "zufora-cli: no randomisation numbers: " << *problem << '\n';
     return kExitFailure;
   }
   return kExitComplete;

@@ -5,6 +5,7 @@
 
 #include "FileComparison.h"
 #include "OpenedDesign.h"
+#include "TableNumbers.h"
 #include "ZuforaCli.h"
 #include "evidence/ListOutput.h"
 #include "evidence/OutputSinks.h"
@@ -63,7 +64,8 @@ class ManifestCheck {
   DesignOptions design_;
   OutputSpec spec_;
   std::unique_ptr<OpenedDesign> opened_;
-  std::vector<std::string> fresh_digests_;  // by output; empty for a PDF
+  std::unique_ptr<NumberedRows> row_numbers_;  // spec_'s numbers
+  std::vector<std::string> fresh_digests_;     // by output; empty for a PDF
   int failures_ = 0;
 };
 
@@ -127,6 +129,10 @@ bool ManifestCheck::Redraw() {
       Fail("the recorded table options do not suit the design: " + *problem);
       return false;
     }
+  }
+  if (const auto problem = AttachNumbers(*opened_, design_.accept_misfits, spec_, row_numbers_)) {
+    Fail("the recorded numbers do not suit the design: " + *problem);
+    return false;
   }
 
   // Every recorded output of the design drawn once more, into a digest each.

@@ -19,12 +19,14 @@ const std::string kUsage =
         "Usage: zufora-cli report DESIGN.zfd [--simulate K] [--format text|csv]\n"
         "                         [--seed TEXT] [--accept-misfits] [--lang FILE]\n"
         "\n"
-        "The balance of the lists that the design gives: for each list (each centre's) the\n"
-        "patients of each arm against the planned share (the list's patients times the\n"
-        "arm's ratio divided by the sum of the ratios), the block sizes used and how often,\n"
-        "and the largest running imbalance between the arms (patients divided by ratio, the\n"
-        "largest minus the smallest; for ratios 1:1 the difference in patients, for other\n"
-        "ratios in patients per unit of ratio).\n"
+        "The balance of the lists that the design gives: for each list (each centre's or\n"
+        "stratum's) the patients of each arm against the planned share (the list's\n"
+        "patients times the arm's ratio divided by the sum of the ratios), the block sizes\n"
+        "used and how often, and the largest running imbalance between the arms (patients\n"
+        "divided by ratio, the largest minus the smallest; for ratios 1:1 the difference in\n"
+        "patients, for other ratios in patients per unit of ratio). A stratified design's\n"
+        "strata are named by their levels, and the study follows: the strata's patients of\n"
+        "each arm summed and their imbalance at the end.\n"
         "\n"
         "  --simulate K     also draw the lists of the seeds 1 to K (at most 100,000, and\n"
         "                   at most 1,000,000,000 patients in all) and report how\n"
@@ -37,6 +39,7 @@ const std::string kUsage =
         "                   study is distributed. Seeds whose lists cannot be drawn are\n"
         "                   counted and left out of the figures.\n"
         "  --format csv     one CSV table (UTF-8, CR LF): section,list,centre,item,value,planned\n"
+        "                   (a stratum's levels: section level, item the field, value the code)\n"
         "\n") +
     kDesignOptionsHelp +
     "\n"
@@ -114,6 +117,71 @@ std::string Ratios(const std::vector<std::int64_t>& ratios) {
   return ratios.size() > 8 ? text + ":..." : text;
 }
 
+// The patients of each arm against their planned share, as rows of `section`.
+void WriteArms(ReportWriter& report, const BalanceTally& tally,
+               const std::vector<std::int64_t>& ratios, const BalanceTally::ListBalance& list,
+               const char* section, std::size_t number, const std::string& centre) {
+  report.Text("  arm  ratio  patients  planned (" + std::to_string(list.Patients()) +
+              " x ratio / " + std::to_string(tally.RatioSum()) + ")");
+  for (std::size_t a = 0; a < ratios.size(); ++a) {
+    const double planned = tally.PlannedPatients(list, static_cast<std::int32_t>(a + 1));
+    char line[96];
+    std::snprintf(line, sizeof line, "  %3zu  %5lld  %8lld  %7s", a + 1,
+                  static_cast<long long>(ratios[a]),
+                  static_cast<long long>(list.patients_per_arm[a]), Fixed(planned, 1).c_str());
+    report.Text(line);
+    if (report.Csv()) {
+      report.Row(section, number, centre, std::to_string(a + 1),
+                 std::to_string(list.patients_per_arm[a]), Number(planned));
+    }
+  }
+}
+
+// A stratum's heading: "Stratum 3 (centre 101, Sex: male, Age: < 65)"; its levels as CSV
+// rows (section level, item the factor's field name, value the level's code).
+std::string StratumHeading(ReportWriter& report, const BalanceTally::ListBalance& list,
+                           const StudyDesign& design, std::size_t number,
+                           const std::string& centre) {
+  std::string heading = "Stratum " + std::to_string(list.stratum) + " (";
+  if (list.centre) {
+    heading += "centre " + centre;
+  }
+  for (std::size_t f = 0; f < list.levels.size() && f < design.factors.size(); ++f) {
+    const StratificationFactor& factor = design.factors[f];
+    const auto level = static_cast<std::size_t>(list.levels[f]);
+    const FactorLevel shown = level < factor.levels.size() ? factor.levels[level] : FactorLevel{};
+    heading += (f > 0 || list.centre ? ", " : "") + Cp1252ToUtf8(factor.name) + ": " +
+               Cp1252ToUtf8(shown.label);
+    if (report.Csv()) {
+      report.Row("level", number, centre, Cp1252ToUtf8(factor.field), Cp1252ToUtf8(shown.code));
+    }
+  }
+  return heading + ")";
+}
+
+// The study as a whole: the strata's patients of each arm summed, and the imbalance of
+// the sums at the end (the strata fill side by side, so there is no running imbalance).
+void WriteStudy(ReportWriter& report, const BalanceTally& tally,
+                const std::vector<std::int64_t>& ratios) {
+  BalanceTally::ListBalance study;
+  study.patients_per_arm.assign(ratios.size(), 0);
+  for (const BalanceTally::ListBalance& list : tally.Lists()) {
+    study.patients += list.Patients();
+    for (std::size_t a = 0; a < ratios.size() && a < list.patients_per_arm.size(); ++a) {
+      study.patients_per_arm[a] += list.patients_per_arm[a];
+    }
+  }
+  report.Text("");
+  report.Text("Study, all " + std::to_string(tally.Lists().size()) +
+              " strata: " + std::to_string(study.Patients()) + " patients");
+  WriteArms(report, tally, ratios, study, "study_arm", 0, "");
+  report.Text("  imbalance at the end, the strata's patients summed: " +
+              Number(tally.StudyImbalance()));
+  if (report.Csv()) {
+    report.Row("study_final_imbalance", 0, "", "", Number(tally.StudyImbalance()));
+  }
+}
+
 void WriteLists(ReportWriter& report, const BalanceTally& tally,
                 const std::vector<std::int64_t>& ratios, const StudyDesign& design) {
   std::size_t number = 0;
@@ -123,23 +191,13 @@ void WriteLists(ReportWriter& report, const BalanceTally& tally,
         list.centre ? Cp1252ToUtf8(design.centres.Cell(kCentreNumberColumn, *list.centre)) : "";
     const std::int64_t patients = list.Patients();
     report.Text("");
-    report.Text((list.centre ? "Centre " + centre + ", list " : "List ") + std::to_string(number) +
-                ": seed " + std::to_string(list.seed) + ", " + std::to_string(patients) +
+    const std::string heading =
+        list.stratum > 0 ? StratumHeading(report, list, design, number, centre)
+        : list.centre    ? "Centre " + centre + ", list " + std::to_string(number)
+                         : "List " + std::to_string(number);
+    report.Text(heading + ": seed " + std::to_string(list.seed) + ", " + std::to_string(patients) +
                 " patients");
-    report.Text("  arm  ratio  patients  planned (" + std::to_string(patients) + " x ratio / " +
-                std::to_string(tally.RatioSum()) + ")");
-    for (std::size_t a = 0; a < ratios.size(); ++a) {
-      const double planned = tally.PlannedPatients(list, static_cast<std::int32_t>(a + 1));
-      char line[96];
-      std::snprintf(line, sizeof line, "  %3zu  %5lld  %8lld  %7s", a + 1,
-                    static_cast<long long>(ratios[a]),
-                    static_cast<long long>(list.patients_per_arm[a]), Fixed(planned, 1).c_str());
-      report.Text(line);
-      if (report.Csv()) {
-        report.Row("arm", number, centre, std::to_string(a + 1),
-                   std::to_string(list.patients_per_arm[a]), Number(planned));
-      }
-    }
+    WriteArms(report, tally, ratios, list, "arm", number, centre);
     std::string sizes = "  block sizes:";
     for (const auto& [size, count] : list.block_sizes) {
       sizes += " " + std::to_string(size) + " x" + std::to_string(count);
@@ -288,6 +346,9 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
               "with a ratio above 0 (for ratios 1:1 the difference in patients; for others in "
               "patients per unit of ratio, 0 when the arms stand exactly at their ratios)");
   WriteLists(report, tally, ratios, design);
+  if (Stratifies(design)) {
+    WriteStudy(report, tally, ratios);
+  }
 
   if (options.simulate > 0) {
     QuietGeneration drawer(opened.Texts().catalogue);

@@ -7,7 +7,9 @@
 #include "FileComparison.h"
 #include "LanguageCandidates.h"
 #include "ManifestVerify.h"
+#include "NumberOptions.h"
 #include "OpenedDesign.h"
+#include "TableNumbers.h"
 #include "ZuforaCli.h"
 #include "random/ListTextWriter.h"
 #include "text/Cp1252.h"
@@ -19,13 +21,16 @@ const std::string kUsage =
     std::string(
         "Usage: zufora-cli verify DESIGN.zfd FILE [--seed TEXT] [--no-blocks] [--no-seed]\n"
         "                         [--accept-misfits] [--lang FILE] [--arm-codes LIST]\n"
-        "                         [--dag-ids LIST] [--centre-field NAME] [--test]\n"
+        "                         [--dag-ids LIST] [--centre-field NAME]\n"
+        "                         [--numbers [sequential|random]] [--number-format FMT]\n"
+        "                         [--check-digit] [--test]\n"
         "       zufora-cli verify --manifest RECORD [OUTPUT...]\n"
         "\n"
         "Draws the lists of the design again, with the same options as generate, and\n"
         "compares them line by line with FILE: the list text (an export, cp1252 with CR LF,\n"
-        "or the output of generate, UTF-8 with LF), or a CSV or REDCap table, told by its\n"
-        "header row. An arm changed, a line removed or added, a block separator moved, a\n"
+        "or the output of generate, UTF-8 with LF), or a CSV or REDCap table or a site list,\n"
+        "told by its header row (a table with numbers needs the number options generate was\n"
+        "given; a site list without them has sequential numbers). An arm changed, a line removed or added, a block separator moved, a\n"
         "seed or heading changed: each is found. Without --lang the list's texts are\n"
         "matched with the built-in German ones, the bundled English language file and the\n"
         "language files installed with the program, and the one used is named.\n"
@@ -33,7 +38,7 @@ const std::string kUsage =
         "table that is not the production list is compared with the test list as well.\n"
         "Either way, verify says which of the two it is.\n"
         "\n") +
-    kDesignOptionsHelp + kTableOptionsHelp + kTestListHelp +
+    kDesignOptionsHelp + kTableOptionsHelp + kNumberOptionsHelp + kTestListHelp +
     "  --manifest RECORD  check the outputs of a provenance record (generate --manifest):\n"
     "                     the record's design bytes, the design drawn again with the\n"
     "                     recorded seed and options, and each output's SHA-256; OUTPUT\n"
@@ -93,6 +98,7 @@ int CompareProductionOrTest(OpenedDesign& opened, const VerifyOptions& options,
 
 Parsed<VerifyOptions> ParseVerify(const std::vector<std::string>& arguments) {
   VerifyOptions options;
+  NumberArguments numbers;
   bool have_design = false;
   bool have_list = false;
   bool design_options = false;
@@ -120,7 +126,8 @@ Parsed<VerifyOptions> ParseVerify(const std::vector<std::string>& arguments) {
     }
     const bool was_design = have_design;
     if (TakeDesignOption(arguments, i, options.design, have_design, error) ||
-        TakeTableOption(arguments, i, options.table, error)) {
+        TakeTableOption(arguments, i, options.table, error) ||
+        TakeNumberOption(arguments, i, numbers, error)) {
       if (!error.empty()) {
         return Wrong(error, kUsage.c_str());
       }
@@ -137,8 +144,13 @@ Parsed<VerifyOptions> ParseVerify(const std::vector<std::string>& arguments) {
     }
     return Wrong("unknown option " + argument, kUsage.c_str());
   }
+  auto numbering = NumberingOf(numbers);
+  if (const auto* problem = std::get_if<std::string>(&numbering)) {
+    return Wrong(*problem, kUsage.c_str());
+  }
+  options.numbers = std::get<std::optional<NumberingOptions>>(std::move(numbering));
   if (options.manifest_file) {
-    if (have_design || design_options) {
+    if (have_design || design_options || options.numbers) {
       return Wrong("with --manifest the record gives the design and its options", kUsage.c_str());
     }
     return options;
@@ -169,6 +181,21 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
   if (spec.format != OutputFormat::kRedcap && options.table.Any()) {
     err << "zufora-cli: --arm-codes, --dag-ids and --centre-field go with a REDCap table, and "
         << options.list_file << " is none\n";
+    return kExitFailure;
+  }
+  spec.numbers = options.numbers;
+  if (spec.format == OutputFormat::kList && spec.numbers) {
+    err << "zufora-cli: --numbers goes with a table or a site list, and " << options.list_file
+        << " is neither\n";
+    return kExitFailure;
+  }
+  if (spec.format == OutputFormat::kCsv &&
+      first_line->starts_with("number,") != spec.numbers.has_value()) {
+    err << "zufora-cli: " << options.list_file
+        << (spec.numbers ? " has no number column: it was written without --numbers"
+                         : " has a number column: give the --numbers options that generate "
+                           "was given")
+        << '\n';
     return kExitFailure;
   }
 
@@ -204,6 +231,12 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
       err << "zufora-cli: give the table options that generate was given: " << *problem << '\n';
       return kExitFailure;
     }
+  }
+  std::unique_ptr<NumberedRows> row_numbers;
+  if (const auto problem =
+          AttachNumbers(opened, options.design.accept_misfits, spec, row_numbers)) {
+    err << "zufora-cli: give the number options that generate was given: " << *problem << '\n';
+    return kExitFailure;
   }
   if (spec.format == OutputFormat::kList) {
     out << "The list's texts: " << language << ".\n";

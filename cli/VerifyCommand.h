@@ -9,6 +9,7 @@
 #include "ProgramContext.h"
 #include "TableOptions.h"
 #include "Usage.h"
+#include "evidence/RandomisationNumbers.h"
 #include "random/SeedProposal.h"
 
 namespace zufora::cli {
@@ -18,6 +19,7 @@ namespace zufora::cli {
 struct VerifyOptions {
   DesignOptions design;
   TableOptions table;
+  std::optional<NumberingOptions> numbers;  // --numbers, --number-format, --check-digit
   std::string list_file;
   std::optional<std::string> manifest_file;
   std::vector<std::string> output_files;  // with --manifest: in place of the recorded paths

@@ -52,11 +52,13 @@ void Compare(const std::string& file_bytes, const std::string& expected,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const zufora::ListTextKeys list_keys("Zentrum");
+  const zufora::ListTextKeys list_keys("Zentrum", "Stratum");
   const zufora::CsvTableKeys table_keys;
+  const zufora::CsvTableKeys numbered_keys(true);
   const zufora::RowOrderKeys row_keys;
   Compare(bytes, kList, list_keys, false);
   Compare(bytes, kTable, table_keys, false);
+  Compare(bytes, kTable, numbered_keys, false);
   Compare(bytes, kTable, row_keys, false);
   Compare(kList, kList, list_keys, true);
   (void)zufora::FormatOfFirstLine(bytes.substr(0, bytes.find('\n')));

@@ -7,6 +7,9 @@ namespace zufora {
 void AllocationRows::BeginList(const RandomizationList& list) {
   row_ = AllocationRow{};
   row_.centre = list.centre;
+  ++lists_;
+  row_.stratum = list.stratum > 0 ? list.stratum : lists_;
+  row_.levels = list.levels;
   row_.list_seed = list.seed;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "random/ListConsumer.h"
 
@@ -14,10 +15,14 @@ namespace zufora {
 struct AllocationRow {
   std::int64_t row = 0;                // from 1 over all lists of the table
   std::optional<std::int32_t> centre;  // the list's centre row; none for the single list
-  std::int32_t list_seed = 0;          // the seed that reproduces this row's list
-  std::int64_t patient = 0;            // from 1 in each list
-  std::int32_t arm = 0;                // 1..A
-  std::int32_t block = 0;              // from 1 in each list
+  // The list's stratum from 1 in stratum order; without factors the list's number in
+  // order (the single list is 1, a centre's list its centre's place).
+  std::int32_t stratum = 0;
+  std::vector<std::int32_t> levels;  // the stratum's level index from 0 of each factor
+  std::int32_t list_seed = 0;        // the seed that reproduces this row's list
+  std::int64_t patient = 0;          // from 1 in each list
+  std::int32_t arm = 0;              // 1..A
+  std::int32_t block = 0;            // from 1 in each list
   std::int32_t block_size = 0;
   std::int32_t position = 0;  // from 1 in each block
 };
@@ -43,6 +48,7 @@ class AllocationRows : public ListConsumer {
   AllocationRowSink& sink_;
   AllocationRow row_;
   std::int64_t rows_ = 0;
+  std::int32_t lists_ = 0;
 };
 
 }  // namespace zufora

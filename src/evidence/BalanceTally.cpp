@@ -44,6 +44,8 @@ void BalanceTally::ClearGuesses() {
 void BalanceTally::BeginList(const RandomizationList& list) {
   ListBalance& balance = lists_.emplace_back();
   balance.centre = list.centre;
+  balance.stratum = list.stratum;
+  balance.levels = list.levels;
   balance.seed = list.seed;
   balance.planned_patients = list.planned_patients;
   if (keep_arm_counts_) {

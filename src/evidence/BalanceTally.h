@@ -30,6 +30,8 @@ class BalanceTally : public ListConsumer {
  public:
   struct ListBalance {
     std::optional<std::int32_t> centre;
+    std::int32_t stratum = 0;          // from 1; 0 when the design is not stratified
+    std::vector<std::int32_t> levels;  // the stratum's level index of each factor
     std::int32_t seed = 0;
     std::int32_t planned_patients = 0;
     std::int64_t patients = 0;

@@ -47,15 +47,30 @@ std::optional<std::string> FirstField(std::string_view row, std::string_view& re
 
 }  // namespace
 
-ListTextKeys::ListTextKeys(std::string center_caption)
-    : caption_(std::move(center_caption) + ' '), utf8_caption_(Cp1252ToUtf8(caption_)) {}
+ListTextKeys::ListTextKeys(std::string center_caption, std::string stratum_caption) {
+  for (std::string* caption : {&center_caption, &stratum_caption}) {
+    if (!caption->empty()) {
+      captions_.push_back(*caption + ' ');
+      captions_.push_back(Cp1252ToUtf8(captions_.back()));
+    }
+  }
+}
+
+bool ListTextKeys::IsHeading(std::string_view head) const {
+  for (const std::string& caption : captions_) {
+    if (head.starts_with(caption)) {
+      return true;
+    }
+  }
+  return false;
+}
 
 std::optional<LineKey> ListTextKeys::KeyOf(std::string_view head, std::int64_t line_number,
                                            KeyState& state) const {
   if (line_number == 1) {
     return std::nullopt;  // the title
   }
-  if (head.starts_with(caption_) || head.starts_with(utf8_caption_)) {
+  if (IsHeading(head)) {
     ++state.list;
     return std::nullopt;
   }
@@ -73,7 +88,10 @@ std::optional<LineKey> CsvTableKeys::KeyOf(std::string_view head, std::int64_t l
     return std::nullopt;  // the header
   }
   std::string_view rest;
-  const auto centre = FirstField(head, rest);
+  if (numbered_ && !FirstField(head, rest)) {
+    return std::nullopt;
+  }
+  const auto centre = FirstField(numbered_ ? rest : head, rest);
   if (!centre) {
     return std::nullopt;
   }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zufora {
 
@@ -33,26 +34,33 @@ class LineKeys {
                                        KeyState& state) const = 0;
 };
 
-// The list text: after the title, a centre heading ("CAPTION ...", cp1252 or UTF-8)
-// begins the next list; an allocation line begins with its patient number and a TAB.
+// The list text: after the title, a centre heading ("CAPTION ...", cp1252 or UTF-8) or
+// the heading of a stratum without centres ("STRATUM_CAPTION n ...") begins the next
+// list; an allocation line begins with its patient number and a TAB.
 class ListTextKeys : public LineKeys {
  public:
-  explicit ListTextKeys(std::string center_caption);
+  explicit ListTextKeys(std::string center_caption, std::string stratum_caption = {});
   std::optional<LineKey> KeyOf(std::string_view head, std::int64_t line_number,
                                KeyState& state) const override;
 
  private:
-  std::string caption_;       // cp1252, with the blank after it
-  std::string utf8_caption_;  // the same in UTF-8
+  bool IsHeading(std::string_view head) const;
+
+  // The captions that begin a heading, cp1252 and UTF-8, each with the blank after it.
+  std::vector<std::string> captions_;
 };
 
-// The CSV table: after the header row, the centre (the first field) and the patient
-// number (the second); a new list begins where the centre changes or the numbers start
-// again.
+// The CSV table: after the header row, the centre (the first field, or the second after
+// the number column of a `numbered` table) and the patient number (the field after it); a
+// new list begins where the centre changes or the numbers start again.
 class CsvTableKeys : public LineKeys {
  public:
+  explicit CsvTableKeys(bool numbered = false) : numbered_(numbered) {}
   std::optional<LineKey> KeyOf(std::string_view head, std::int64_t line_number,
                                KeyState& state) const override;
+
+ private:
+  bool numbered_;
 };
 
 // A table whose rows name no patient (REDCap's): the rows after the header in order.

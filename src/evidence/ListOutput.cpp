@@ -8,6 +8,7 @@ std::string_view FormatName(OutputFormat format) {
   switch (format) {
     case OutputFormat::kCsv: return "csv";
     case OutputFormat::kRedcap: return "redcap";
+    case OutputFormat::kBlinded: return "blinded";
     case OutputFormat::kList: break;
   }
   return "list";
@@ -15,7 +16,7 @@ std::string_view FormatName(OutputFormat format) {
 
 std::optional<OutputFormat> FormatNamed(std::string_view name) {
   for (const OutputFormat format :
-       {OutputFormat::kList, OutputFormat::kCsv, OutputFormat::kRedcap}) {
+       {OutputFormat::kList, OutputFormat::kCsv, OutputFormat::kRedcap, OutputFormat::kBlinded}) {
     if (FormatName(format) == name) {
       return format;
     }
@@ -35,11 +36,21 @@ class PassSink : public ListTextSink {
   ListTextSink& next_;
 };
 
+// The rows' places as their numbers.
+class RowPlaces : public RandomizationNumbers {
+ public:
+  std::string NumberOf(const AllocationRow& row) override { return std::to_string(row.row); }
+};
+
 }  // namespace
 
 OutputFormat FormatOfFirstLine(std::string_view first_line) {
-  if (first_line == kCsvTableHeader) {
+  if (first_line.starts_with(kCsvTableHeader) ||
+      (first_line.starts_with("number,") && first_line.substr(7).starts_with(kCsvTableHeader))) {
     return OutputFormat::kCsv;
+  }
+  if (first_line.starts_with(kBlindedTableHeader)) {
+    return OutputFormat::kBlinded;
   }
   if (first_line.starts_with(kRedcapNumberColumn) || first_line.starts_with(kRedcapGroupColumn)) {
     return OutputFormat::kRedcap;
@@ -61,7 +72,18 @@ ListOutput::ListOutput(const StudyDesign& design, const ListTextOptions& options
     case OutputFormat::kList:
       writer_ = std::make_unique<ListTextWriter>(design, options, text);
       return;
-    case OutputFormat::kCsv: table_ = std::make_unique<CsvAllocationTable>(design, text); break;
+    case OutputFormat::kCsv:
+      table_ = std::make_unique<CsvAllocationTable>(design, text, spec.row_numbers);
+      break;
+    case OutputFormat::kBlinded: {
+      RandomizationNumbers* numbers = spec.row_numbers;
+      if (!numbers) {
+        places_ = std::make_unique<RowPlaces>();
+        numbers = places_.get();
+      }
+      table_ = std::make_unique<BlindedAllocationTable>(design, *numbers, text);
+      break;
+    }
     case OutputFormat::kRedcap:
       table_ = std::make_unique<RedcapAllocationTable>(design, spec.redcap, text);
       break;

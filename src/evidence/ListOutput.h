@@ -19,11 +19,13 @@ namespace zufora {
 
 // What a generation is written as.
 enum class OutputFormat {
-  kList,    // the list text
-  kCsv,     // CsvAllocationTable
-  kRedcap,  // RedcapAllocationTable
+  kList,     // the list text
+  kCsv,      // CsvAllocationTable
+  kRedcap,   // RedcapAllocationTable
+  kBlinded,  // BlindedAllocationTable, the site list
 };
-// "list", "csv", "redcap", as the command line and the provenance record name them.
+// "list", "csv", "redcap", "blinded", as the command line and the provenance record name
+// them.
 std::string_view FormatName(OutputFormat format);
 std::optional<OutputFormat> FormatNamed(std::string_view name);
 // What a file the program wrote holds, told by its first line: a table by its header row
@@ -39,8 +41,13 @@ enum class TextForm { kUtf8, kExport, kCp1252 };
 struct OutputSpec {
   OutputFormat format = OutputFormat::kList;
   TextForm text_form = TextForm::kUtf8;
-  RedcapTableSpec redcap;                   // for kRedcap; must have passed RedcapTableProblem
-  std::optional<NumberingOptions> numbers;  // randomisation numbers, when asked for
+  RedcapTableSpec redcap;  // for kRedcap; must have passed RedcapTableProblem
+  // Randomisation numbers, when asked for; the caller numbers the allocations so and
+  // points row_numbers and redcap.numbers at them.
+  std::optional<NumberingOptions> numbers;
+  // The randomisation number of each row: the CSV table's number column (none: no such
+  // column) and the site list's (none: the rows' places, 1, 2, 3, ...).
+  RandomizationNumbers* row_numbers = nullptr;
 };
 
 // A generation written as `spec` says, while it is drawn, as the bytes the program writes
@@ -64,6 +71,7 @@ class ListOutput : public ListConsumer {
  private:
   std::unique_ptr<ListTextSink> converter_;
   std::unique_ptr<ListTextWriter> writer_;
+  std::unique_ptr<RandomizationNumbers> places_;  // the site list's numbers when none are given
   std::unique_ptr<AllocationTable> table_;
   std::unique_ptr<ListConsumer> table_rows_;
   std::int64_t rows_ = 0;

@@ -108,6 +108,42 @@ std::optional<std::string> GroupIdsProblem(const StudyDesign& design, const Redc
   return std::nullopt;
 }
 
+// The factors of a stratified design as REDCap's stratification fields: names it takes,
+// apart from the table's other columns, each level code a choice code.
+std::optional<std::string> FactorsProblem(const StudyDesign& design, const RedcapTableSpec& spec) {
+  if (!Stratifies(design)) {
+    return std::nullopt;
+  }
+  std::set<std::string> names = {kRedcapNumberColumn, kRedcapGroupColumn,
+                                 kRedcapDataAccessGroupColumn};
+  if (spec.centre_field) {
+    names.insert(*spec.centre_field);
+  }
+  for (const StratificationFactor& factor : design.factors) {
+    const std::string of_factor = " of the factor " + Quoted(factor.name);
+    if (!IsRedcapFieldName(factor.field)) {
+      return "the field name " + Quoted(factor.field) + of_factor +
+             " is no REDCap variable name (lowercase letters, digits and underscores, "
+             "beginning with a letter, at most 100 characters): give the factor a field "
+             "name that REDCap takes";
+    }
+    if (!names.insert(factor.field).second) {
+      return "the field name " + Quoted(factor.field) + of_factor +
+             " is the name of another column of the table" +
+             (spec.centre_field && factor.field == *spec.centre_field ? " (--centre-field)" : "");
+    }
+    for (const FactorLevel& level : factor.levels) {
+      if (!IsPlainCode(level.code)) {
+        return "the code " + Quoted(level.code) + " of the level " + Quoted(level.label) +
+               of_factor +
+               " is no REDCap choice code (letters A-Z and a-z, digits and underscores, or "
+               "an integer)";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool IsPlainCode(std::string_view text) {
@@ -153,6 +189,9 @@ std::int32_t DesignCentreRows(const StudyDesign& design) {
 std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
                                               const RedcapTableSpec& spec) {
   if (auto problem = ArmCodesProblem(design, spec)) {
+    return problem;
+  }
+  if (auto problem = FactorsProblem(design, spec)) {
     return problem;
   }
   if (!design.per_centre_lists) {

@@ -69,8 +69,10 @@ std::optional<ArmCodeProblem> FindArmCodeProblem(const std::map<std::int32_t, st
 
 // Why the design's lists cannot become an uploadable table with `spec`, in words for the
 // user (cp1252); none when they can. Checked before anything is drawn: the arm codes,
-// the field name, and for per-centre lists that every centre maps to one stratum of its
-// own (a group id or a code of the field), and no option that needs centres without them.
+// the factors' field names (REDCap's variable names, apart from the other columns) and
+// level codes, the centre field's name, and for per-centre lists that every centre maps to one
+// stratum of its own (a group id or a code of the field), and no option that needs centres without
+// them.
 std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
                                               const RedcapTableSpec& spec);
 

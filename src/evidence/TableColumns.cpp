@@ -11,6 +11,14 @@ void ListCellColumn::WriteCell(const AllocationRow& row, CsvRows& rows) {
   rows.Append(field_);
 }
 
+void StratumCellColumn::WriteCell(const AllocationRow& row, CsvRows& rows) {
+  if (stratum_ == 0 || row.stratum != stratum_) {
+    stratum_ = row.stratum;
+    field_ = make_(row);
+  }
+  rows.Append(field_);
+}
+
 void ArmCellColumn::WriteCell(const AllocationRow& row, CsvRows& rows) {
   const auto index = static_cast<std::size_t>(row.arm);
   if (index >= fields_.size()) {

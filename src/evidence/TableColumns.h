@@ -46,6 +46,23 @@ class ListCellColumn : public TableColumn {
   std::string field_;
 };
 
+// A cell that is the same for every row of a stratum (a factor's level code), made once
+// per stratum by `make` as the CSV field to write.
+class StratumCellColumn : public TableColumn {
+ public:
+  using Make = std::function<std::string(const AllocationRow& row)>;
+  StratumCellColumn(std::string name, Make make) : name_(std::move(name)), make_(std::move(make)) {}
+
+  std::string Name() const override { return name_; }
+  void WriteCell(const AllocationRow& row, CsvRows& rows) override;
+
+ private:
+  std::string name_;
+  Make make_;
+  std::int32_t stratum_ = 0;  // the stratum field_ was made for; 0 before the first
+  std::string field_;
+};
+
 // A cell that depends on the row's arm only (its description, its code), made once per
 // arm by `make` as the CSV field to write.
 class ArmCellColumn : public TableColumn {

@@ -2,6 +2,7 @@
 
 #include "design/MessageSink.h"
 #include "pages/Generation.h"
+#include "pages/GenerationCheck.h"
 #include "random/ParkMillerShuffleGenerator.h"
 
 namespace zufora {
@@ -26,6 +27,12 @@ bool QuietGeneration::Draw(const StudyDesign& design, bool accept_misfits, ListC
   SilentSink sink(!accept_misfits);
   ParkMillerShuffleGenerator generator;
   return RunGeneration(design, messages_, sink, generator, consumer).complete;
+}
+
+std::optional<ListPlan> QuietPlan(const StudyDesign& design, const MessageCatalogue& messages,
+                                  bool accept_misfits) {
+  SilentSink sink(!accept_misfits);
+  return CheckGeneration(design, messages, sink).plan;
 }
 
 }  // namespace zufora

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "evidence/DesignDrawer.h"
 #include "lang/MessageCatalogue.h"
+#include "random/ListPlan.h"
 
 namespace zufora {
 
@@ -17,5 +20,11 @@ class QuietGeneration : public DesignDrawer {
  private:
   const MessageCatalogue& messages_;
 };
+
+// What "Generieren" would draw for `design`, found by its checks alone (nothing drawn,
+// messages shown nowhere, misfit questions answered as asked): the plan, or none when a
+// check would stop the generation.
+std::optional<ListPlan> QuietPlan(const StudyDesign& design, const MessageCatalogue& messages,
+                                  bool accept_misfits);
 
 }  // namespace zufora

@@ -140,13 +140,15 @@ TEST_F(AllocationTable, CsvNamesBlocksAndPositionsAndQuotesWhereNeeded) {
   ASSERT_EQ(run.status, kExitComplete) << run.err;
   const auto rows = Lines(run.out);
   ASSERT_EQ(rows.size(), 11u);
-  EXPECT_EQ(rows[0], "centre,patient,arm,arm_description,block,block_size,position_in_block");
+  EXPECT_EQ(rows[0],
+            "centre,patient,arm,arm_description,block,block_size,position_in_block,stratum,"
+            "list_seed");
   // Known list: block sizes 6, 2, 2; arms 2,2,2,1,1,1 | 1,2 | 1,2.
-  EXPECT_EQ(rows[1], ",1,2,B,1,6,1");
-  EXPECT_EQ(rows[4], ",4,1,\"A, \"\"fast\"\"\",1,6,4");
-  EXPECT_EQ(rows[6], ",6,1,\"A, \"\"fast\"\"\",1,6,6");
-  EXPECT_EQ(rows[7], ",7,1,\"A, \"\"fast\"\"\",2,2,1");
-  EXPECT_EQ(rows[10], ",10,2,B,3,2,2");
+  EXPECT_EQ(rows[1], ",1,2,B,1,6,1,1,12345");
+  EXPECT_EQ(rows[4], ",4,1,\"A, \"\"fast\"\"\",1,6,4,1,12345");
+  EXPECT_EQ(rows[6], ",6,1,\"A, \"\"fast\"\"\",1,6,6,1,12345");
+  EXPECT_EQ(rows[7], ",7,1,\"A, \"\"fast\"\"\",2,2,1,1,12345");
+  EXPECT_EQ(rows[10], ",10,2,B,3,2,2,1,12345");
 }
 
 // Texts of the design that a spreadsheet would run as formulas stay texts in the CSV

@@ -1,6 +1,11 @@
 // The balance report counts what the list holds, and its simulation what observers guess.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
 #include "CliFixture.h"
 
 namespace zufora::cli {
@@ -25,6 +30,72 @@ TEST_F(Report, CountsArmsBlocksAndImbalanceOfEachList) {
   EXPECT_TRUE(has("block_size,2,102,2,3,"));
   EXPECT_TRUE(has("largest_imbalance,1,101,,1,"));
   EXPECT_TRUE(has("final_imbalance,2,102,,0,"));
+}
+
+// A stratified design: each stratum's levels and patients per arm as the CSV table of the
+// same design counts them, then the study, the strata's counts summed.
+TEST_F(Report, StratifiedDesignsPerStratumAndOverTheStudy) {
+  const testing::CliRun table = Cli({"generate", Example("stratified.zfd"), "--format", "csv"});
+  ASSERT_EQ(table.status, kExitComplete) << table.err;
+  // stratum -> "centre,sex,age_group" and patients of arms 1 and 2, from the table's rows.
+  std::map<int, std::string> levels;
+  std::map<int, std::array<int, 2>> arms;
+  std::array<int, 2> study = {0, 0};
+  const auto table_rows = Lines(table.out);
+  for (std::size_t i = 1; i < table_rows.size(); ++i) {
+    std::vector<std::string> fields;
+    std::istringstream row(table_rows[i]);
+    for (std::string field; std::getline(row, field, ',');) {
+      fields.push_back(field);
+    }
+    ASSERT_EQ(fields.size(), 11u) << table_rows[i];
+    const int stratum = std::stoi(fields[7]);
+    const int arm = std::stoi(fields[2]);
+    levels[stratum] = fields[0] + "," + fields[8] + "," + fields[9];
+    ++arms[stratum][static_cast<std::size_t>(arm - 1)];
+    ++study[static_cast<std::size_t>(arm - 1)];
+  }
+  ASSERT_EQ(levels.size(), 8u);
+
+  const testing::CliRun run = Cli({"report", Example("stratified.zfd"), "--format", "csv"});
+  ASSERT_EQ(run.status, kExitComplete) << run.err;
+  const auto rows = Lines(run.out);
+  auto has = [&](const std::string& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+  };
+  for (const auto& [stratum, text] : levels) {
+    const std::string list = std::to_string(stratum);
+    const std::string centre = text.substr(0, text.find(','));
+    const std::string sex = text.substr(4, 1);
+    const std::string age = text.substr(6, 1);
+    EXPECT_TRUE(has("level," + list + "," + centre + ",sex," + sex + ",")) << list;
+    EXPECT_TRUE(has("level," + list + "," + centre + ",age_group," + age + ",")) << list;
+    for (std::size_t a = 0; a < 2; ++a) {
+      EXPECT_TRUE(has("arm," + list + "," + centre + "," + std::to_string(a + 1) + "," +
+                      std::to_string(arms[stratum][a]) + ",20"))
+          << list << " arm " << a + 1;
+    }
+  }
+  for (std::size_t a = 0; a < 2; ++a) {
+    EXPECT_TRUE(
+        has("study_arm,0,," + std::to_string(a + 1) + "," + std::to_string(study[a]) + ",160"))
+        << a + 1;
+  }
+  EXPECT_TRUE(
+      has("study_final_imbalance,0,,," + std::to_string(std::abs(study[0] - study[1])) + ","));
+
+  const testing::CliRun text = Cli({"report", Example("stratified.zfd")});
+  EXPECT_NE(text.out.find("\nStratum 1 (centre 101, Geschlecht: weiblich, Alter: < 65): seed "),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("\nStratum 8 (centre 102, Geschlecht: männlich, Alter: >= 65): seed "),
+            std::string::npos);
+  EXPECT_NE(text.out.find("\nStudy, all 8 strata: 320 patients\n"), std::string::npos);
+
+  // Designs without factors keep their report: no study section.
+  const testing::CliRun centres = Cli({"report", Example("per-centre.zfd")});
+  EXPECT_EQ(centres.out.find("Study"), std::string::npos);
+  EXPECT_EQ(centres.out.find("Stratum"), std::string::npos);
 }
 
 TEST_F(Report, GuessesOfTheTwoObserversInBlocksOfTwo) {

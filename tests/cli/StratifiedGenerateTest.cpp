@@ -1,5 +1,5 @@
 // zufora-cli generate on a stratified design: the list text with a heading for each
-// stratum, and no table until the tables have columns for strata.
+// stratum (the tables: StratifiedTablesTest).
 #include <gtest/gtest.h>
 
 #include "CliFixture.h"
@@ -47,22 +47,6 @@ TEST_F(StratifiedGenerate, TheListTextHasAHeadingForEachStratum) {
             kExitComplete);
   const testing::CliRun verify = Cli({"verify", Example("stratified.zfd"), list.string()});
   EXPECT_EQ(verify.status, kExitComplete) << verify.out << verify.err;
-}
-
-TEST_F(StratifiedGenerate, TablesAreRefusedForNowAndNothingIsWritten) {
-  for (const char* format : {"csv", "redcap"}) {
-    const auto table = folder_ / "table.csv";
-    const testing::CliRun run = Cli(
-        {"generate", Example("stratified.zfd"), "--format", format, "--output", table.string()});
-    EXPECT_EQ(run.status, kExitFailure) << format;
-    EXPECT_NE(run.err.find("--format " + std::string(format) + " has no columns for strata"),
-              std::string::npos)
-        << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_FALSE(std::filesystem::exists(table));
-  }
-  // A design with per-centre lists still gets its tables.
-  EXPECT_EQ(Cli({"generate", Example("per-centre.zfd"), "--format", "csv"}).status, kExitComplete);
 }
 
 }  // namespace

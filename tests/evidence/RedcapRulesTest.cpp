@@ -107,5 +107,46 @@ TEST(RedcapRules, TableProblemsOfCentresAndOptions) {
   EXPECT_TRUE(RedcapTableProblem(single, spec));
 }
 
+// A stratified design's factors become REDCap stratification fields: names REDCap takes,
+// apart from the other columns, and level codes that are choice codes.
+TEST(RedcapRules, FactorFieldsAndLevelCodes) {
+  StudyDesign design = testing::MakeDesign({"1", "1"}, "10", "1");
+  testing::SetStrata(design, {testing::Factor("Sex", "sex", {"f", "m"}),
+                              testing::Factor("Age", "age_group", {"young", "old"})});
+  EXPECT_FALSE(RedcapTableProblem(design, {}));
+  const auto problem = [&design](const RedcapTableSpec& spec = {}) {
+    return RedcapTableProblem(design, spec).value_or("");
+  };
+  for (const char* wrong : {"Age_group", "2age", "age-group", "_age"}) {
+    design.factors[1].field = wrong;
+    EXPECT_NE(problem().find(std::string("\"") + wrong +
+                             "\" of the factor \"Age\" is no REDCap "
+                             "variable name"),
+              std::string::npos)
+        << problem();
+  }
+  design.factors[1].field = std::string(101, 'a');
+  EXPECT_NE(problem().find("no REDCap variable name"), std::string::npos);
+  for (const char* column : {"redcap_randomization_number", "redcap_randomization_group",
+                             "redcap_data_access_group", "sex"}) {
+    design.factors[1].field = column;
+    EXPECT_NE(problem().find("is the name of another column"), std::string::npos) << column;
+  }
+  design.factors[1].field = "site";
+  RedcapTableSpec with_field;
+  with_field.centre_field = "site";
+  design.per_centre_lists = true;
+  testing::SetCentres(design, {{"1", "A", "5"}, {"2", "B", "5"}});
+  EXPECT_NE(problem(with_field).find("(--centre-field)"), std::string::npos) << problem(with_field);
+  design.factors[1].field = "age_group";
+  EXPECT_FALSE(RedcapTableProblem(design, with_field));
+  design.factors[0].levels[1].code = "m f";
+  EXPECT_NE(problem(with_field).find("\"m f\" of the level \"m\" of the factor \"Sex\""),
+            std::string::npos)
+      << problem(with_field);
+  design.stratified = false;  // the factors are no columns then
+  EXPECT_FALSE(RedcapTableProblem(design, with_field));
+}
+
 }  // namespace
 }  // namespace zufora
