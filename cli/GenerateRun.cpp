@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "EnvelopeOutput.h"
 #include "GenerateCommand.h"
 #include "GenerateRecord.h"
 #include "OpenedDesign.h"
@@ -93,6 +94,7 @@ class GenerateRun {
   int OpenOutputs();
   bool DrawWhileWriting();
   bool DrawWhole();
+  void WriteEnvelopes(bool complete);
   void WriteRecord(bool complete);
 
   const GenerateOptions& options_;
@@ -105,6 +107,7 @@ class GenerateRun {
   std::optional<OutputFile> output_;
   std::optional<OutputFile> pdf_;
   std::optional<OutputFile> manifest_;
+  std::optional<OutputFile> envelopes_;
   std::vector<NamedFile> inputs_;
   std::vector<NamedFile> outputs_;
   std::vector<RecordedList> lists_;
@@ -118,7 +121,8 @@ int GenerateRun::Run() {
   }
   for (const auto& [option, path] :
        {std::pair{"--output", options_.output_file}, std::pair{"--pdf", options_.pdf_file},
-        std::pair{"--manifest", options_.manifest_file}}) {
+        std::pair{"--manifest", options_.manifest_file},
+        std::pair{"--envelopes", options_.envelopes_file}}) {
     if (path) {
       outputs_.push_back({option, *path});
     }
@@ -145,6 +149,7 @@ int GenerateRun::Run() {
       options_.format == OutputFormat::kList && ListTextBound(pages.Design(), pages.ListOptions()) >
                                                     static_cast<std::uint64_t>(kMaxListTextBytes);
   const bool complete = options_.pdf_file || whole ? DrawWhole() : DrawWhileWriting();
+  WriteEnvelopes(complete);
   WriteRecord(complete);
   return complete ? kExitComplete : kExitIncomplete;
 }
@@ -194,6 +199,7 @@ int GenerateRun::OpenOutputs() {
   output_ = Open(options_.output_file);
   pdf_ = Open(options_.pdf_file);
   manifest_ = Open(manifest_path_);
+  envelopes_ = Open(options_.envelopes_file);
   return kExitComplete;
 }
 
@@ -286,6 +292,28 @@ bool GenerateRun::DrawWhole() {
     recorded.sha256 = digest ? digest->sha256 : "";
   }
   return complete;
+}
+
+void GenerateRun::WriteEnvelopes(bool complete) {
+  if (!envelopes_) {
+    return;
+  }
+  if (!complete) {
+    err_ << "zufora-cli: no envelopes printed, since the lists were not drawn in full; "
+         << envelopes_->path << " is left as it was\n";
+    return;
+  }
+  const PdfEnvelopes printed =
+      PrintDesignEnvelopes(opened_, options_.design.accept_misfits, options_.page_size,
+                           envelopes_->file->TemporaryPath().string());
+  Commit(*envelopes_);
+  const auto digest = Sha256OfFile(envelopes_->file->Target());
+  RecordedOutput& recorded = recorded_outputs_.emplace_back();
+  recorded.path = envelopes_->RecordedPath();
+  recorded.format = "pdf";
+  recorded.rows = printed.cards;
+  recorded.bytes = digest ? digest->bytes : 0;
+  recorded.sha256 = digest ? digest->sha256 : "";
 }
 
 void GenerateRun::WriteRecord(bool complete) {
