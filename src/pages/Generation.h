@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "design/MessageSink.h"
@@ -43,6 +44,14 @@ struct GenerationResult {
 };
 GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,
                                MessageSink& sink, ParkMillerShuffleGenerator& generator);
+
+// Lists drawn in full, with the design they were drawn from.
+struct GeneratedLists {
+  GeneratedLists(StudyDesign drawn_from, DrawnLists lists)
+      : design(std::move(drawn_from)), drawn(std::move(lists)) {}
+  StudyDesign design;
+  DrawnLists drawn;
+};
 
 // At most how long the design's list text can grow, read from the fields as they stand,
 // before any check: the title, every heading, every patient's allocation line with the
