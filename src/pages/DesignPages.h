@@ -99,6 +99,9 @@ class DesignPages {
   void SetListText(std::string text) { list_text_ = std::move(text); }
   void SetMarkBlocks(bool on) { state_.mark_blocks = on; }
   void SetShowSeed(bool on) { state_.show_seed = on; }
+  // Marks the lists drawn from now on as a test list (kTestListMark); the seed field holds
+  // the test list's seed (TestListSeed), which the caller puts there.
+  void SetTestList(bool on) { state_.test_list = on; }
 
   // Sets CheckBoxZentren; a change of state runs the per-centre switch.
   void SetPerCentreLists(bool on);

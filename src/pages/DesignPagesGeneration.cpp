@@ -22,7 +22,7 @@ bool DesignPages::Generate() {
     const std::uint64_t size = ListTextSize(drawn, design_, options);
     if (size > static_cast<std::uint64_t>(kMaxListTextBytes)) {
       sink_.ShowPlain(Text(Message::MessagePatientCount));
-      list_text_ = drawn.study_name + "\n";
+      list_text_ = drawn.study_name + (options.test_list ? kTestListMark : "") + "\n";
       completed = false;
     } else {
       list_text_.reserve(size);
@@ -60,7 +60,8 @@ ListTextOptions DesignPages::ListOptions() const {
                          .show_seed = state_.show_seed,
                          .block_separator = BlockSeparator(),
                          .center_caption = CenterCaption(),
-                         .stratum_caption = texts_.derived.stratum_caption};
+                         .stratum_caption = texts_.derived.stratum_caption,
+                         .test_list = state_.test_list};
 }
 
 }  // namespace zufora

@@ -50,6 +50,7 @@ struct PagesState {
   // The list page's options CheckBoxBlocks and CheckBoxSeed.
   bool mark_blocks = true;
   bool show_seed = true;
+  bool test_list = false;  // the lists are a test list: their title says so
   // Whether the last "Generieren" ran to its end with every list drawn in full.
   bool generation_completed = false;
   DesignCheck last_design_check = DesignCheck::NotRun;
