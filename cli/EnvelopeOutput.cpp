@@ -21,17 +21,26 @@ PdfEnvelopes PrintEnvelopesPdf(const std::string& pdf_file, PdfPageSize page_siz
   return {result.cards, result.pages};
 }
 
-PdfEnvelopes PrintDesignEnvelopes(OpenedDesign& opened, bool accept_misfits, PdfPageSize page_size,
-                                  const std::string& pdf_file) {
+std::variant<PdfEnvelopes, std::string> PrintDesignEnvelopes(OpenedDesign& opened,
+                                                             bool accept_misfits,
+                                                             const NumberingOptions& numbering,
+                                                             PdfPageSize page_size,
+                                                             const std::string& pdf_file) {
   const StudyDesign& design = opened.Pages().Design();
   const ProgramTexts& texts = opened.Texts();
   DrawnLists drawn;
   ListCollector collector(drawn);
   QuietGeneration(texts.catalogue).Draw(design, accept_misfits, collector);
+  auto numbers = NumberDrawnLists(numbering, design, drawn);
+  if (auto* problem = std::get_if<std::string>(&numbers)) {
+    return std::move(*problem);
+  }
+  const auto& numbered = std::get<RandomisationNumbering>(numbers);
   EnvelopeCards cards(design, drawn, texts.derived.center_caption, texts.derived.stratum_caption,
-                      [](std::int64_t index) { return std::to_string(index + 1); });
-  const EnvelopeJob job{
-      .study_name = drawn.study_name, .document_name = texts.main_window.Caption(), .test = false};
+                      [&numbered](std::int64_t index) { return numbered.Number(index); });
+  const EnvelopeJob job{.study_name = drawn.study_name,
+                        .document_name = texts.main_window.Caption(),
+                        .test = opened.Pages().State().test_list};
   return PrintEnvelopesPdf(pdf_file, page_size, job, cards);
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
 #include "OpenedDesign.h"
 #include "PdfListOutput.h"
+#include "evidence/RandomisationNumbers.h"
 #include "print/EnvelopeCard.h"
 
 namespace zufora::cli {
@@ -20,8 +22,13 @@ PdfEnvelopes PrintEnvelopesPdf(const std::string& pdf_file, PdfPageSize page_siz
                                const EnvelopeJob& job, EnvelopeCardSource& cards);
 
 // The code-break cards of the opened design's lists, drawn again as "Generieren" drew
-// them (the same seed gives the same lists), one per allocation, printed to `pdf_file`.
-PdfEnvelopes PrintDesignEnvelopes(OpenedDesign& opened, bool accept_misfits, PdfPageSize page_size,
-                                  const std::string& pdf_file);
+// them (the same seed gives the same lists), one per allocation with its randomisation
+// number as `numbering` asks, printed to `pdf_file`; a test list's say so. Or, with
+// nothing printed, why the lists cannot be numbered so.
+std::variant<PdfEnvelopes, std::string> PrintDesignEnvelopes(OpenedDesign& opened,
+                                                             bool accept_misfits,
+                                                             const NumberingOptions& numbering,
+                                                             PdfPageSize page_size,
+                                                             const std::string& pdf_file);
 
 }  // namespace zufora::cli

@@ -94,7 +94,8 @@ class GenerateRun {
   int OpenOutputs();
   bool DrawWhileWriting();
   bool DrawWhole();
-  void WriteEnvelopes(bool complete);
+  // False when the envelopes asked for could not be printed.
+  bool WriteEnvelopes(bool complete);
   void WriteRecord(bool complete);
 
   const GenerateOptions& options_;
@@ -148,8 +149,8 @@ int GenerateRun::Run() {
   const bool whole =
       options_.format == OutputFormat::kList && ListTextBound(pages.Design(), pages.ListOptions()) >
                                                     static_cast<std::uint64_t>(kMaxListTextBytes);
-  const bool complete = options_.pdf_file || whole ? DrawWhole() : DrawWhileWriting();
-  WriteEnvelopes(complete);
+  bool complete = options_.pdf_file || whole ? DrawWhole() : DrawWhileWriting();
+  complete = WriteEnvelopes(complete) && complete;
   WriteRecord(complete);
   return complete ? kExitComplete : kExitIncomplete;
 }
@@ -295,26 +296,32 @@ bool GenerateRun::DrawWhole() {
   return complete;
 }
 
-void GenerateRun::WriteEnvelopes(bool complete) {
+bool GenerateRun::WriteEnvelopes(bool complete) {
   if (!envelopes_) {
-    return;
+    return true;
   }
   if (!complete) {
     err_ << "zufora-cli: no envelopes printed, since the lists were not drawn in full; "
          << envelopes_->path << " is left as it was\n";
-    return;
+    return true;  // the run is incomplete already
   }
-  const PdfEnvelopes printed =
-      PrintDesignEnvelopes(opened_, options_.design.accept_misfits, options_.page_size,
-                           envelopes_->file->TemporaryPath().string());
+  const auto printed = PrintDesignEnvelopes(
+      opened_, options_.design.accept_misfits, options_.numbers.value_or(NumberingOptions{}),
+      options_.page_size, envelopes_->file->TemporaryPath().string());
+  if (const auto* problem = std::get_if<std::string>(&printed)) {
+    err_ << "zufora-cli: no envelopes printed: " << *problem << "; " << envelopes_->path
+         << " is left as it was\n";
+    return false;
+  }
   Commit(*envelopes_);
   const auto digest = Sha256OfFile(envelopes_->file->Target());
   RecordedOutput& recorded = recorded_outputs_.emplace_back();
   recorded.path = envelopes_->RecordedPath();
   recorded.format = "pdf";
-  recorded.rows = printed.cards;
+  recorded.rows = std::get<PdfEnvelopes>(printed).cards;
   recorded.bytes = digest ? digest->bytes : 0;
   recorded.sha256 = digest ? digest->sha256 : "";
+  return true;
 }
 
 void GenerateRun::WriteRecord(bool complete) {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <variant>
 
 #include "PrintCommand.h"
 #include "evidence/EnvelopeCards.h"
@@ -44,12 +45,16 @@ bool EnvelopeCommand::Run(QWidget* parent, QPrinter& printer, const GeneratedLis
         parent, label,
         static_cast<int>(std::min<std::int64_t>(pages, std::numeric_limits<int>::max())), to_file);
   }
+  // The window offers no numbering options: the numbers --numbers gives by default, which
+  // every count of allocations can have.
+  const auto numbering = std::get<RandomisationNumbering>(
+      NumberDrawnLists(NumberingOptions{}, lists.design, lists.drawn));
   EnvelopeCards cards(lists.design, lists.drawn, texts_.derived.center_caption,
                       texts_.derived.stratum_caption,
-                      [](std::int64_t index) { return std::to_string(index + 1); });
+                      [&numbering](std::int64_t index) { return numbering.Number(index); });
   const EnvelopeJob job{.study_name = lists.drawn.study_name,
                         .document_name = texts_.main_window.Caption(),
-                        .test = false};
+                        .test = lists.test_list};
   try {
     EnvelopePrintRun::Print(surface, job, cards);
   } catch (const PrintCancelled&) {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/IntegerText.h"
+
 namespace zufora {
 
 EnvelopeCards::EnvelopeCards(const StudyDesign& design, const DrawnLists& drawn,
@@ -12,6 +14,16 @@ EnvelopeCards::EnvelopeCards(const StudyDesign& design, const DrawnLists& drawn,
       centre_caption_(std::move(centre_caption)),
       stratum_caption_(std::move(stratum_caption)),
       number_of_(std::move(number_of)) {}
+
+std::variant<RandomisationNumbering, std::string> NumberDrawnLists(const NumberingOptions& options,
+                                                                   const StudyDesign& design,
+                                                                   const DrawnLists& drawn) {
+  const std::int64_t count = EnvelopeCards::Count(drawn);
+  if (auto problem = NumberingProblem(options, count)) {
+    return std::move(*problem);
+  }
+  return RandomisationNumbering(options, count, SeedOf(ParseIntegerText(design.seed).value_or(0)));
+}
 
 std::int64_t EnvelopeCards::Count(const DrawnLists& drawn) {
   std::int64_t count = 0;

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 
 #include "design/StudyDesign.h"
+#include "evidence/RandomisationNumbers.h"
 #include "print/EnvelopeCard.h"
 #include "random/RandomizationList.h"
 
@@ -43,5 +45,12 @@ class EnvelopeCards : public EnvelopeCardSource {
   std::string centre_;
   std::string levels_;
 };
+
+// The randomisation numbers of the drawn lists as `options` ask, from the study seed in
+// the seed field of the design they were drawn from (SeedOf); or why they cannot be
+// numbered so (NumberingProblem).
+std::variant<RandomisationNumbering, std::string> NumberDrawnLists(const NumberingOptions& options,
+                                                                   const StudyDesign& design,
+                                                                   const DrawnLists& drawn);
 
 }  // namespace zufora

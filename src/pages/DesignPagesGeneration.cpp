@@ -33,7 +33,8 @@ bool DesignPages::Generate() {
   state_.generation_completed = completed;
   last_generation_.reset();
   if (completed) {
-    last_generation_ = std::make_unique<const GeneratedLists>(design_, std::move(drawn));
+    last_generation_ =
+        std::make_unique<const GeneratedLists>(design_, std::move(drawn), state_.test_list);
   }
   return completed;
 }

@@ -120,6 +120,11 @@ TEST_F(WorkedExample, TheLastCompleteGenerationIsKeptWithItsDesign) {
   EXPECT_EQ(pages_.LastGeneration()->design.study_name, "Studie A");
   EXPECT_EQ(pages_.LastGeneration()->drawn.study_name, "Studie A");
 
+  EXPECT_FALSE(pages_.LastGeneration()->test_list);
+  pages_.SetTestList(true);
+  ASSERT_TRUE(pages_.Generate());
+  EXPECT_TRUE(pages_.LastGeneration()->test_list);
+
   pages_.SetFixedBlockSize("5");  // no multiple of 3 arms: the generation is not complete
   sink_.ScriptAnswers({true});
   EXPECT_FALSE(pages_.Generate());

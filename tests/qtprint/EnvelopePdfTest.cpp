@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "EnvelopeOutput.h"
 #include "PdfReadBack.h"
 #include "ZuforaCli.h"
+#include "evidence/RandomisationNumbers.h"
 
 // The code-break envelopes as a user gets them: a PDF read back by poppler, each word
 // placed on a card by a card grid worked out here from the paper and the card size the
@@ -205,13 +207,14 @@ class EnvelopePdfTest : public ::testing::Test {
     EXPECT_EQ(read.pages, (patients.size() + 5) / 6);
     ASSERT_EQ(read.cards.size(), patients.size());
     EXPECT_TRUE(read.elsewhere.empty()) << read.elsewhere.front().text;
-    std::map<std::string, int> numbers;
     for (std::size_t k = 0; k < read.cards.size(); ++k) {
       const CardWords& card = read.cards[k];
-      const std::string expected_number = std::to_string(k + 1);
+      // Without --numbers: 1, 2, 3, ... zero-padded to the digits of the largest.
+      std::string expected_number = std::to_string(k + 1);
+      expected_number.insert(0, std::to_string(patients.size()).size() - expected_number.size(),
+                             '0');
       EXPECT_EQ(NumberOn(card.panels[0]), expected_number) << "card " << k;
       for (const PdfWord& word : card.panels[0]) {
-        ++numbers[word.text];
         EXPECT_NE(word.text, "Studienarm") << "card " << k;
         for (const std::string& arm_word : arm_words) {
           EXPECT_NE(word.text, arm_word) << "an arm on the outside of card " << k;
@@ -230,9 +233,6 @@ class EnvelopePdfTest : public ::testing::Test {
             << level << " on card " << k << ", list " << patients[k].heading;
       }
     }
-    for (std::size_t k = 1; k <= patients.size(); ++k) {
-      EXPECT_GE(numbers[std::to_string(k)], 1) << k;
-    }
   }
 
   QTemporaryDir directory_;
@@ -247,6 +247,65 @@ TEST_F(EnvelopePdfTest, EachStratifiedAllocationGetsOneCardWithItsNumberOutsideA
 TEST_F(EnvelopePdfTest, LetterPaperHoldsAsManyCardsOnItsOwnGrid) {
   CheckEnvelopes(ZUFORA_EXAMPLES_DIR "/per-centre.zfd", {"--page-size", "Letter"}, 612, 792,
                  {"Standardtherapie", "Neue", "Therapie"}, {"Nord", "Süd-West"});
+}
+
+// Numbered as --numbers asks: card k bears the number of allocation k in study order, each
+// number once, on its outside.
+TEST_F(EnvelopePdfTest, RandomNumbersWithCheckDigitsStandOnTheCardsInStudyOrder) {
+  const std::string design = ZUFORA_EXAMPLES_DIR "/per-centre.zfd";  // seed 4711, 10 patients
+  const CliRun run = Cli({"generate", design, "--numbers", "random", "--number-format", "R-{00000}",
+                          "--check-digit", "--envelopes", Path("cards.pdf")});
+  ASSERT_EQ(run.status, cli::kExitComplete) << run.err;
+  const ReadCards read = ReadBack(directory_.filePath("cards.pdf"), CardGrid(595.276, 841.89));
+  ASSERT_EQ(read.cards.size(), 10U);
+  const RandomisationNumbering numbers(
+      NumberingOptions{.random = true, .format = "R-{00000}", .check_digit = true}, 10,
+      SeedOf(4711));
+  std::map<std::string, int> seen;
+  for (std::size_t k = 0; k < read.cards.size(); ++k) {
+    const std::string number = NumberOn(read.cards[k].panels[0]);
+    EXPECT_EQ(number, numbers.Number(static_cast<std::int64_t>(k))) << "card " << k;
+    EXPECT_EQ(number.size(), 8U) << number;  // R-, five digits, the check digit
+    EXPECT_EQ(++seen[number], 1) << number;
+  }
+
+  // A format too small for the numbers prints no envelopes and leaves the file alone.
+  const CliRun small = Cli({"generate", design, "--numbers", "--number-format", "N{0}",
+                            "--envelopes", Path("small.pdf")});
+  EXPECT_EQ(small.status, cli::kExitIncomplete);
+  EXPECT_NE(small.err.find("no envelopes printed"), std::string::npos) << small.err;
+  EXPECT_FALSE(QFile::exists(directory_.filePath("small.pdf")));
+}
+
+// A test list's envelopes say so: "TEST" across every page, beside the cards' texts, and
+// on every card's outside.
+TEST_F(EnvelopePdfTest, ATestListSaysTestOnEveryPageAndEveryCard) {
+  class Cards : public EnvelopeCardSource {
+   public:
+    bool Next(EnvelopeCard& card) override {
+      if (next_ == 8) {
+        return false;
+      }
+      card = {.number = std::to_string(++next_), .arm = 1, .arm_description = "Verum"};
+      return true;
+    }
+
+   private:
+    int next_ = 0;
+  } cards;
+  const EnvelopeJob job{.study_name = "Studie", .document_name = "Zufora", .test = true};
+  const cli::PdfEnvelopes printed =
+      cli::PrintEnvelopesPdf(Path("test.pdf"), cli::PdfPageSize::kLetter, job, cards);
+  EXPECT_EQ(printed.cards, 8);
+  EXPECT_EQ(printed.pages, 2);
+  const ReadCards read = ReadBack(directory_.filePath("test.pdf"), CardGrid(612, 792));
+  ASSERT_EQ(read.cards.size(), 8U);
+  for (const CardWords& card : read.cards) {
+    EXPECT_TRUE(Has(card.panels[0], "TEST"));
+  }
+  ASSERT_EQ(read.elsewhere.size(), 2U);
+  EXPECT_EQ(read.elsewhere[0].text, "TEST");
+  EXPECT_EQ(read.elsewhere[1].text, "TEST");
 }
 
 TEST_F(EnvelopePdfTest, EnvelopesAreRefusedLikeEveryOtherUnsafeOutput) {
