@@ -42,4 +42,11 @@ inline constexpr char kDesignOptionsHelp[] =
     "                     Yes, the generation is abandoned)\n"
     "  --lang FILE        apply this language file first, as the program does at start\n";
 
+// The lines of --help that describe --test (generate and verify).
+inline constexpr char kTestListHelp[] =
+    "  --test             the test list: drawn from a seed derived from the design's seed\n"
+    "                     (never that seed, nor one that draws its lists), its title\n"
+    "                     ending \" - TEST\", TEST on every PDF page, \"test\": true in the\n"
+    "                     provenance record; a table holds no mark, so name its file so\n";
+
 }  // namespace zufora::cli

@@ -10,7 +10,7 @@ const std::string kUsage =
         "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
         "                           [--dag-ids CENTRE=ID,...] [--centre-field NAME]\n"
         "                           [--numbers [sequential|random]] [--number-format FMT]\n"
-        "                           [--check-digit]\n"
+        "                           [--check-digit] [--test]\n"
         "                           [--pdf FILE] [--envelopes FILE] [--page-size A4|Letter]\n"
         "                           [--manifest FILE]\n"
         "\n"
@@ -29,7 +29,7 @@ const std::string kUsage =
     "                     module: redcap_randomization_number (empty),\n"
     "                     redcap_randomization_group, and with per-centre lists the\n"
     "                     centre field and/or redcap_data_access_group\n" +
-    kTableOptionsHelp + kNumberOptionsHelp +
+    kTableOptionsHelp + kNumberOptionsHelp + kTestListHelp +
     "  --pdf FILE         print the list to a PDF file as \"Drucken\" prints it (600 dots\n"
     "                     per inch, margins of 1/6 inch), instead of writing it to\n"
     "                     standard output; needs no display\n"
@@ -77,7 +77,9 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
          argument == "--page-size" || argument == "--manifest" || argument == "--envelopes")) {
       return Wrong(argument + " needs a value", kUsage.c_str());
     }
-    if (argument == "--output") {
+    if (argument == "--test") {
+      options.design.test_list = true;
+    } else if (argument == "--output") {
       options.output_file = arguments[++i];
     } else if (argument == "--pdf") {
       options.pdf_file = arguments[++i];

@@ -136,6 +136,15 @@ int GenerateRun::Run() {
   if (const int status = opened_.Open(); status != kExitComplete) {
     return status;
   }
+  if (options_.design.test_list) {
+    err_ << "zufora-cli: a TEST list, drawn from the test seed "
+         << Cp1252ToUtf8(opened_.Pages().Design().seed)
+         << " that the design's seed gives; it is not the production list"
+         << (options_.format != OutputFormat::kList
+                 ? ", and its table holds no TEST mark: keep TEST in the file's name"
+                 : "")
+         << '\n';
+  }
   if (const int status = PrepareTable(); status != kExitComplete) {
     return status;
   }
@@ -283,6 +292,7 @@ bool GenerateRun::DrawWhole() {
     PdfPrinting printing;
     printing.page_size = options_.page_size;
     printing.in_place = true;
+    printing.test_list = options_.design.test_list;
     PrintListPdf(pdf_->file->TemporaryPath().string(), printing, opened_.Texts(), text, err_);
     Commit(*pdf_);
     const auto digest = Sha256OfFile(pdf_->file->Target());

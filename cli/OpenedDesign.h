@@ -50,14 +50,15 @@ class OpenedDesign {
   // was proposed from.
   bool SeedProposed() const { return seed_proposed_; }
   std::optional<std::int64_t> SeedClock() const;
+  // From now on the test list (what --test asks for, done by Open): the seed field's seed
+  // turned into the test list's unless the options give that already, the lists marked.
+  void MakeTestList();
 
  private:
   int ApplyLanguage();
   // The program's language file when --lang is not given: kExitComplete, or the exit
   // status of a file that is there but cannot be read.
   int ApplyProgramLanguageFile();
-  // The seed field's seed turned into the test list's, and the lists marked as a test list.
-  void MakeTestList();
 
   const DesignOptions& options_;
   std::ostream& err_;

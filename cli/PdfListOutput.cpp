@@ -22,9 +22,12 @@ std::int32_t PrintListPdf(const std::string& pdf_file, const PdfPrinting& printi
   if (printing.header_date) {
     date = [fixed = *printing.header_date] { return fixed; };
   }
+  PrintJobTexts job = PrintJobTexts::From(texts, list_text, date);
+  if (printing.test_list) {
+    job.watermark = kTestWatermark;
+  }
   const PdfPrintResult result =
-      PrintListToPdf(PrintJobTexts::From(texts, list_text, date),
-                     QFile::decodeName(QByteArray::fromStdString(pdf_file)), size,
+      PrintListToPdf(job, QFile::decodeName(QByteArray::fromStdString(pdf_file)), size,
                      printing.in_place, printing.observer);
   if (result.body_family != QStringLiteral("Arial") &&
       result.body_family != QStringLiteral("Liberation Sans")) {

@@ -18,6 +18,8 @@ struct PdfPrinting {
   PdfPageSize page_size = PdfPageSize::kA4;
   // The file is the caller's own new file (FileReplacement's): written straight.
   bool in_place = false;
+  // A test list: every page gets the watermark kTestWatermark.
+  bool test_list = false;
   // The header's date; none: today's.
   std::optional<std::string> header_date;
   // Sees every text handed to the PDF's surface, where it goes, in order.

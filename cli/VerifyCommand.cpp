@@ -2,12 +2,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "FileComparison.h"
 #include "LanguageCandidates.h"
 #include "ManifestVerify.h"
 #include "OpenedDesign.h"
 #include "ZuforaCli.h"
+#include "random/ListTextWriter.h"
+#include "text/Cp1252.h"
 
 namespace zufora::cli {
 namespace {
@@ -16,7 +19,7 @@ const std::string kUsage =
     std::string(
         "Usage: zufora-cli verify DESIGN.zfd FILE [--seed TEXT] [--no-blocks] [--no-seed]\n"
         "                         [--accept-misfits] [--lang FILE] [--arm-codes LIST]\n"
-        "                         [--dag-ids LIST] [--centre-field NAME]\n"
+        "                         [--dag-ids LIST] [--centre-field NAME] [--test]\n"
         "       zufora-cli verify --manifest RECORD [OUTPUT...]\n"
         "\n"
         "Draws the lists of the design again, with the same options as generate, and\n"
@@ -26,8 +29,11 @@ const std::string kUsage =
         "seed or heading changed: each is found. Without --lang the list's texts are\n"
         "matched with the built-in German ones, the bundled English language file and the\n"
         "language files installed with the program, and the one used is named.\n"
+        "A list whose title ends \" - TEST\" is compared with the design's test list; a\n"
+        "table that is not the production list is compared with the test list as well.\n"
+        "Either way, verify says which of the two it is.\n"
         "\n") +
-    kDesignOptionsHelp + kTableOptionsHelp +
+    kDesignOptionsHelp + kTableOptionsHelp + kTestListHelp +
     "  --manifest RECORD  check the outputs of a provenance record (generate --manifest):\n"
     "                     the record's design bytes, the design drawn again with the\n"
     "                     recorded seed and options, and each output's SHA-256; OUTPUT\n"
@@ -40,6 +46,47 @@ const std::string kUsage =
 
 bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument[0] == '-';
+}
+
+// The file against the production list, or the test list: when --test asks, when a list
+// text's title says TEST, or when a table is not the production list. Says which it is.
+int CompareProductionOrTest(OpenedDesign& opened, const VerifyOptions& options,
+                            const std::string& first_line, const OutputSpec& spec,
+                            std::ostream& out, std::ostream& err) {
+  const std::string& file = options.list_file;
+  const bool marked = spec.format == OutputFormat::kList && first_line.ends_with(kTestListMark);
+  auto test_seed = [&opened] { return Cp1252ToUtf8(opened.Pages().Design().seed); };
+  if (options.design.test_list || marked) {  // OpenedDesign made it the test list already
+    if (!options.design.test_list) {
+      opened.MakeTestList();
+    }
+    out << "Compared with the TEST list (test seed " << test_seed() << "), as "
+        << (options.design.test_list ? "--test asks" : "its title ends \" - TEST\"") << ".\n";
+    const int status = CompareFileWithDesign(opened, file, spec, out, err);
+    if (status == kExitComplete) {
+      out << file << " is the TEST list, not the production list.\n";
+    }
+    return status;
+  }
+  std::ostringstream production;
+  const int status = CompareFileWithDesign(opened, file, spec, production, err);
+  if (status == kExitComplete || spec.format == OutputFormat::kList) {
+    out << production.str();
+    if (status == kExitComplete) {
+      out << file << " is the production list, not the TEST list.\n";
+    }
+    return status;
+  }
+  opened.MakeTestList();
+  std::ostringstream test;
+  if (CompareFileWithDesign(opened, file, spec, test, err) == kExitComplete) {
+    out << "Compared with the TEST list (test seed " << test_seed()
+        << "), as it is not the production list.\n"
+        << test.str() << file << " is the TEST list, not the production list.\n";
+    return kExitComplete;
+  }
+  out << production.str() << "Nor is it the TEST list (test seed " << test_seed() << ").\n";
+  return status;
 }
 
 }  // namespace
@@ -81,6 +128,11 @@ Parsed<VerifyOptions> ParseVerify(const std::vector<std::string>& arguments) {
       if (options.manifest_file && have_design) {
         return Wrong("a provenance record names its own design", kUsage.c_str());
       }
+      continue;
+    }
+    if (argument == "--test") {
+      options.design.test_list = true;
+      design_options = true;
       continue;
     }
     return Wrong("unknown option " + argument, kUsage.c_str());
@@ -156,7 +208,7 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
   if (spec.format == OutputFormat::kList) {
     out << "The list's texts: " << language << ".\n";
   }
-  return CompareFileWithDesign(opened, options.list_file, spec, out, err);
+  return CompareProductionOrTest(opened, options, *first_line, spec, out, err);
 }
 
 }  // namespace zufora::cli

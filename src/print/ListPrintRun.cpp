@@ -118,6 +118,7 @@ void ListPrintRun::PrintList(const PrintJobTexts& job) {
   layout.Header().Font().point_size = 10;
   layout.Footer().Font().point_size = 10;
   layout.SetDocumentName(job.document_name);
+  layout.SetWatermark(job.watermark);
   layout.SetMarginLeft(TruncToInt32(100.0 * static_cast<double>(layout.ColumnUnit())));
   // Still the line height of construction (8 points): UpdateLineHeight has not run yet.
   layout.SetBodyTopGap(ClampToInt32(7 * std::int64_t{layout.LineHeight()}));

@@ -27,6 +27,12 @@ struct PrintJobTexts {
   // The header date in the system's short date format, read once for each job when
   // its first page is drawn.
   HeaderDateClock date;
+  // A word drawn large and light across the middle of every page, under the text:
+  // kTestWatermark for every page of a test list, empty for none.
+  std::string watermark;
 };
+
+// The watermark of a test list's pages.
+inline constexpr char kTestWatermark[] = "TEST";
 
 }  // namespace zufora

@@ -343,6 +343,7 @@ bool TableLayout::PrintTable(const std::vector<std::string>& titles,
       continue;
     }
     DrawHeader();
+    DrawWatermark();
 
     const std::int32_t body_size = surface_.Font().point_size;
     SetFontSizeAndBold(ClampToInt32(std::int64_t{body_size} + 2), true);

@@ -100,6 +100,8 @@ class TableLayout {
   // centre text keeps its place in the middle and, when both must give way, at least
   // half of the width it could have.
   void DrawBand(const PageBand& band);
+  // The watermark, when there is one, centred on the page; the surface's font is kept.
+  void DrawWatermark();
   // The fields of the text between separators, empty ones included (at least one
   // field), padded with empty fields to at least `minimum`; never shortened.
   static std::vector<std::string> SplitFields(std::string_view text, char separator,
@@ -136,6 +138,9 @@ class TableLayout {
   void SetPageTitle(std::string title) { page_title_ = std::move(title); }
   const std::string& PageSubTitle() const { return page_sub_title_; }
   void SetPageSubTitle(std::string title) { page_sub_title_ = std::move(title); }
+  // A word drawn large and light in the middle of every page, under the body; empty for
+  // none (PrintJobTexts::watermark).
+  void SetWatermark(std::string text) { watermark_ = std::move(text); }
 
   // The texts of a block separator row and of the centre word; a row whose first field
   // equals one of them is drawn as that text alone at the left margin. By default
@@ -212,6 +217,7 @@ class TableLayout {
   float column_unit_ = 1.0F;
   std::vector<std::string> rows_;
   std::string page_title_;
+  std::string watermark_;
   std::string page_sub_title_;
 };
 

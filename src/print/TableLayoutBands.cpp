@@ -6,6 +6,14 @@
 #include "print/TableLayout.h"
 
 namespace zufora {
+namespace {
+
+// Large enough to be seen from across a room, light enough that the rows drawn over it
+// stay easy to read.
+constexpr std::int32_t kWatermarkPointSize = 120;
+constexpr PrintColor kWatermarkColor{255, 190, 190};
+
+}  // namespace
 
 void TableLayout::DrawHeader() {
   if (!header_date_) {
@@ -19,6 +27,23 @@ void TableLayout::DrawHeader() {
 void TableLayout::DrawFooter() {
   footer_.FillAutoTexts("", "", std::to_string(surface_.PageNumber()));
   DrawBand(footer_);
+}
+
+void TableLayout::DrawWatermark() {
+  if (watermark_.empty()) {
+    return;
+  }
+  const PrintFont kept = surface_.Font();
+  PrintFont font = kept;
+  font.point_size = kWatermarkPointSize;
+  font.bold = true;
+  font.color = kWatermarkColor;
+  surface_.SetFont(font);
+  const std::int64_t width = surface_.TextWidth(watermark_);
+  surface_.TextOut(ClampToInt32((std::int64_t{surface_.PageWidth()} - width) / 2),
+                   ClampToInt32((std::int64_t{surface_.PageHeight()} - surface_.FontAscent()) / 2),
+                   watermark_);
+  surface_.SetFont(kept);
 }
 
 void TableLayout::DrawBand(const PageBand& band) {

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "CliFixture.h"
+#include "PdfListOutput.h"
+#include "lang/ProgramTexts.h"
 
 namespace zufora::cli {
 namespace {
@@ -108,6 +111,119 @@ TEST_F(BlindedList, NumbersLeaveTheAllocationsAsTheSeedDrawsThem) {
     EXPECT_EQ(Column(numbered.out, "arm"), arms);
     EXPECT_EQ(Column(numbered.out, "centre"), Column(plain.out, "centre"));
   }
+}
+
+// For every bundled example: the test list's allocations differ, its title says TEST and
+// nothing else of the production list's title changes, and its record gives its own seed.
+TEST_F(BlindedList, ATestListIsNeverTheProductionList) {
+  for (const char* example :
+       {"worked-example.zfd", "per-centre.zfd", "stratified.zfd", "variable-blocks.zfd"}) {
+    const std::vector<std::string> base = {"generate", Example(example), "--seed", "20261208"};
+    const auto production_record = folder_ / "p.json";
+    const auto test_record = folder_ / "t.json";
+    std::vector<std::string> production_arguments = base;
+    production_arguments.insert(production_arguments.end(),
+                                {"--manifest", production_record.string()});
+    std::vector<std::string> test_arguments = base;
+    test_arguments.insert(test_arguments.end(), {"--test", "--manifest", test_record.string()});
+    const testing::CliRun production = Cli(production_arguments);
+    const testing::CliRun test = Cli(test_arguments);
+    ASSERT_EQ(production.status, kExitComplete) << example << production.err;
+    ASSERT_EQ(test.status, kExitComplete) << example << test.err;
+    EXPECT_NE(test.err.find("a TEST list"), std::string::npos) << test.err;
+
+    const std::vector<std::string> production_lines = Lines(production.out);
+    const std::vector<std::string> test_lines = Lines(test.out);
+    ASSERT_FALSE(production_lines.empty());
+    ASSERT_FALSE(test_lines.empty());
+    EXPECT_EQ(test_lines[0], production_lines[0] + " - TEST") << example;
+    // The allocation lines ("PATIENT<TAB>ARM<TAB>DESCRIPTION"), in order.
+    auto allocations = [](const std::vector<std::string>& lines) {
+      std::vector<std::string> found;
+      for (const std::string& line : lines) {
+        if (!line.empty() && line[0] >= '0' && line[0] <= '9' &&
+            line.find('\t') != std::string::npos) {
+          found.push_back(line);
+        }
+      }
+      return found;
+    };
+    ASSERT_EQ(allocations(test_lines).size(), allocations(production_lines).size()) << example;
+    EXPECT_NE(allocations(test_lines), allocations(production_lines)) << example;
+
+    const auto production_json = nlohmann::json::parse(ReadBytes(production_record));
+    const auto test_json = nlohmann::json::parse(ReadBytes(test_record));
+    EXPECT_EQ(production_json["seed"]["value"], "20261208");
+    EXPECT_FALSE(production_json.contains("test"));
+    EXPECT_EQ(test_json["test"], true);
+    EXPECT_NE(test_json["seed"]["value"], "20261208");
+    EXPECT_NE(test_json["seed"]["value"], "-20261208");
+    // The record draws the test list again as it is.
+    const testing::CliRun again = Cli({"verify", "--manifest", test_record.string()});
+    EXPECT_NE(again.out.find("Drawn again with the TEST list's seed"), std::string::npos)
+        << again.out;
+  }
+}
+
+TEST_F(BlindedList, TheTestListsPdfSaysTestOnEveryPage) {
+  const auto pdf = folder_ / "t.pdf";
+  std::vector<std::string> texts;
+  PdfPrinting printing;
+  printing.test_list = true;
+  printing.header_date = "08.12.2026";
+  printing.observer = [&texts](std::int32_t, std::int32_t, std::string_view text) {
+    texts.emplace_back(text);
+  };
+  const testing::CliRun list = Cli({"generate", Example("stratified.zfd"), "--test"});
+  ASSERT_EQ(list.status, kExitComplete);
+  std::ostringstream err;
+  ProgramTexts program;
+  ApplyFirstShowTexts(program, nullptr);
+  const std::int32_t pages = PrintListPdf(pdf.string(), printing, program, list.out, err);
+  const auto marks = std::count(texts.begin(), texts.end(), "TEST");
+  EXPECT_GE(pages, 3);
+  EXPECT_EQ(marks, pages);
+}
+
+TEST_F(BlindedList, VerifySaysWhichListAFileIs) {
+  const std::string design = Example("per-centre.zfd");
+  const auto production = folder_ / "p.txt";
+  const auto test = folder_ / "t.txt";
+  const auto test_table = folder_ / "t-TEST.csv";
+  ASSERT_EQ(Cli({"generate", design, "--output", production.string()}).status, kExitComplete);
+  ASSERT_EQ(Cli({"generate", design, "--test", "--output", test.string()}).status, kExitComplete);
+  ASSERT_EQ(Cli({"generate", design, "--test", "--format", "csv", "--output", test_table.string()})
+                .status,
+            kExitComplete);
+
+  const testing::CliRun of_production = Cli({"verify", design, production.string()});
+  EXPECT_EQ(of_production.status, kExitComplete);
+  EXPECT_NE(of_production.out.find("is the production list"), std::string::npos)
+      << of_production.out;
+  const testing::CliRun of_test = Cli({"verify", design, test.string()});
+  EXPECT_EQ(of_test.status, kExitComplete);
+  EXPECT_NE(of_test.out.find("as its title ends \" - TEST\""), std::string::npos) << of_test.out;
+  EXPECT_NE(of_test.out.find(test.string() + " is the TEST list"), std::string::npos);
+  const testing::CliRun of_table = Cli({"verify", design, test_table.string()});
+  EXPECT_EQ(of_table.status, kExitComplete);
+  EXPECT_NE(of_table.out.find("is the TEST list"), std::string::npos) << of_table.out;
+
+  // The production list is no test list, whatever --test says.
+  const testing::CliRun forced = Cli({"verify", design, production.string(), "--test"});
+  EXPECT_EQ(forced.status, kExitIncomplete);
+  EXPECT_EQ(forced.out.find("is the TEST list"), std::string::npos) << forced.out;
+
+  // A test table with one arm changed is neither.
+  std::string bytes = ReadBytes(test_table);
+  const std::size_t row = bytes.find("\r\n101,1,");
+  ASSERT_NE(row, std::string::npos) << bytes;
+  const char arm = bytes[row + 8];
+  bytes[row + 8] = arm == '1' ? '2' : '1';
+  const std::string changed = Write("changed.csv", bytes);
+  const testing::CliRun of_changed = Cli({"verify", design, changed});
+  EXPECT_EQ(of_changed.status, kExitIncomplete);
+  EXPECT_NE(of_changed.out.find("differs from the CSV table"), std::string::npos);
+  EXPECT_NE(of_changed.out.find("Nor is it the TEST list"), std::string::npos) << of_changed.out;
 }
 
 }  // namespace

@@ -64,6 +64,31 @@ TEST(ProvenanceRecord, ReadsBackWhatItWrote) {
 }
 
 // The keys a reader of the record relies on, as the README documents them.
+// Numbering and the test list are read back; a record without them has neither key.
+TEST(ProvenanceRecord, NumbersAndTestListReadBack) {
+  ProvenanceRecord record = Sample();
+  const std::string without = ProvenanceJson(record);
+  EXPECT_EQ(without.find("\"numbers\""), std::string::npos);
+  EXPECT_EQ(without.find("\"test\""), std::string::npos);
+  const ProvenanceReading plain = ReadProvenanceJson(without);
+  ASSERT_TRUE(plain.record) << plain.error;
+  EXPECT_FALSE(plain.record->options.numbers);
+  EXPECT_FALSE(plain.record->test);
+
+  record.options.numbers = NumberingOptions{true, "R-{0000}", true};
+  record.test = true;
+  const ProvenanceReading reading = ReadProvenanceJson(ProvenanceJson(record));
+  ASSERT_TRUE(reading.record) << reading.error;
+  ASSERT_TRUE(reading.record->options.numbers);
+  EXPECT_TRUE(reading.record->options.numbers->random);
+  EXPECT_EQ(reading.record->options.numbers->format, "R-{0000}");
+  EXPECT_TRUE(reading.record->options.numbers->check_digit);
+  EXPECT_TRUE(reading.record->test);
+  const auto json = nlohmann::json::parse(ProvenanceJson(record));
+  EXPECT_EQ(json["options"]["numbers"]["kind"], "random");
+  EXPECT_EQ(json["test"], true);
+}
+
 TEST(ProvenanceRecord, KeysAreThoseDocumented) {
   const auto json = nlohmann::json::parse(ProvenanceJson(Sample()));
   EXPECT_EQ(json["record"], "zufora provenance record");
