@@ -278,8 +278,19 @@ TEST_F(EnvelopePdfTest, RandomNumbersWithCheckDigitsStandOnTheCardsInStudyOrder)
 }
 
 // A test list's envelopes say so: "TEST" across every page, beside the cards' texts, and
-// on every card's outside.
+// on every card's outside; the production list's do not.
 TEST_F(EnvelopePdfTest, ATestListSaysTestOnEveryPageAndEveryCard) {
+  const std::string design = ZUFORA_EXAMPLES_DIR "/per-centre.zfd";  // 10 patients
+  const CliRun test = Cli({"generate", design, "--test", "--envelopes", Path("drawn.pdf")});
+  ASSERT_EQ(test.status, cli::kExitComplete) << test.err;
+  const ReadCards drawn = ReadBack(directory_.filePath("drawn.pdf"), CardGrid(595.276, 841.89));
+  ASSERT_EQ(drawn.cards.size(), 10U);
+  for (const CardWords& card : drawn.cards) {
+    EXPECT_TRUE(Has(card.panels[0], "TEST"));
+  }
+  EXPECT_EQ(drawn.elsewhere.size(), 2U);
+  EXPECT_TRUE(Has(drawn.elsewhere, "TEST"));
+
   class Cards : public EnvelopeCardSource {
    public:
     bool Next(EnvelopeCard& card) override {
