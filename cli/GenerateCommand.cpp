@@ -12,7 +12,8 @@ const std::string kUsage =
         "                           [--dag-ids CENTRE=ID,...] [--centre-field NAME]\n"
         "                           [--numbers [sequential|random]] [--number-format FMT]\n"
         "                           [--check-digit] [--test]\n"
-        "                           [--pdf FILE [--page-size A4|Letter]] [--manifest FILE]\n"
+        "                           [--pdf FILE] [--envelopes FILE] [--page-size A4|Letter]\n"
+        "                           [--manifest FILE]\n"
         "\n"
         "Opens the design file, puts TEXT into the seed field if given, leaves the design\n"
         "page (its check runs and proposes a seed when the field is empty; standard error\n"
@@ -38,7 +39,10 @@ const std::string kUsage =
     "  --pdf FILE         print the list to a PDF file as \"Drucken\" prints it (600 dots\n"
     "                     per inch, margins of 1/6 inch), instead of writing it to\n"
     "                     standard output; needs no display\n"
-    "  --page-size SIZE   paper of the PDF: A4 (default) or Letter\n"
+    "  --envelopes FILE   print the code-break envelopes to a PDF file: a card for each\n"
+    "                     randomisation number, six to a page with cut and fold marks;\n"
+    "                     the arm stands only on the card's inside part\n"
+    "  --page-size SIZE   paper of the PDFs: A4 (default) or Letter\n"
     "  --manifest FILE    write the provenance record (JSON): program, design file and\n"
     "                     its bytes, options, seed, lists, and each output's SHA-256;\n"
     "                     verify --manifest FILE checks the outputs against it. A seed\n"
@@ -76,7 +80,7 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
     }
     if (i + 1 >= arguments.size() &&
         (argument == "--output" || argument == "--format" || argument == "--pdf" ||
-         argument == "--page-size" || argument == "--manifest")) {
+         argument == "--page-size" || argument == "--manifest" || argument == "--envelopes")) {
       return Wrong(argument + " needs a value", kUsage.c_str());
     }
     if (argument == "--test") {
@@ -85,6 +89,8 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
       options.output_file = arguments[++i];
     } else if (argument == "--pdf") {
       options.pdf_file = arguments[++i];
+    } else if (argument == "--envelopes") {
+      options.envelopes_file = arguments[++i];
     } else if (argument == "--manifest") {
       options.manifest_file = arguments[++i];
     } else if (argument == "--page-size") {
@@ -115,8 +121,8 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
   if (!have_design) {
     return Wrong("generate needs a design file", kUsage.c_str());
   }
-  if (page_size_given && !options.pdf_file) {
-    return Wrong("--page-size goes with --pdf", kUsage.c_str());
+  if (page_size_given && !options.pdf_file && !options.envelopes_file) {
+    return Wrong("--page-size goes with --pdf or --envelopes", kUsage.c_str());
   }
   if (options.pdf_file && options.format != OutputFormat::kList) {
     return Wrong("--pdf prints the list text, not a table", kUsage.c_str());

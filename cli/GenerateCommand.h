@@ -19,9 +19,10 @@ namespace zufora::cli {
 // zufora-cli generate DESIGN.zfd [options]
 struct GenerateOptions {
   DesignOptions design;
-  std::optional<std::string> output_file;    // export file instead of stdout
-  std::optional<std::string> pdf_file;       // print the list to this PDF file
-  std::optional<std::string> manifest_file;  // the provenance record
+  std::optional<std::string> output_file;     // export file instead of stdout
+  std::optional<std::string> pdf_file;        // print the list to this PDF file
+  std::optional<std::string> manifest_file;   // the provenance record
+  std::optional<std::string> envelopes_file;  // print the code-break envelopes here
   PdfPageSize page_size = PdfPageSize::kA4;
   OutputFormat format = OutputFormat::kList;
   TableOptions table;

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "EnvelopeOutput.h"
 #include "GenerateCommand.h"
 #include "GenerateRecord.h"
 #include "OpenedDesign.h"
@@ -94,6 +95,8 @@ class GenerateRun {
   int OpenOutputs();
   bool DrawWhileWriting();
   bool DrawWhole();
+  // False when the envelopes asked for could not be printed.
+  bool WriteEnvelopes(bool complete);
   void WriteRecord(bool complete);
 
   const GenerateOptions& options_;
@@ -107,6 +110,7 @@ class GenerateRun {
   std::optional<OutputFile> output_;
   std::optional<OutputFile> pdf_;
   std::optional<OutputFile> manifest_;
+  std::optional<OutputFile> envelopes_;
   std::vector<NamedFile> inputs_;
   std::vector<NamedFile> outputs_;
   std::vector<RecordedList> lists_;
@@ -120,7 +124,8 @@ int GenerateRun::Run() {
   }
   for (const auto& [option, path] :
        {std::pair{"--output", options_.output_file}, std::pair{"--pdf", options_.pdf_file},
-        std::pair{"--manifest", options_.manifest_file}}) {
+        std::pair{"--manifest", options_.manifest_file},
+        std::pair{"--envelopes", options_.envelopes_file}}) {
     if (path) {
       outputs_.push_back({option, *path});
     }
@@ -155,7 +160,8 @@ int GenerateRun::Run() {
   const bool whole =
       options_.format == OutputFormat::kList && ListTextBound(pages.Design(), pages.ListOptions()) >
                                                     static_cast<std::uint64_t>(kMaxListTextBytes);
-  const bool complete = options_.pdf_file || whole ? DrawWhole() : DrawWhileWriting();
+  bool complete = options_.pdf_file || whole ? DrawWhole() : DrawWhileWriting();
+  complete = WriteEnvelopes(complete) && complete;
   WriteRecord(complete);
   return complete ? kExitComplete : kExitIncomplete;
 }
@@ -213,6 +219,7 @@ int GenerateRun::OpenOutputs() {
   output_ = Open(options_.output_file);
   pdf_ = Open(options_.pdf_file);
   manifest_ = Open(manifest_path_);
+  envelopes_ = Open(options_.envelopes_file);
   return kExitComplete;
 }
 
@@ -306,6 +313,34 @@ bool GenerateRun::DrawWhole() {
     recorded.sha256 = digest ? digest->sha256 : "";
   }
   return complete;
+}
+
+bool GenerateRun::WriteEnvelopes(bool complete) {
+  if (!envelopes_) {
+    return true;
+  }
+  if (!complete) {
+    err_ << "zufora-cli: no envelopes printed, since the lists were not drawn in full; "
+         << envelopes_->path << " is left as it was\n";
+    return true;  // the run is incomplete already
+  }
+  const auto printed = PrintDesignEnvelopes(
+      opened_, options_.design.accept_misfits, options_.numbers.value_or(NumberingOptions{}),
+      options_.page_size, envelopes_->file->TemporaryPath().string());
+  if (const auto* problem = std::get_if<std::string>(&printed)) {
+    err_ << "zufora-cli: no envelopes printed: " << *problem << "; " << envelopes_->path
+         << " is left as it was\n";
+    return false;
+  }
+  Commit(*envelopes_);
+  const auto digest = Sha256OfFile(envelopes_->file->Target());
+  RecordedOutput& recorded = recorded_outputs_.emplace_back();
+  recorded.path = envelopes_->RecordedPath();
+  recorded.format = "pdf";
+  recorded.rows = std::get<PdfEnvelopes>(printed).cards;
+  recorded.bytes = digest ? digest->bytes : 0;
+  recorded.sha256 = digest ? digest->sha256 : "";
+  return true;
 }
 
 void GenerateRun::WriteRecord(bool complete) {

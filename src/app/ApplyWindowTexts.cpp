@@ -51,6 +51,8 @@ void ApplyWindowTexts(const ProgramTexts& texts, QWidget& window,
   const TextWindow& main_window = texts.main_window;
   window.setWindowTitle(FromCp1252(main_window.Caption()));
   widgets.preview_button->setText(FromCp1252(texts.print_window.CaptionOf("Button1")));
+  widgets.envelopes_button->setText(
+      FromCp1252(texts.catalogue.Text(Message::LabelEnvelopesButton)));
   for (const TextComponent& component : main_window.Components()) {
     const QString name = QString::fromStdString(component.name);
     const QString caption = component.caption ? FromCp1252(*component.caption) : QString();

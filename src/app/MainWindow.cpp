@@ -62,6 +62,7 @@ MainWindow::MainWindow(ProgramTexts& texts, WindowServices services, DesignFiles
       texts_(texts),
       services_(services),
       print_command_(services.print, texts),
+      envelope_command_(services.print, texts),
       clock_(std::move(clock)),
       language_(std::move(language)),
       widgets_(BuildMainWindowWidgets(
@@ -225,6 +226,7 @@ void MainWindow::ConnectHandlers() {
   on_click(w.copy_button, &MainWindow::OnCopyClicked);
   on_click(w.print_button, &MainWindow::OnPrintClicked);
   on_click(w.preview_button, &MainWindow::OnPreviewClicked);
+  on_click(w.envelopes_button, &MainWindow::OnEnvelopesClicked);
 
   connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
   connect(w.language_choice, &QComboBox::activated, this, &MainWindow::OnLanguageChosen);
@@ -368,6 +370,14 @@ void MainWindow::OnPreviewClicked() {
   RunOperation([this] { print_command_.Preview(this, PrintJob()); });
 }
 
+void MainWindow::OnEnvelopesClicked() {
+  RunOperation([this] {
+    if (const GeneratedLists* lists = pages_->LastGeneration()) {
+      envelope_command_.Print(this, *lists);
+    }
+  });
+}
+
 PrintJobTexts MainWindow::PrintJob() const {
   return PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
 }
@@ -382,6 +392,7 @@ void MainWindow::OnWebAddressClicked() {
 void MainWindow::ApplyTexts() {
   ++updating_;
   ApplyWindowTexts(texts_, *this, widgets_);
+  FitListPageButtons(widgets_);
   --updating_;
 }
 
@@ -425,6 +436,8 @@ void MainWindow::Refresh() {
   SetText(w.seed_field, design.seed);
   w.mark_blocks_switch->setChecked(state.mark_blocks);
   w.show_seed_switch->setChecked(state.show_seed);
+  // The envelopes come from the lists last drawn in full: none before.
+  w.envelopes_button->setEnabled(pages_->LastGeneration() != nullptr);
 
   const int centre_tab = static_cast<int>(Page::Centres);
   w.tabs->setTabVisible(centre_tab, state.centre_tab_visible);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "EnvelopeCommand.h"
 #include "MainWindowWidgets.h"
 #include "PrintCommand.h"
 #include "RefusedCharacters.h"
@@ -101,6 +102,7 @@ class MainWindow : public QWidget {
   void OnCopyClicked();         // BitBtnClipboard "Kopieren"
   void OnPrintClicked();        // BitBtnPrint "Drucken": the print window's print action
   void OnPreviewClicked();      // BitBtnPreview: the print window's "Druckvorschau"
+  void OnEnvelopesClicked();    // BitBtnEnvelopes "Umschläge drucken"
   void OnWebAddressClicked();   // LabelWWW
   PrintJobTexts PrintJob() const;
 
@@ -128,6 +130,7 @@ class MainWindow : public QWidget {
   ProgramTexts& texts_;
   WindowServices services_;
   PrintCommand print_command_;
+  EnvelopeCommand envelope_command_;
   CalendarClock clock_;
   WindowLanguage language_;
   std::optional<FoundLanguageFile> language_file_;  // the one applied at the first show

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ namespace zufora::app {
 namespace {
 
 constexpr char kListButtonColumn[] = "ListPageButtons";
+// The list page's button column as first laid out, and its distance from the list field.
+constexpr int kListButtonColumnLeft = 399;
+constexpr int kListButtonColumnWidth = 94;
+constexpr int kListButtonColumnGap = 6;
 constexpr int kLineHeight = 21;
 constexpr char kColumnWidthsProperty[] = "columnWidths";
 
@@ -267,10 +272,10 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.show_seed_switch = Make<QCheckBox>(list_page, "CheckBoxSeed", 124, 20);
   w.list_field = new ListTextEdit(on_refused, list_page);
   w.list_field->setObjectName(QStringLiteral("RichEditList"));
-  w.list_field->setGeometry(8, 42, 385, 204);
+  w.list_field->setGeometry(8, 42, kListButtonColumnLeft - kListButtonColumnGap - 8, 204);
   auto* column = new QWidget(list_page);
   column->setObjectName(QString::fromLatin1(kListButtonColumn));
-  column->setGeometry(399, 40, 94, 210);
+  column->setGeometry(kListButtonColumnLeft, 40, kListButtonColumnWidth, 210);
   auto* column_layout = new QVBoxLayout(column);
   column_layout->setContentsMargins(0, 2, 0, 0);
   column_layout->setSpacing(6);
@@ -281,6 +286,8 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.print_button->setIcon(ButtonIcon("document-print"));
   w.preview_button = AddListPageButton(w, "BitBtnPreview");
   w.preview_button->setIcon(ButtonIcon("document-print-preview"));
+  w.envelopes_button = AddListPageButton(w, "BitBtnEnvelopes");
+  w.envelopes_button->setIcon(ButtonIcon("document-print"));
   w.copy_button = AddListPageButton(w, "BitBtnClipboard");
   w.copy_button->setIcon(ButtonIcon("edit-copy"));
 
@@ -325,6 +332,21 @@ void ApplyColumnWidths(QTableView& grid) {
   for (int column = 0; column < widths.size(); ++column) {
     grid.setColumnWidth(column, widths[column]);
   }
+}
+
+void FitListPageButtons(const MainWindowWidgets& widgets) {
+  auto* column = widgets.pages[static_cast<std::size_t>(Page::List)]->findChild<QWidget*>(
+      QString::fromLatin1(kListButtonColumn));
+  int width = kListButtonColumnWidth;
+  for (const QPushButton* button : column->findChildren<QPushButton*>()) {
+    width = std::max(width, button->sizeHint().width());
+  }
+  width = std::min(width, kListButtonColumnMost);
+  const QRect list = widgets.list_field->geometry();
+  const int right = kListButtonColumnLeft + kListButtonColumnWidth;
+  column->setGeometry(right - width, column->y(), width, column->height());
+  widgets.list_field->setGeometry(
+      list.left(), list.top(), right - width - kListButtonColumnGap - list.left(), list.height());
 }
 
 QPushButton* AddListPageButton(const MainWindowWidgets& widgets, const char* object_name) {

@@ -27,4 +27,10 @@ void ApplyColumnWidths(QTableView& grid);
 // there, and returns it: the place for further actions on the list.
 QPushButton* AddListPageButton(const MainWindowWidgets& widgets, const char* object_name);
 
+// Widens the list page's button column, at the list field's cost, so that every button's
+// caption fits as the texts now stand (at most kListButtonColumnMost pixels); no
+// narrower than its first width.
+inline constexpr int kListButtonColumnMost = 200;
+void FitListPageButtons(const MainWindowWidgets& widgets);
+
 }  // namespace zufora::app

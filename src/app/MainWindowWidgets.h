@@ -80,6 +80,7 @@ struct MainWindowWidgets {
   QPushButton* print_button = nullptr;      // BitBtnPrint
   QPushButton* preview_button = nullptr;    // BitBtnPreview: the print window's preview
   QPushButton* copy_button = nullptr;       // BitBtnClipboard
+  QPushButton* envelopes_button = nullptr;  // BitBtnEnvelopes "Umschläge drucken"
 
   // The info page, TabSheetInfo
   QLabel* program_picture = nullptr;     // Image1

@@ -107,6 +107,7 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
     {"MessageDesignTextTooLong",
      "Das Studiendesign ist gespeichert. Beim Öffnen gibt eine Designdatei aber von jedem "
      "Text nur die ersten %2 Zeichen zurück, und diese Texte sind länger: %1"},
+    {"LabelEnvelopesButton", "Umschläge drucken"},
 }};
 // clang-format on
 

@@ -6,7 +6,6 @@
 
 #include "design/Limits.h"
 #include "pages/LongTextNotice.h"
-#include "random/ListCollector.h"
 #include "random/ListText.h"
 #include "text/IntegerText.h"
 
@@ -285,57 +284,6 @@ void DesignPages::AfterPageChange() {
 
 void DesignPages::ProposeSeed() {
   design_.seed = zufora::ProposeSeed(generator_, clock_);
-}
-
-bool DesignPages::Generate() {
-  list_text_.clear();
-  DrawnLists drawn;
-  ListCollector collector(drawn);
-  const GenerationOutcome outcome =
-      RunGeneration(design_, texts_.catalogue, sink_, generator_, collector);
-  KeepGeneration(outcome);
-  bool completed = outcome.complete;
-  if (!outcome.leaves_list_empty) {
-    const ListTextOptions options = ListOptions();
-    // Every line counts against the limit, separators and headings of any language too.
-    const std::uint64_t size = ListTextSize(drawn, design_, options);
-    if (size > static_cast<std::uint64_t>(kMaxListTextBytes)) {
-      sink_.ShowPlain(Text(Message::MessagePatientCount));
-      list_text_ = drawn.study_name + (options.test_list ? kTestListMark : "") + "\n";
-      completed = false;
-    } else {
-      list_text_.reserve(size);
-      StringSink text(list_text_);
-      WriteListText(drawn, design_, options, text);
-    }
-  }
-  state_.generation_completed = completed;
-  return completed;
-}
-
-bool DesignPages::GenerateInto(ListConsumer& consumer) {
-  list_text_.clear();
-  const GenerationOutcome outcome =
-      RunGeneration(design_, texts_.catalogue, sink_, generator_, consumer);
-  KeepGeneration(outcome);
-  state_.generation_completed = outcome.complete;
-  return outcome.complete;
-}
-
-void DesignPages::KeepGeneration(const GenerationOutcome& outcome) {
-  design_.checked = outcome.checked;
-  for (const Page page : outcome.page_switches) {
-    SwitchPage(page);
-  }
-}
-
-ListTextOptions DesignPages::ListOptions() const {
-  return ListTextOptions{.mark_blocks = state_.mark_blocks,
-                         .show_seed = state_.show_seed,
-                         .block_separator = BlockSeparator(),
-                         .center_caption = CenterCaption(),
-                         .stratum_caption = texts_.derived.stratum_caption,
-                         .test_list = state_.test_list};
 }
 
 DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {

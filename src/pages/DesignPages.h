@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -178,6 +179,11 @@ class DesignPages {
   // into the list field, which stays empty: for a caller that writes the text out as it
   // comes (ListTextWriter with ListOptions()). Returns the same as Generate.
   bool GenerateInto(ListConsumer& consumer);
+  // The lists of the last Generate that drew every list in full, with the design as it
+  // was then: what the code-break envelopes are printed from, whatever the pages and the
+  // list field hold since. None before such a generation and after one that was not
+  // complete (or went to a consumer).
+  const GeneratedLists* LastGeneration() const { return last_generation_.get(); }
   // What shapes the list text now: the two check boxes, BlockSeparator, CenterCaption.
   ListTextOptions ListOptions() const;
 
@@ -242,6 +248,7 @@ class DesignPages {
   StudyDesign design_;
   PagesState state_;
   std::string list_text_;
+  std::unique_ptr<const GeneratedLists> last_generation_;
   // Set whenever code brings TabSheetDesign or TabSheetStrata to the front, as their
   // checks do; a page move watches it.
   bool checked_page_brought_to_front_ = false;

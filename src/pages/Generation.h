@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "design/MessageSink.h"
@@ -43,6 +44,16 @@ struct GenerationResult {
 };
 GenerationResult GenerateLists(const StudyDesign& design, const MessageCatalogue& messages,
                                MessageSink& sink, ParkMillerShuffleGenerator& generator);
+
+// Lists drawn in full, with the design they were drawn from and whether they are a test
+// list.
+struct GeneratedLists {
+  GeneratedLists(StudyDesign drawn_from, DrawnLists lists, bool test)
+      : design(std::move(drawn_from)), drawn(std::move(lists)), test_list(test) {}
+  StudyDesign design;
+  DrawnLists drawn;
+  bool test_list = false;
+};
 
 // At most how long the design's list text can grow, read from the fields as they stand,
 // before any check: the title, every heading, every patient's allocation line with the

@@ -11,7 +11,7 @@ namespace {
 
 using ButtonsAndTipsTest = WindowTest;
 
-constexpr std::array<std::pair<const char*, const char*>, 10> kButtonIcons = {{
+constexpr std::array<std::pair<const char*, const char*>, 11> kButtonIcons = {{
     {"BitBtnBack", "go-previous"},
     {"BitBtnNext", "go-next"},
     {"BitBtnLoad", "document-open"},
@@ -21,6 +21,7 @@ constexpr std::array<std::pair<const char*, const char*>, 10> kButtonIcons = {{
     {"BitBtnExport", "document-save-as"},
     {"BitBtnPrint", "document-print"},
     {"BitBtnPreview", "document-print-preview"},
+    {"BitBtnEnvelopes", "document-print"},
     {"BitBtnClipboard", "edit-copy"},
 }};
 

@@ -1,6 +1,8 @@
 // "Generieren" and "erzeugen" driven through the pages.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "lang/FixedMessages.h"
 #include "pages/DesignPagesFixture.h"
@@ -99,6 +101,34 @@ TEST_F(WorkedExample, GeneratorPageSwitchBecomesTheActivePage) {
   // Back from the page the generator chose goes on from there.
   pages_.GoBack();
   EXPECT_EQ(pages_.State().active_page, Page::Design);
+}
+
+// The envelopes are printed from the lists last drawn in full, with the design of that
+// moment: later edits of the pages do not reach them, an incomplete generation drops them.
+TEST_F(WorkedExample, TheLastCompleteGenerationIsKeptWithItsDesign) {
+  EXPECT_EQ(pages_.LastGeneration(), nullptr);
+  ASSERT_TRUE(pages_.Generate());
+  const GeneratedLists* kept = pages_.LastGeneration();
+  ASSERT_NE(kept, nullptr);
+  ASSERT_EQ(kept->drawn.lists.size(), 1U);
+  EXPECT_EQ(kept->drawn.lists[0].arms,
+            (std::vector<std::int32_t>{3, 1, 3, 2, 2, 1, 2, 1, 3, 3, 2, 1}));
+  EXPECT_EQ(kept->design.arms.Cell(kArmDescriptionColumn, 3), "Hoch");
+
+  pages_.SetStudyName("Studie B");
+  pages_.SetListText("edited\n");
+  EXPECT_EQ(pages_.LastGeneration()->design.study_name, "Studie A");
+  EXPECT_EQ(pages_.LastGeneration()->drawn.study_name, "Studie A");
+
+  EXPECT_FALSE(pages_.LastGeneration()->test_list);
+  pages_.SetTestList(true);
+  ASSERT_TRUE(pages_.Generate());
+  EXPECT_TRUE(pages_.LastGeneration()->test_list);
+
+  pages_.SetFixedBlockSize("5");  // no multiple of 3 arms: the generation is not complete
+  sink_.ScriptAnswers({true});
+  EXPECT_FALSE(pages_.Generate());
+  EXPECT_EQ(pages_.LastGeneration(), nullptr);
 }
 
 TEST_F(Generation, SeedButtonWritesTheClocksProposal) {
