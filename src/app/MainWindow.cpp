@@ -174,6 +174,7 @@ void MainWindow::ConnectHandlers() {
   ConnectTable(w.arm_table, true);
   ConnectTable(w.centre_table, false);
   ConnectStrataHandlers();
+  ConnectBlindingHandlers();
 
   const auto on_toggle = [this](QAbstractButton* button, auto action) {
     connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
@@ -430,6 +431,7 @@ void MainWindow::Refresh() {
   w.tabs->setTabVisible(centre_tab, state.centre_tab_visible);
   w.tabs->setTabEnabled(centre_tab, state.centre_page_enabled);
   RefreshStrata();
+  RefreshBlinding();
   w.tabs->setCurrentIndex(static_cast<int>(state.active_page));
   ApplyFocus();
   --updating_;

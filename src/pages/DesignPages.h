@@ -98,6 +98,13 @@ class DesignPages {
   void SetListText(std::string text) { list_text_ = std::move(text); }
   void SetMarkBlocks(bool on) { state_.mark_blocks = on; }
   void SetShowSeed(bool on) { state_.show_seed = on; }
+  // CheckBoxNummern, CheckBoxZufallsnummern, EditNummernformat, CheckBoxPruefziffer and
+  // CheckBoxTestliste.
+  void SetNumbers(bool on) { state_.blinding.numbers = on; }
+  void SetRandomNumbers(bool on) { state_.blinding.random_numbers = on; }
+  void SetNumberFormat(std::string text) { state_.blinding.number_format = std::move(text); }
+  void SetCheckDigit(bool on) { state_.blinding.check_digit = on; }
+  void SetTestList(bool on) { state_.blinding.test_list = on; }
 
   // Sets CheckBoxZentren; a change of state runs the per-centre switch.
   void SetPerCentreLists(bool on);

@@ -4,6 +4,7 @@
 
 #include "design/Page.h"
 #include "design/StudyDesign.h"
+#include "pages/BlindingChoices.h"
 #include "pages/Control.h"
 #include "pages/RowEditor.h"
 #include "pages/StrataEditor.h"
@@ -50,6 +51,8 @@ struct PagesState {
   // The list page's options CheckBoxBlocks and CheckBoxSeed.
   bool mark_blocks = true;
   bool show_seed = true;
+  // The list page's numbers and test list.
+  BlindingChoices blinding;
   // Whether the last "Generieren" ran to its end with every list drawn in full.
   bool generation_completed = false;
   DesignCheck last_design_check = DesignCheck::NotRun;
