@@ -20,6 +20,10 @@ struct DesignOptions {
   bool mark_blocks = true;
   bool show_seed = true;
   bool accept_misfits = false;
+  // --test: draw the test list, from TestListSeed of the seed, marked as a test list.
+  bool test_list = false;
+  // With test_list: the seed is the test list's own already (as a record gives it).
+  bool seed_is_test_seed = false;
 };
 
 // Takes arguments[i] (and its value, advancing i) when it is one of the shared options or

@@ -9,6 +9,8 @@ const std::string kUsage =
         "                           [--accept-misfits] [--lang FILE] [--output FILE]\n"
         "                           [--format list|csv|redcap] [--arm-codes 1=CODE,2=CODE...]\n"
         "                           [--dag-ids CENTRE=ID,...] [--centre-field NAME]\n"
+        "                           [--numbers [sequential|random]] [--number-format FMT]\n"
+        "                           [--check-digit]\n"
         "                           [--pdf FILE [--page-size A4|Letter]] [--manifest FILE]\n"
         "\n"
         "Opens the design file, puts TEXT into the seed field if given, leaves the design\n"
@@ -26,7 +28,7 @@ const std::string kUsage =
     "                     module: redcap_randomization_number (empty),\n"
     "                     redcap_randomization_group, and with per-centre lists the\n"
     "                     centre field and/or redcap_data_access_group\n" +
-    kTableOptionsHelp +
+    kTableOptionsHelp + kNumberOptionsHelp +
     "  --pdf FILE         print the list to a PDF file as \"Drucken\" prints it (600 dots\n"
     "                     per inch, margins of 1/6 inch), instead of writing it to\n"
     "                     standard output; needs no display\n"
@@ -51,6 +53,7 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
   options.arguments = arguments;
   bool have_design = false;
   bool page_size_given = false;
+  NumberArguments numbers;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     std::string error;
@@ -58,7 +61,8 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
       return HelpRequest{kUsage};
     }
     if (TakeDesignOption(arguments, i, options.design, have_design, error) ||
-        TakeTableOption(arguments, i, options.table, error)) {
+        TakeTableOption(arguments, i, options.table, error) ||
+        TakeNumberOption(arguments, i, numbers, error)) {
       if (!error.empty()) {
         return Wrong(error, kUsage.c_str());
       }
@@ -95,6 +99,11 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
       return Wrong("unknown option " + argument, kUsage.c_str());
     }
   }
+  auto numbering = NumberingOf(numbers);
+  if (const auto* problem = std::get_if<std::string>(&numbering)) {
+    return Wrong(*problem, kUsage.c_str());
+  }
+  options.numbers = std::get<std::optional<NumberingOptions>>(std::move(numbering));
   if (!have_design) {
     return Wrong("generate needs a design file", kUsage.c_str());
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DesignOptions.h"
+#include "NumberOptions.h"
 #include "PdfListOutput.h"
 #include "ProgramContext.h"
 #include "TableOptions.h"
@@ -24,7 +25,8 @@ struct GenerateOptions {
   PdfPageSize page_size = PdfPageSize::kA4;
   OutputFormat format = OutputFormat::kList;
   TableOptions table;
-  std::vector<std::string> arguments;  // the command line as given, for the record
+  std::optional<NumberingOptions> numbers;  // --numbers, --number-format, --check-digit
+  std::vector<std::string> arguments;       // the command line as given, for the record
 };
 
 Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments);

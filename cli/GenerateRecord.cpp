@@ -41,11 +41,13 @@ ProvenanceRecord BeginRecord(const GenerateOptions& options, OpenedDesign& opene
   recorded.arm_codes = options.table.arm_codes;
   recorded.centre_field = options.table.centre_field;
   recorded.group_ids = options.table.dag_ids;
+  recorded.numbers = options.numbers;
   if (options.pdf_file) {
     recorded.page_size = options.page_size == PdfPageSize::kLetter ? "Letter" : "A4";
   }
   record.seed = Cp1252ToUtf8(opened.Pages().Design().seed);
   record.seed_proposed = opened.SeedProposed();
+  record.test = options.design.test_list;
   record.seed_clock = opened.SeedClock();
   return record;
 }

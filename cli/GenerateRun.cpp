@@ -152,6 +152,7 @@ int GenerateRun::Run() {
 int GenerateRun::PrepareTable() {
   spec_.format = options_.format;
   spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
+  spec_.numbers = options_.numbers;
   // The tables have no columns for strata yet: one without them would be wrong.
   if (options_.format != OutputFormat::kList && Stratifies(opened_.Pages().Design())) {
     err_ << "zufora-cli: --format " << (options_.format == OutputFormat::kCsv ? "csv" : "redcap")

@@ -97,6 +97,8 @@ bool ManifestCheck::Redraw() {
   design_.mark_blocks = record_.options.mark_blocks;
   design_.show_seed = record_.options.show_seed;
   design_.accept_misfits = record_.options.accept_misfits;
+  design_.test_list = record_.test;
+  design_.seed_is_test_seed = true;
   HeldFiles held{record_.design.content, record_.language_file
                                              ? std::optional(record_.language_file->content)
                                              : std::nullopt};
@@ -111,6 +113,7 @@ bool ManifestCheck::Redraw() {
     return false;
   }
   spec_.format = *format;
+  spec_.numbers = record_.options.numbers;
   if (*format == OutputFormat::kRedcap) {
     TableOptions table{record_.options.arm_codes, record_.options.centre_field,
                        record_.options.group_ids};
@@ -166,8 +169,9 @@ bool ManifestCheck::Redraw() {
   if (!same_lists) {
     Fail("drawn again, the lists' seeds or lengths are not those the record gives");
   } else {
-    out_ << "Drawn again with seed " << record_.seed << ": " << lists.size()
-         << (lists.size() == 1 ? " list" : " lists") << ", as recorded.\n";
+    out_ << "Drawn again with " << (record_.test ? "the TEST list's seed " : "seed ")
+         << record_.seed << ": " << lists.size() << (lists.size() == 1 ? " list" : " lists")
+         << ", as recorded.\n";
   }
   return true;
 }

@@ -7,7 +7,9 @@
 #include "evidence/ProvenanceRecord.h"
 #include "files/FirstShow.h"
 #include "files/LanguageChoice.h"
+#include "random/TestListSeed.h"
 #include "text/Cp1252.h"
+#include "text/IntegerText.h"
 
 namespace zufora::cli {
 
@@ -149,7 +151,19 @@ int OpenedDesign::Open() {
   }
   pages_->SetMarkBlocks(options_.mark_blocks);
   pages_->SetShowSeed(options_.show_seed);
+  if (options_.test_list) {
+    MakeTestList();
+  }
   return kExitComplete;
+}
+
+void OpenedDesign::MakeTestList() {
+  // A seed that is no number is left for the generation's check to refuse.
+  if (const auto seed = ParseIntegerText(pages_->Design().seed);
+      seed && !options_.seed_is_test_seed) {
+    pages_->SetSeed(std::to_string(TestListSeed(*seed)));
+  }
+  pages_->SetTestList(true);
 }
 
 }  // namespace zufora::cli

@@ -56,6 +56,8 @@ class OpenedDesign {
   // The program's language file when --lang is not given: kExitComplete, or the exit
   // status of a file that is there but cannot be read.
   int ApplyProgramLanguageFile();
+  // The seed field's seed turned into the test list's, and the lists marked as a test list.
+  void MakeTestList();
 
   const DesignOptions& options_;
   std::ostream& err_;

@@ -346,8 +346,10 @@ std::string MainWindow::ListText() const {
 
 void MainWindow::OnExportClicked() {
   RunOperation([this] {
-    const std::optional<QString> file =
-        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
+    FileDialogRequest request = DialogRequest(texts_.derived.save_dialog_export);
+    request.proposed_name =
+        FromCp1252(pages_->ProposedFileName(texts_.derived.save_dialog_export.default_extension));
+    const std::optional<QString> file = services_.dialogs.AskSaveFileName(this, request);
     if (file) {
       WriteExportFile(PathOf(*file), ExportBytes(ListText()));
     }

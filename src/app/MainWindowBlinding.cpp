@@ -20,7 +20,7 @@ void MainWindow::ConnectBlindingHandlers() {
       }
     });
   };
-  on_toggle(w.test_list_switch, &DesignPages::SetTestList);
+  on_toggle(w.test_list_switch, &DesignPages::SetTestListChoice);
   on_toggle(w.numbers_switch, &DesignPages::SetNumbers);
   on_toggle(w.random_numbers_switch, &DesignPages::SetRandomNumbers);
   on_toggle(w.check_digit_switch, &DesignPages::SetCheckDigit);

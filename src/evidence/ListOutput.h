@@ -9,6 +9,7 @@
 
 #include "design/StudyDesign.h"
 #include "evidence/AllocationTables.h"
+#include "evidence/RandomisationNumbers.h"
 #include "evidence/RedcapRules.h"
 #include "random/ListConsumer.h"
 #include "random/ListTextSink.h"
@@ -38,7 +39,8 @@ enum class TextForm { kUtf8, kExport, kCp1252 };
 struct OutputSpec {
   OutputFormat format = OutputFormat::kList;
   TextForm text_form = TextForm::kUtf8;
-  RedcapTableSpec redcap;  // for kRedcap; must have passed RedcapTableProblem
+  RedcapTableSpec redcap;                   // for kRedcap; must have passed RedcapTableProblem
+  std::optional<NumberingOptions> numbers;  // randomisation numbers, when asked for
 };
 
 // A generation written as `spec` says, while it is drawn, as the bytes the program writes

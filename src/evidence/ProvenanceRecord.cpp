@@ -47,6 +47,15 @@ std::optional<std::string> OptionalText(const Json& json, const char* key) {
   return value.is_null() ? std::nullopt : std::optional(value.get<std::string>());
 }
 
+Json NumbersJson(const std::optional<NumberingOptions>& numbers) {
+  if (!numbers) {
+    return nullptr;
+  }
+  return {{"kind", numbers->random ? "random" : "sequential"},
+          {"format", numbers->format},
+          {"check_digit", numbers->check_digit}};
+}
+
 }  // namespace
 
 std::string UtcTimestamp(std::int64_t seconds) {
@@ -86,7 +95,7 @@ std::string ProvenanceJson(const ProvenanceRecord& record) {
                        {"bytes", output.bytes},
                        {"sha256", output.sha256}});
   }
-  const Json json = {
+  Json json = {
       {"record", kRecordKind},
       {"record_version", kRecordVersion},
       {"program",
@@ -118,6 +127,14 @@ std::string ProvenanceJson(const ProvenanceRecord& record) {
       {"outputs", outputs},
       {"complete", record.complete},
       {"exit_status", record.exit_status}};
+  // Keys of newer options stand only where the options were given, so that a record of a
+  // run without them reads as it always did.
+  if (record.options.numbers) {
+    json["options"]["numbers"] = NumbersJson(record.options.numbers);
+  }
+  if (record.test) {
+    json["test"] = true;
+  }
   // A path that is not UTF-8 is written with replacement characters: the record stays JSON.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
@@ -162,6 +179,12 @@ ProvenanceReading ReadProvenanceJson(std::string_view text) {
       record.options.group_ids[centre] = id.get<std::int64_t>();
     }
     record.options.page_size = OptionalText(options, "page_size");
+    if (options.contains("numbers") && !options.at("numbers").is_null()) {  // older records lack it
+      const Json& numbers = options.at("numbers");
+      record.options.numbers = NumberingOptions{numbers.at("kind").get<std::string>() == "random",
+                                                numbers.at("format").get<std::string>(),
+                                                numbers.at("check_digit").get<bool>()};
+    }
     const Json& seed = json.at("seed");
     record.seed = seed.at("value").get<std::string>();
     record.seed_proposed = seed.at("proposed").get<bool>();
@@ -187,6 +210,7 @@ ProvenanceReading ReadProvenanceJson(std::string_view text) {
            output.at("sha256").get<std::string>()});
     }
     record.complete = json.at("complete").get<bool>();
+    record.test = json.value("test", false);
     record.exit_status = json.at("exit_status").get<int>();
     reading.record = std::move(record);
   } catch (const std::exception& error) {

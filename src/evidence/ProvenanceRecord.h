@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "design/StudyDesign.h"
+#include "evidence/RandomisationNumbers.h"
 #include "random/ListConsumer.h"
 
 namespace zufora {
@@ -55,6 +56,7 @@ struct RecordedOptions {
   std::optional<std::string> centre_field;
   std::map<std::string, std::int64_t> group_ids;  // --dag-ids, by centre number
   std::optional<std::string> page_size;           // with a PDF: "A4", "Letter"
+  std::optional<NumberingOptions> numbers;        // --numbers, --number-format, --check-digit
 };
 
 struct ProvenanceRecord {
@@ -69,6 +71,9 @@ struct ProvenanceRecord {
   std::optional<RecordedFile> language_file;
   RecordedOptions options;
   std::string seed;  // the seed field's text the lists were drawn with
+  // A test list: `seed` is the test list's (TestListSeed of the production seed, which the
+  // record does not give).
+  bool test = false;
   bool seed_proposed = false;
   std::optional<std::int64_t> seed_clock;  // the clock reading a proposal was made from
   std::vector<RecordedList> lists;

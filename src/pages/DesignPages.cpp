@@ -8,6 +8,7 @@
 #include "pages/LongTextNotice.h"
 #include "random/ListCollector.h"
 #include "random/ListText.h"
+#include "random/TestListSeed.h"
 #include "text/IntegerText.h"
 
 namespace zufora {
@@ -287,7 +288,38 @@ void DesignPages::ProposeSeed() {
   design_.seed = zufora::ProposeSeed(generator_, clock_);
 }
 
+std::optional<std::string> DesignPages::UseTestSeed() {
+  if (!state_.blinding.test_list) {
+    return std::nullopt;
+  }
+  if (design_.seed.empty()) {
+    ProposeSeed();  // the production seed comes first, the test list's follows from it
+  }
+  const std::optional<std::int32_t> seed = ParseIntegerText(design_.seed);
+  if (!seed) {
+    return std::nullopt;  // the generation's check refuses it
+  }
+  std::string production = std::exchange(design_.seed, std::to_string(TestListSeed(*seed)));
+  state_.test_list = true;
+  return production;
+}
+
+void DesignPages::RestoreProductionSeed(std::optional<std::string> production) {
+  if (production) {
+    design_.seed = std::move(*production);
+    state_.test_list = false;
+  }
+}
+
 bool DesignPages::Generate() {
+  std::optional<std::string> production = UseTestSeed();
+  state_.test_list_drawn = state_.test_list;
+  const bool completed = GenerateText();
+  RestoreProductionSeed(std::move(production));
+  return completed;
+}
+
+bool DesignPages::GenerateText() {
   list_text_.clear();
   DrawnLists drawn;
   ListCollector collector(drawn);
@@ -297,12 +329,11 @@ bool DesignPages::Generate() {
   bool completed = outcome.complete;
   if (!outcome.leaves_list_empty) {
     const ListTextOptions options = ListOptions();
-    // Every line counts against the limit, separators and centre headings included,
-    // whose words a language file may have made long.
+    // Every line counts against the limit, separators and headings of any language too.
     const std::uint64_t size = ListTextSize(drawn, design_, options);
     if (size > static_cast<std::uint64_t>(kMaxListTextBytes)) {
       sink_.ShowPlain(Text(Message::MessagePatientCount));
-      list_text_ = drawn.study_name + "\n";
+      list_text_ = drawn.study_name + (options.test_list ? kTestListMark : "") + "\n";
       completed = false;
     } else {
       list_text_.reserve(size);
@@ -316,8 +347,11 @@ bool DesignPages::Generate() {
 
 bool DesignPages::GenerateInto(ListConsumer& consumer) {
   list_text_.clear();
+  std::optional<std::string> production = UseTestSeed();
+  state_.test_list_drawn = state_.test_list;
   const GenerationOutcome outcome =
       RunGeneration(design_, texts_.catalogue, sink_, generator_, consumer);
+  RestoreProductionSeed(std::move(production));
   KeepGeneration(outcome);
   state_.generation_completed = outcome.complete;
   return outcome.complete;
@@ -330,12 +364,21 @@ void DesignPages::KeepGeneration(const GenerationOutcome& outcome) {
   }
 }
 
+std::string DesignPages::ProposedFileName(std::string_view extension) const {
+  if (!state_.test_list_drawn) {
+    return {};
+  }
+  const std::string stem = design_.study_name.empty() ? "" : design_.study_name + " ";
+  return stem + "TEST" + std::string(extension);
+}
+
 ListTextOptions DesignPages::ListOptions() const {
   return ListTextOptions{.mark_blocks = state_.mark_blocks,
                          .show_seed = state_.show_seed,
                          .block_separator = BlockSeparator(),
                          .center_caption = CenterCaption(),
-                         .stratum_caption = texts_.derived.stratum_caption};
+                         .stratum_caption = texts_.derived.stratum_caption,
+                         .test_list = state_.test_list};
 }
 
 DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {

@@ -104,7 +104,10 @@ class DesignPages {
   void SetRandomNumbers(bool on) { state_.blinding.random_numbers = on; }
   void SetNumberFormat(std::string text) { state_.blinding.number_format = std::move(text); }
   void SetCheckDigit(bool on) { state_.blinding.check_digit = on; }
-  void SetTestList(bool on) { state_.blinding.test_list = on; }
+  void SetTestListChoice(bool on) { state_.blinding.test_list = on; }
+  // Marks the lists drawn from now on as a test list (kTestListMark); the seed field holds
+  // the test list's seed (TestListSeed), which the caller puts there.
+  void SetTestList(bool on) { state_.test_list = on; }
 
   // Sets CheckBoxZentren; a change of state runs the per-centre switch.
   void SetPerCentreLists(bool on);
@@ -182,6 +185,10 @@ class DesignPages {
   // into the list field, which stays empty: for a caller that writes the text out as it
   // comes (ListTextWriter with ListOptions()). Returns the same as Generate.
   bool GenerateInto(ListConsumer& consumer);
+  // The name a save dialog proposes for an output of the last generation: none for a
+  // production list, and one that says TEST for a test list ("Studie TEST.txt" for
+  // ".txt"), so that a test output is not saved under a production name by habit.
+  std::string ProposedFileName(std::string_view extension) const;
   // What shapes the list text now: the two check boxes, BlockSeparator, CenterCaption.
   ListTextOptions ListOptions() const;
 
@@ -213,6 +220,12 @@ class DesignPages {
   // state, the sink, and the design page's show handler.
   void SwitchPage(Page page);
   bool MoveTo(Page target, Control via, bool report);
+  // With the test list chosen on the list page, the seed field's seed (proposed first
+  // when the field is empty) gives way to its test list's seed while the lists are drawn:
+  // the production seed to put back, or none.
+  std::optional<std::string> UseTestSeed();
+  void RestoreProductionSeed(std::optional<std::string> production);
+  bool GenerateText();
   // The checked numbers of a generation kept, its page switches made.
   void KeepGeneration(const GenerationOutcome& outcome);
   void LeavePage(Page page);

@@ -51,8 +51,13 @@ struct PagesState {
   // The list page's options CheckBoxBlocks and CheckBoxSeed.
   bool mark_blocks = true;
   bool show_seed = true;
+  // The seed field holds a test list's seed, which the command line's --test put there:
+  // the lists' title says so.
+  bool test_list = false;
   // The list page's numbers and test list.
   BlindingChoices blinding;
+  // Whether the last "Generieren" drew a test list, whose outputs say so.
+  bool test_list_drawn = false;
   // Whether the last "Generieren" ran to its end with every list drawn in full.
   bool generation_completed = false;
   DesignCheck last_design_check = DesignCheck::NotRun;

@@ -28,7 +28,7 @@ ListTextWriter::ListTextWriter(const StudyDesign& design, const ListTextOptions&
 }
 
 void ListTextWriter::Title(const std::string& study_name) {
-  Append(study_name + '\n');
+  Append(study_name + (options_.test_list ? kTestListMark : "") + '\n');
 }
 
 void ListTextWriter::BeginList(const RandomizationList& list) {

@@ -18,7 +18,12 @@ struct ListTextOptions {
   std::string block_separator = "------- Block ------";
   std::string center_caption = "Zentrum";
   std::string stratum_caption = "Stratum";  // LabelStratum: strata without centres
+  bool test_list = false;                   // a test list: its title ends with kTestListMark
 };
+
+// What the title line of a test list ends with, in every language, so that a test list
+// printed or passed on cannot be taken for the production one.
+inline constexpr char kTestListMark[] = " - TEST";
 
 // The one writer of the list text: cp1252 lines, each ended by LF. The title line; for a
 // single list the seed note "Seed: (S)" (or an empty line); for each centre's list the
