@@ -68,9 +68,11 @@ enum class Message {
   MessageDesignFileMissing,
   MessageCharactersRefused,
   MessageDesignTextTooLong,
+  // The list page's randomisation numbers.
+  MessageNumberFormat,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::MessageDesignTextTooLong) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageNumberFormat) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

@@ -9,6 +9,7 @@
 #include "design/MessageSink.h"
 #include "design/Page.h"
 #include "design/StudyDesign.h"
+#include "evidence/RandomisationNumbers.h"
 #include "lang/ProgramTexts.h"
 #include "pages/Control.h"
 #include "pages/Generation.h"
@@ -185,6 +186,11 @@ class DesignPages {
   // into the list field, which stays empty: for a caller that writes the text out as it
   // comes (ListTextWriter with ListOptions()). Returns the same as Generate.
   bool GenerateInto(ListConsumer& consumer);
+  // The numbering the list page's choices ask for: none without CheckBoxNummern. When
+  // EditNummernformat holds no format, or one too short for `allocation_count` numbers,
+  // MessageNumberFormat is shown and false returned.
+  bool NumberingChoice(std::int64_t allocation_count,
+                       std::optional<NumberingOptions>& numbering) const;
   // The name a save dialog proposes for an output of the last generation: none for a
   // production list, and one that says TEST for a test list ("Studie TEST.txt" for
   // ".txt"), so that a test output is not saved under a production name by habit.

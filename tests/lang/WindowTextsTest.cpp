@@ -278,7 +278,7 @@ TEST(LanguageWindowTexts, GroupBoxThenOneLabelPerEntry) {
   EXPECT_EQ(window.Components()[1].name, "MessageArmCount");
   EXPECT_EQ(window.Components()[static_cast<std::size_t>(Message::LabelBlock) + 1].name,
             "LabelBlock");
-  EXPECT_EQ(window.Components().back().name, "MessageDesignTextTooLong");
+  EXPECT_EQ(window.Components().back().name, "MessageNumberFormat");
   EXPECT_EQ(window.CaptionOf("LabelBlock"), "Block");
   ExpectPropertiesByClass(window);
 }

@@ -1,4 +1,5 @@
-// The test list chosen on the list page (CheckBoxTestliste), driven through the pages.
+// The list page's choices for a blinded trial, driven through the pages: the test list
+// (CheckBoxTestliste) and the randomisation numbers (CheckBoxNummern and the rest).
 
 #include <string>
 
@@ -57,6 +58,36 @@ TEST_F(TestListChoice, AnEmptySeedFieldGetsAProductionSeedFirst) {
   EXPECT_EQ(test.substr(0, test.find('\n')), "Studie B - TEST");
   EXPECT_NE(test.find("Seed: (" + std::to_string(TestListSeed(992538752)) + ")"),
             std::string::npos);
+}
+
+using NumberingChoices = DesignPagesTest;
+
+TEST_F(NumberingChoices, GiveTheOptionsOnlyWithNumbersAndRefuseAFormatWithAMessage) {
+  std::optional<NumberingOptions> numbering = NumberingOptions{};
+  EXPECT_TRUE(pages_.NumberingChoice(100, numbering));
+  EXPECT_FALSE(numbering);  // no numbers chosen
+
+  pages_.SetNumbers(true);
+  pages_.SetRandomNumbers(true);
+  pages_.SetCheckDigit(true);
+  pages_.SetNumberFormat("R-{0000}");
+  ASSERT_TRUE(pages_.NumberingChoice(100, numbering));
+  ASSERT_TRUE(numbering);
+  EXPECT_TRUE(numbering->random);
+  EXPECT_TRUE(numbering->check_digit);
+  EXPECT_EQ(numbering->format, "R-{0000}");
+  EXPECT_TRUE(Events().empty());
+
+  // Three digits cannot number 1,000 allocations; braces without zeros are no format.
+  for (const std::string format : {"R-{000}", "R-{}"}) {
+    pages_.SetRandomNumbers(false);
+    pages_.SetNumberFormat(format);
+    sink_.Clear();
+    EXPECT_FALSE(pages_.NumberingChoice(1000, numbering)) << format;
+    EXPECT_FALSE(numbering);
+    ASSERT_EQ(Events().size(), 1U);
+    EXPECT_NE(Events()[0].text.find(format), std::string::npos) << Events()[0].text;
+  }
 }
 
 }  // namespace
