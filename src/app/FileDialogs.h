@@ -13,6 +13,7 @@ struct FileDialogRequest {
   QString title;
   QString filter;
   QString default_extension;  // added to a name typed without one; a leading "." is ignored
+  QString proposed_name;      // the file name the dialog starts with; none when empty
 };
 
 // The open and save dialogs, reached only through this interface.

@@ -175,6 +175,7 @@ void MainWindow::ConnectHandlers() {
   ConnectTable(w.arm_table, true);
   ConnectTable(w.centre_table, false);
   ConnectStrataHandlers();
+  ConnectBlindingHandlers();
 
   const auto on_toggle = [this](QAbstractButton* button, auto action) {
     connect(button, &QAbstractButton::toggled, this, [this, action](bool on) {
@@ -347,8 +348,10 @@ std::string MainWindow::ListText() const {
 
 void MainWindow::OnExportClicked() {
   RunOperation([this] {
-    const std::optional<QString> file =
-        services_.dialogs.AskSaveFileName(this, DialogRequest(texts_.derived.save_dialog_export));
+    FileDialogRequest request = DialogRequest(texts_.derived.save_dialog_export);
+    request.proposed_name =
+        FromCp1252(pages_->ProposedFileName(texts_.derived.save_dialog_export.default_extension));
+    const std::optional<QString> file = services_.dialogs.AskSaveFileName(this, request);
     if (file) {
       WriteExportFile(PathOf(*file), ExportBytes(ListText()));
     }
@@ -443,6 +446,7 @@ void MainWindow::Refresh() {
   w.tabs->setTabVisible(centre_tab, state.centre_tab_visible);
   w.tabs->setTabEnabled(centre_tab, state.centre_page_enabled);
   RefreshStrata();
+  RefreshBlinding();
   w.tabs->setCurrentIndex(static_cast<int>(state.active_page));
   ApplyFocus();
   --updating_;

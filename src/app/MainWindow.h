@@ -87,6 +87,8 @@ class MainWindow : public QWidget {
   // and buttons, EditStratumLaenge.
   void ConnectStrataHandlers();
   void RefreshStrata();
+  void ConnectBlindingHandlers();
+  void RefreshBlinding();
 
   // The controls' handlers (MainWindow.cpp)
   void OnFirstShow();  // the language file, then its texts shown (MainWindowLanguage.cpp)

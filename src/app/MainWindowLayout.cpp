@@ -270,15 +270,23 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.generate_button = MakeButton(list_page, "BitBtnStart", "system-run", 8, 6, 104, 30);
   w.mark_blocks_switch = Make<QCheckBox>(list_page, "CheckBoxBlocks", 124, 2);
   w.show_seed_switch = Make<QCheckBox>(list_page, "CheckBoxSeed", 124, 20);
+  // A blinded trial's choices: the test list beside the list's options, the numbers in
+  // a row of their own.
+  w.test_list_switch = Make<QCheckBox>(list_page, "CheckBoxTestliste", 262, 2);
+  w.numbers_switch = Make<QCheckBox>(list_page, "CheckBoxNummern", 8, 44);
+  w.random_numbers_switch = Make<QCheckBox>(list_page, "CheckBoxZufallsnummern", 182, 44);
+  w.number_format_field = MakeEdit(list_page, "EditNummernformat", 300, 42, 86, on_refused);
+  MakeLabel(list_page, "LabelNummernformat", 262, 45, w.number_format_field);
+  w.check_digit_switch = Make<QCheckBox>(list_page, "CheckBoxPruefziffer", 394, 44);
   w.list_field = new ListTextEdit(on_refused, list_page);
   w.list_field->setObjectName(QStringLiteral("RichEditList"));
-  w.list_field->setGeometry(8, 42, kListButtonColumnLeft - kListButtonColumnGap - 8, 204);
+  w.list_field->setGeometry(8, 66, kListButtonColumnLeft - kListButtonColumnGap - 8, 180);
   auto* column = new QWidget(list_page);
   column->setObjectName(QString::fromLatin1(kListButtonColumn));
-  column->setGeometry(kListButtonColumnLeft, 40, kListButtonColumnWidth, 210);
+  column->setGeometry(kListButtonColumnLeft, 64, kListButtonColumnWidth, 184);
   auto* column_layout = new QVBoxLayout(column);
   column_layout->setContentsMargins(0, 2, 0, 0);
-  column_layout->setSpacing(6);
+  column_layout->setSpacing(4);
   column_layout->addStretch(1);
   w.export_button = AddListPageButton(w, "BitBtnExport");
   w.export_button->setIcon(ButtonIcon("document-save-as"));
@@ -290,6 +298,8 @@ MainWindowWidgets BuildMainWindowWidgets(QWidget& window, const ListTextEdit::Re
   w.envelopes_button->setIcon(ButtonIcon("document-print"));
   w.copy_button = AddListPageButton(w, "BitBtnClipboard");
   w.copy_button->setIcon(ButtonIcon("edit-copy"));
+  w.site_list_button = AddListPageButton(w, "BitBtnZentrumsliste");
+  w.site_list_button->setIcon(ButtonIcon("document-save-as"));
 
   // Info
   auto* info_panel = Make<QFrame>(page(Page::Info), "Panel2", 17, 17, 471, 131);
@@ -355,7 +365,7 @@ QPushButton* AddListPageButton(const MainWindowWidgets& widgets, const char* obj
   auto* layout = static_cast<QVBoxLayout*>(column->layout());
   auto* button = new QPushButton(column);
   button->setObjectName(QString::fromLatin1(object_name));
-  button->setFixedHeight(30);
+  button->setFixedHeight(26);
   button->setAutoDefault(false);
   // Before the stretch that keeps the column at the top, and next in the keyboard order.
   const int position = layout->count() - 1;

@@ -72,15 +72,21 @@ struct MainWindowWidgets {
   QPlainTextEdit* seed_help_note = nullptr;    // Memo1
 
   // The list page, TabSheetListe
-  QPushButton* generate_button = nullptr;   // BitBtnStart
-  QCheckBox* mark_blocks_switch = nullptr;  // CheckBoxBlocks
-  QCheckBox* show_seed_switch = nullptr;    // CheckBoxSeed
-  ListTextEdit* list_field = nullptr;       // RichEditList
-  QPushButton* export_button = nullptr;     // BitBtnExport
-  QPushButton* print_button = nullptr;      // BitBtnPrint
-  QPushButton* preview_button = nullptr;    // BitBtnPreview: the print window's preview
-  QPushButton* copy_button = nullptr;       // BitBtnClipboard
-  QPushButton* envelopes_button = nullptr;  // BitBtnEnvelopes "Umschläge drucken"
+  QPushButton* generate_button = nullptr;      // BitBtnStart
+  QCheckBox* mark_blocks_switch = nullptr;     // CheckBoxBlocks
+  QCheckBox* show_seed_switch = nullptr;       // CheckBoxSeed
+  QCheckBox* test_list_switch = nullptr;       // CheckBoxTestliste
+  QCheckBox* numbers_switch = nullptr;         // CheckBoxNummern
+  QCheckBox* random_numbers_switch = nullptr;  // CheckBoxZufallsnummern
+  QLineEdit* number_format_field = nullptr;    // EditNummernformat, under LabelNummernformat
+  QCheckBox* check_digit_switch = nullptr;     // CheckBoxPruefziffer
+  ListTextEdit* list_field = nullptr;          // RichEditList
+  QPushButton* export_button = nullptr;        // BitBtnExport
+  QPushButton* print_button = nullptr;         // BitBtnPrint
+  QPushButton* preview_button = nullptr;       // BitBtnPreview: the print window's preview
+  QPushButton* copy_button = nullptr;          // BitBtnClipboard
+  QPushButton* site_list_button = nullptr;     // BitBtnZentrumsliste: the site list, no arms
+  QPushButton* envelopes_button = nullptr;     // BitBtnEnvelopes "Umschläge drucken"
 
   // The info page, TabSheetInfo
   QLabel* program_picture = nullptr;     // Image1

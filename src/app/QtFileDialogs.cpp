@@ -18,6 +18,9 @@ std::optional<QString> Run(QWidget* parent, const FileDialogRequest& request,
     extension.remove(0, 1);
   }
   dialog.setDefaultSuffix(extension);
+  if (!request.proposed_name.isEmpty()) {
+    dialog.selectFile(request.proposed_name);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }

@@ -174,6 +174,23 @@ TextWindow MakeMainWindowTexts() {
   add(Captioned("TBitBtn", "BitBtnStart", "Generieren"));
   add(Captioned("TCheckBox", "CheckBoxBlocks", "Blöcke markieren"));
   add(Captioned("TCheckBox", "CheckBoxSeed", "Seed ausgeben"));
+  // Blinded trials: the test list, and the randomisation numbers of the site list and
+  // the code-break envelopes.
+  TextComponent test_list = Captioned("TCheckBox", "CheckBoxTestliste", "Testliste");
+  test_list.hint = Cp1252Literal(
+      "Eine Testliste aus einem vom Seed abgeleiteten Startwert; jede ihrer Ausgaben "
+      "trägt TEST");
+  add(std::move(test_list));
+  add(Captioned("TCheckBox", "CheckBoxNummern", "Randomisierungsnummern"));
+  add(Captioned("TCheckBox", "CheckBoxZufallsnummern", "zufällig"));
+  add(Label("LabelNummernformat", "Format"));
+  TextComponent number_format = Edit("EditNummernformat");
+  number_format.hint =
+      Cp1252Literal("Präfix und Stellen der Nummer, z. B. R-{0000}; leer: nur Ziffern");
+  add(std::move(number_format));
+  TextComponent check_digit = Captioned("TCheckBox", "CheckBoxPruefziffer", "Prüfziffer");
+  check_digit.hint = Cp1252Literal("Eine Prüfziffer (Damm) am Ende jeder Nummer");
+  add(std::move(check_digit));
   // A rich edit field, no TMemo: the walk leaves its lines alone.
   TextComponent list = Plain("TRichEdit", "RichEditList");
   list.lines = {std::string()};
@@ -181,6 +198,7 @@ TextWindow MakeMainWindowTexts() {
   add(Captioned("TBitBtn", "BitBtnExport", "Export"));
   add(Captioned("TBitBtn", "BitBtnPrint", "Drucken"));
   add(Captioned("TBitBtn", "BitBtnClipboard", "Kopieren"));
+  add(Captioned("TBitBtn", "BitBtnZentrumsliste", "Zentrumsliste"));
 
   add(Captioned("TTabSheet", "TabSheetInfo", "Info"));
   add(Panel("Panel2"));

@@ -108,6 +108,9 @@ constexpr std::array<Entry, kMessageCount> kEntries = {{
      "Das Studiendesign ist gespeichert. Beim Öffnen gibt eine Designdatei aber von jedem "
      "Text nur die ersten %2 Zeichen zurück, und diese Texte sind länger: %1"},
     {"LabelEnvelopesButton", "Umschläge drucken"},
+    {"MessageNumberFormat",
+     "Das Nummernformat „%1“ ist ungültig: ein Präfix, Nullen in geschweiften Klammern für "
+     "die Stellen und ein Suffix, z. B. R-{0000}, deren Stellen die größte Nummer fassen."},
 }};
 // clang-format on
 

@@ -70,9 +70,11 @@ enum class Message {
   MessageDesignTextTooLong,
   // The list page's button for the code-break envelopes (BitBtnEnvelopes).
   LabelEnvelopesButton,
+  // The list page's randomisation numbers.
+  MessageNumberFormat,
 };
 
-inline constexpr int kMessageCount = static_cast<int>(Message::LabelEnvelopesButton) + 1;
+inline constexpr int kMessageCount = static_cast<int>(Message::MessageNumberFormat) + 1;
 
 // The entry's name, as a language file addresses it.
 std::string_view MessageName(Message message);

@@ -286,6 +286,32 @@ void DesignPages::ProposeSeed() {
   design_.seed = zufora::ProposeSeed(generator_, clock_);
 }
 
+bool DesignPages::NumberingChoice(std::int64_t allocation_count,
+                                  std::optional<NumberingOptions>& numbering) const {
+  const BlindingChoices& choices = state_.blinding;
+  numbering.reset();
+  if (!choices.numbers) {
+    return true;
+  }
+  NumberingOptions options{.random = choices.random_numbers,
+                           .format = choices.number_format,
+                           .check_digit = choices.check_digit};
+  if (NumberingProblem(options, allocation_count)) {
+    sink_.ShowPlain(FillPlaceholders(Text(Message::MessageNumberFormat), {options.format}));
+    return false;
+  }
+  numbering = std::move(options);
+  return true;
+}
+
+std::string DesignPages::ProposedFileName(std::string_view extension) const {
+  if (!state_.test_list_drawn) {
+    return {};
+  }
+  const std::string stem = design_.study_name.empty() ? "" : design_.study_name + " ";
+  return stem + "TEST" + std::string(extension);
+}
+
 DesignPages::LoadOutcome DesignPages::OpenDesign(const std::optional<std::string>& file_name) {
   LoadOutcome outcome = LoadOutcome::Cancelled;
   if (file_name) {

@@ -10,6 +10,7 @@
 #include "design/MessageSink.h"
 #include "design/Page.h"
 #include "design/StudyDesign.h"
+#include "evidence/RandomisationNumbers.h"
 #include "lang/ProgramTexts.h"
 #include "pages/Control.h"
 #include "pages/Generation.h"
@@ -99,6 +100,13 @@ class DesignPages {
   void SetListText(std::string text) { list_text_ = std::move(text); }
   void SetMarkBlocks(bool on) { state_.mark_blocks = on; }
   void SetShowSeed(bool on) { state_.show_seed = on; }
+  // CheckBoxNummern, CheckBoxZufallsnummern, EditNummernformat, CheckBoxPruefziffer and
+  // CheckBoxTestliste.
+  void SetNumbers(bool on) { state_.blinding.numbers = on; }
+  void SetRandomNumbers(bool on) { state_.blinding.random_numbers = on; }
+  void SetNumberFormat(std::string text) { state_.blinding.number_format = std::move(text); }
+  void SetCheckDigit(bool on) { state_.blinding.check_digit = on; }
+  void SetTestListChoice(bool on) { state_.blinding.test_list = on; }
   // Marks the lists drawn from now on as a test list (kTestListMark); the seed field holds
   // the test list's seed (TestListSeed), which the caller puts there.
   void SetTestList(bool on) { state_.test_list = on; }
@@ -184,6 +192,15 @@ class DesignPages {
   // list field hold since. None before such a generation and after one that was not
   // complete (or went to a consumer).
   const GeneratedLists* LastGeneration() const { return last_generation_.get(); }
+  // The numbering the list page's choices ask for: none without CheckBoxNummern. When
+  // EditNummernformat holds no format, or one too short for `allocation_count` numbers,
+  // MessageNumberFormat is shown and false returned.
+  bool NumberingChoice(std::int64_t allocation_count,
+                       std::optional<NumberingOptions>& numbering) const;
+  // The name a save dialog proposes for an output of the last generation: none for a
+  // production list, and one that says TEST for a test list ("Studie TEST.txt" for
+  // ".txt"), so that a test output is not saved under a production name by habit.
+  std::string ProposedFileName(std::string_view extension) const;
   // What shapes the list text now: the two check boxes, BlockSeparator, CenterCaption.
   ListTextOptions ListOptions() const;
 
@@ -215,6 +232,12 @@ class DesignPages {
   // state, the sink, and the design page's show handler.
   void SwitchPage(Page page);
   bool MoveTo(Page target, Control via, bool report);
+  // With the test list chosen on the list page, the seed field's seed (proposed first
+  // when the field is empty) gives way to its test list's seed while the lists are drawn:
+  // the production seed to put back, or none.
+  std::optional<std::string> UseTestSeed();
+  void RestoreProductionSeed(std::optional<std::string> production);
+  bool GenerateText();
   // The checked numbers of a generation kept, its page switches made.
   void KeepGeneration(const GenerationOutcome& outcome);
   void LeavePage(Page page);

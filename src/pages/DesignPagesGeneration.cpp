@@ -1,13 +1,48 @@
 // "Generieren" on the design pages: the lists drawn into the list field, or into a
 // consumer, and the lists of the last complete generation kept.
+#include <utility>
+
 #include "design/Limits.h"
 #include "pages/DesignPages.h"
 #include "random/ListCollector.h"
 #include "random/ListText.h"
+#include "random/TestListSeed.h"
+#include "text/IntegerText.h"
 
 namespace zufora {
 
+std::optional<std::string> DesignPages::UseTestSeed() {
+  if (!state_.blinding.test_list) {
+    return std::nullopt;
+  }
+  if (design_.seed.empty()) {
+    ProposeSeed();  // the production seed comes first, the test list's follows from it
+  }
+  const std::optional<std::int32_t> seed = ParseIntegerText(design_.seed);
+  if (!seed) {
+    return std::nullopt;  // the generation's check refuses it
+  }
+  std::string production = std::exchange(design_.seed, std::to_string(TestListSeed(*seed)));
+  state_.test_list = true;
+  return production;
+}
+
+void DesignPages::RestoreProductionSeed(std::optional<std::string> production) {
+  if (production) {
+    design_.seed = std::move(*production);
+    state_.test_list = false;
+  }
+}
+
 bool DesignPages::Generate() {
+  std::optional<std::string> production = UseTestSeed();
+  state_.test_list_drawn = state_.test_list;
+  const bool completed = GenerateText();
+  RestoreProductionSeed(std::move(production));
+  return completed;
+}
+
+bool DesignPages::GenerateText() {
   list_text_.clear();
   DrawnLists drawn;
   ListCollector collector(drawn);
@@ -41,8 +76,11 @@ bool DesignPages::Generate() {
 
 bool DesignPages::GenerateInto(ListConsumer& consumer) {
   list_text_.clear();
+  std::optional<std::string> production = UseTestSeed();
+  state_.test_list_drawn = state_.test_list;
   const GenerationOutcome outcome =
       RunGeneration(design_, texts_.catalogue, sink_, generator_, consumer);
+  RestoreProductionSeed(std::move(production));
   KeepGeneration(outcome);
   last_generation_.reset();
   state_.generation_completed = outcome.complete;

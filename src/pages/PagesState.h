@@ -4,6 +4,7 @@
 
 #include "design/Page.h"
 #include "design/StudyDesign.h"
+#include "pages/BlindingChoices.h"
 #include "pages/Control.h"
 #include "pages/RowEditor.h"
 #include "pages/StrataEditor.h"
@@ -50,7 +51,13 @@ struct PagesState {
   // The list page's options CheckBoxBlocks and CheckBoxSeed.
   bool mark_blocks = true;
   bool show_seed = true;
-  bool test_list = false;  // the lists are a test list: their title says so
+  // The seed field holds a test list's seed, which the command line's --test put there:
+  // the lists' title says so.
+  bool test_list = false;
+  // The list page's numbers and test list.
+  BlindingChoices blinding;
+  // Whether the last "Generieren" drew a test list, whose outputs say so.
+  bool test_list_drawn = false;
   // Whether the last "Generieren" ran to its end with every list drawn in full.
   bool generation_completed = false;
   DesignCheck last_design_check = DesignCheck::NotRun;

@@ -22,6 +22,7 @@ const std::set<std::string> kSameInEnglish = {
     "Arm",
     "Ratio",
     "Export",
+    "Format",
     "file:///usr/share/doc/zufora/README.md",
     "Block",
     "Language",

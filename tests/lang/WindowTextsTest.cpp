@@ -74,6 +74,11 @@ TEST(MainWindowTexts, CaptionsAsBuilt) {
       {"BitBtnExport", "Export"},
       {"BitBtnPrint", "Drucken"},
       {"BitBtnClipboard", "Kopieren"},
+      {"CheckBoxTestliste", "Testliste"},
+      {"CheckBoxNummern", "Randomisierungsnummern"},
+      {"CheckBoxZufallsnummern", "zufällig"},
+      {"CheckBoxPruefziffer", "Prüfziffer"},
+      {"BitBtnZentrumsliste", "Zentrumsliste"},
       {"Panel1", ""},
       {"Panel2", ""},
       {"Panel3", ""},
@@ -95,6 +100,11 @@ TEST(MainWindowTexts, HintsAreEmptyExceptTheVariableBlockSizeAndThePictureButton
       {"BitBtnFaktorRunter", "Faktor nach unten"},
       {"BitBtnStufeHoch", "Stufe nach oben"},
       {"BitBtnStufeRunter", "Stufe nach unten"},
+      {"CheckBoxTestliste",
+       "Eine Testliste aus einem vom Seed abgeleiteten Startwert; jede ihrer Ausgaben trägt "
+       "TEST"},
+      {"EditNummernformat", "Präfix und Stellen der Nummer, z. B. R-{0000}; leer: nur Ziffern"},
+      {"CheckBoxPruefziffer", "Eine Prüfziffer (Damm) am Ende jeder Nummer"},
   };
   for (const TextComponent& component : window.Components()) {
     if (const auto hint = hinted.find(component.name); hint != hinted.end()) {
@@ -177,8 +187,9 @@ TEST(MainWindowTexts, OwnershipOrderFollowsThePages) {
       {"Panel1", "LabelBlockSize", "RadioButton1", "EditFix", "RadioButton2", "EditVon", "LabelTo",
        "EditBis", "Memo2"},
       {"LabelStartValue", "EditZZ", "LabelMinMaxSeed", "ButtonZZ", "Memo1"},
-      {"BitBtnStart", "CheckBoxBlocks", "CheckBoxSeed", "RichEditList", "BitBtnExport",
-       "BitBtnPrint", "BitBtnClipboard"},
+      {"BitBtnStart", "CheckBoxBlocks", "CheckBoxSeed", "CheckBoxTestliste", "CheckBoxNummern",
+       "CheckBoxZufallsnummern", "LabelNummernformat", "EditNummernformat", "CheckBoxPruefziffer",
+       "RichEditList", "BitBtnExport", "BitBtnPrint", "BitBtnClipboard", "BitBtnZentrumsliste"},
       {"Panel2", "Image1", "LabelCompany1", "LabelCompany2", "LabelWWW", "ImageLogo2",
        "LabelLanguage", "ComboBoxLanguage"},
   };
@@ -267,7 +278,7 @@ TEST(LanguageWindowTexts, GroupBoxThenOneLabelPerEntry) {
   EXPECT_EQ(window.Components()[1].name, "MessageArmCount");
   EXPECT_EQ(window.Components()[static_cast<std::size_t>(Message::LabelBlock) + 1].name,
             "LabelBlock");
-  EXPECT_EQ(window.Components().back().name, "LabelEnvelopesButton");
+  EXPECT_EQ(window.Components().back().name, "MessageNumberFormat");
   EXPECT_EQ(window.CaptionOf("LabelBlock"), "Block");
   ExpectPropertiesByClass(window);
 }
