@@ -17,15 +17,17 @@
 
 namespace zufora::app {
 
-bool EnvelopeCommand::Print(QWidget* parent, const GeneratedLists& lists) {
+bool EnvelopeCommand::Print(QWidget* parent, const GeneratedLists& lists,
+                            const NumberingOptions& numbering) {
   QPrinter printer(QPrinter::HighResolution);
   if (!dialogs_.AskPrinter(parent, printer)) {
     return false;
   }
-  return Run(parent, printer, lists);
+  return Run(parent, printer, lists, numbering);
 }
 
-bool EnvelopeCommand::Run(QWidget* parent, QPrinter& printer, const GeneratedLists& lists) {
+bool EnvelopeCommand::Run(QWidget* parent, QPrinter& printer, const GeneratedLists& lists,
+                          const NumberingOptions& numbering) {
   if (WritesPdf(printer)) {
     PreparePdfPrinter(printer);
   }
@@ -45,13 +47,11 @@ bool EnvelopeCommand::Run(QWidget* parent, QPrinter& printer, const GeneratedLis
         parent, label,
         static_cast<int>(std::min<std::int64_t>(pages, std::numeric_limits<int>::max())), to_file);
   }
-  // The window offers no numbering options: the numbers --numbers gives by default, which
-  // every count of allocations can have.
-  const auto numbering = std::get<RandomisationNumbering>(
-      NumberDrawnLists(NumberingOptions{}, lists.design, lists.drawn));
+  const auto numbers =
+      std::get<RandomisationNumbering>(NumberDrawnLists(numbering, lists.design, lists.drawn));
   EnvelopeCards cards(lists.design, lists.drawn, texts_.derived.center_caption,
                       texts_.derived.stratum_caption,
-                      [&numbering](std::int64_t index) { return numbering.Number(index); });
+                      [&numbers](std::int64_t index) { return numbers.Number(index); });
   const EnvelopeJob job{.study_name = lists.drawn.study_name,
                         .document_name = texts_.main_window.Caption(),
                         .test = lists.test_list};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintDialogs.h"
+#include "evidence/RandomisationNumbers.h"
 #include "lang/ProgramTexts.h"
 #include "pages/Generation.h"
 
@@ -20,10 +21,13 @@ class EnvelopeCommand {
 
   // Nothing happens when the dialog or the job is cancelled (false); a failure of the
   // printer is thrown, after the job has been abandoned, for the error box.
-  bool Print(QWidget* parent, const GeneratedLists& lists);
+  // The cards carry the numbers `numbering` gives, which must pass NumberingProblem for
+  // the lists' allocations.
+  bool Print(QWidget* parent, const GeneratedLists& lists, const NumberingOptions& numbering);
 
   // The run on a printer that is ready (the dialog has closed). False when cancelled.
-  bool Run(QWidget* parent, QPrinter& printer, const GeneratedLists& lists);
+  bool Run(QWidget* parent, QPrinter& printer, const GeneratedLists& lists,
+           const NumberingOptions& numbering);
 
  private:
   PrintDialogs& dialogs_;

@@ -26,6 +26,7 @@
 #include "ProgramPictures.h"
 #include "RefusalNote.h"
 #include "ViewUpdates.h"
+#include "evidence/EnvelopeCards.h"
 #include "files/ExportFile.h"
 #include "qtprint/Cp1252QString.h"
 #include "qtprint/HeaderDate.h"
@@ -228,6 +229,7 @@ void MainWindow::ConnectHandlers() {
   on_click(w.print_button, &MainWindow::OnPrintClicked);
   on_click(w.preview_button, &MainWindow::OnPreviewClicked);
   on_click(w.envelopes_button, &MainWindow::OnEnvelopesClicked);
+  on_click(w.site_list_button, &MainWindow::OnSiteListClicked);
 
   connect(w.tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
   connect(w.language_choice, &QComboBox::activated, this, &MainWindow::OnLanguageChosen);
@@ -375,14 +377,22 @@ void MainWindow::OnPreviewClicked() {
 
 void MainWindow::OnEnvelopesClicked() {
   RunOperation([this] {
-    if (const GeneratedLists* lists = pages_->LastGeneration()) {
-      envelope_command_.Print(this, *lists);
+    // The numbers the list page's choices ask for (without CheckBoxNummern: 1, 2, 3, ...).
+    std::optional<NumberingOptions> numbering;
+    if (const GeneratedLists* lists = pages_->LastGeneration();
+        lists != nullptr &&
+        pages_->NumberingChoice(EnvelopeCards::Count(lists->drawn), numbering)) {
+      envelope_command_.Print(this, *lists, numbering.value_or(NumberingOptions{}));
     }
   });
 }
 
 PrintJobTexts MainWindow::PrintJob() const {
-  return PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
+  PrintJobTexts job = PrintJobTexts::From(texts_, ListText(), &TodaysHeaderDate);
+  if (pages_->State().test_list_drawn) {
+    job.watermark = kTestWatermark;  // every page of a test list says so
+  }
+  return job;
 }
 
 void MainWindow::OnWebAddressClicked() {

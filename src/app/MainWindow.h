@@ -103,6 +103,7 @@ class MainWindow : public QWidget {
   void OnExportClicked();       // BitBtnExport "Export"
   void OnCopyClicked();         // BitBtnClipboard "Kopieren"
   void OnPrintClicked();        // BitBtnPrint "Drucken": the print window's print action
+  void OnSiteListClicked();     // BitBtnZentrumsliste: the site list of a blinded trial
   void OnPreviewClicked();      // BitBtnPreview: the print window's "Druckvorschau"
   void OnEnvelopesClicked();    // BitBtnEnvelopes "Umschläge drucken"
   void OnWebAddressClicked();   // LabelWWW

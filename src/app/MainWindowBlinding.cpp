@@ -3,11 +3,16 @@
 // that BitBtnZentrumsliste exports. Each handler reads its widget, calls the pages model
 // and leaves the refresh to RunOperation.
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "MainWindow.h"
 #include "ViewUpdates.h"
+#include "evidence/EnvelopeCards.h"
+#include "files/ExportFile.h"
+#include "pages/SiteList.h"
+#include "qtprint/Cp1252QString.h"
 
 namespace zufora::app {
 
@@ -39,6 +44,28 @@ void MainWindow::RefreshBlinding() {
   w.random_numbers_switch->setEnabled(choices.numbers);
   w.number_format_field->setEnabled(choices.numbers);
   w.check_digit_switch->setEnabled(choices.numbers);
+  w.site_list_button->setEnabled(pages_->LastGeneration() != nullptr);
+}
+
+void MainWindow::OnSiteListClicked() {
+  RunOperation([this] {
+    const GeneratedLists* lists = pages_->LastGeneration();
+    std::optional<NumberingOptions> numbering;
+    if (lists == nullptr ||
+        !pages_->NumberingChoice(EnvelopeCards::Count(lists->drawn), numbering)) {
+      return;
+    }
+    // A site list always has numbers: without CheckBoxNummern, 1, 2, 3, ...
+    const std::string bytes = SiteListBytes(*lists, numbering.value_or(NumberingOptions{}));
+    FileDialogRequest request{
+        .title = FromCp1252(texts_.main_window.CaptionOf("BitBtnZentrumsliste")),
+        .filter = QStringLiteral("CSV (*.csv)|*.csv"),
+        .default_extension = QStringLiteral("csv"),
+        .proposed_name = FromCp1252(pages_->ProposedFileName(".csv"))};
+    if (const std::optional<QString> file = services_.dialogs.AskSaveFileName(this, request)) {
+      WriteExportFile(std::filesystem::path(QFile::encodeName(*file).toStdString()), bytes);
+    }
+  });
 }
 
 }  // namespace zufora::app
