@@ -469,7 +469,8 @@ void MainWindow::ShowRefusal(const RefusedCharacters& refused) {
 FileDialogRequest MainWindow::DialogRequest(const FileDialogTexts& texts) const {
   return {.title = FromCp1252(texts.title),
           .filter = FromCp1252(texts.filter),
-          .default_extension = FromCp1252(texts.default_extension)};
+          .default_extension = FromCp1252(texts.default_extension),
+          .proposed_name = {}};
 }
 
 }  // namespace zufora::app

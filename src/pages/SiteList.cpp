@@ -19,6 +19,7 @@ std::string SiteListBytes(const GeneratedLists& lists, const NumberingOptions& n
   ListOutput output(lists.design, options,
                     OutputSpec{.format = OutputFormat::kBlinded,
                                .text_form = TextForm::kUtf8,
+                               .redcap = {},
                                .numbers = numbering,
                                .row_numbers = &numbers},
                     sink);

@@ -11,7 +11,8 @@ PrintJobTexts PrintJobTexts::From(const ProgramTexts& texts, std::string list_te
           .center_caption = texts.derived.center_caption,
           .stratum_caption = texts.derived.stratum_caption,
           .document_name = texts.main_window.Caption(),
-          .date = std::move(date)};
+          .date = std::move(date),
+          .watermark = {}};
 }
 
 }  // namespace zufora

@@ -83,7 +83,8 @@ TEST_F(DesignFileWindowTest, TheOpenDialogTakesOnlyAFileThatExists) {
   const std::optional<QString> chosen =
       dialogs.AskOpenFileName(nullptr, {.title = QStringLiteral("Design laden"),
                                         .filter = QStringLiteral("Zufora Design (*.zfd)|*.zfd"),
-                                        .default_extension = QStringLiteral("zfd")});
+                                        .default_extension = QStringLiteral("zfd"),
+                                        .proposed_name = {}});
   EXPECT_TRUE(refused_name_kept_open);
   EXPECT_EQ(chosen, existing);
 }

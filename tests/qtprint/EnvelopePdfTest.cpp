@@ -297,7 +297,11 @@ TEST_F(EnvelopePdfTest, ATestListSaysTestOnEveryPageAndEveryCard) {
       if (next_ == 8) {
         return false;
       }
-      card = {.number = std::to_string(++next_), .arm = 1, .arm_description = "Verum"};
+      card = {.number = std::to_string(++next_),
+              .centre = {},
+              .levels = {},
+              .arm = 1,
+              .arm_description = "Verum"};
       return true;
     }
 
