@@ -127,6 +127,13 @@ Parsed<GenerateOptions> ParseGenerate(const std::vector<std::string>& arguments)
   if (options.pdf_file && options.format != OutputFormat::kList) {
     return Wrong("--pdf prints the list text, not a table", kUsage.c_str());
   }
+  // The list text and its printout carry no numbers: asked for there, they would be lost.
+  if (options.numbers && options.format == OutputFormat::kList && !options.envelopes_file) {
+    return Wrong(
+        "--numbers, --number-format and --check-digit number the rows of a table (--format "
+        "csv, redcap or blinded) or the envelopes (--envelopes); the list text has no numbers",
+        kUsage.c_str());
+  }
   if (options.format != OutputFormat::kRedcap && options.table.Any()) {
     return Wrong("--arm-codes, --dag-ids and --centre-field go with --format redcap",
                  kUsage.c_str());

@@ -50,7 +50,8 @@ TEST_F(BlindedList, NumberOptionsAreRecorded) {
   const auto record = folder_ / "r.json";
   const testing::CliRun run =
       Cli({"generate", "--numbers", "random", Example("per-centre.zfd"), "--seed", "17",
-           "--number-format", "R-{00000}", "--check-digit", "--manifest", record.string()});
+           "--number-format", "R-{00000}", "--check-digit", "--format", "csv", "--output",
+           (folder_ / "r.csv").string(), "--manifest", record.string()});
   ASSERT_EQ(run.status, kExitComplete) << run.err;
   const auto json = nlohmann::json::parse(ReadBytes(record));
   EXPECT_EQ(json["options"]["numbers"]["kind"], "random");
@@ -59,8 +60,8 @@ TEST_F(BlindedList, NumberOptionsAreRecorded) {
 
   // "--numbers" before the design file takes no value from it.
   const auto plain = folder_ / "p.json";
-  ASSERT_EQ(Cli({"generate", "--numbers", Example("per-centre.zfd"), "--seed", "17", "--manifest",
-                 plain.string()})
+  ASSERT_EQ(Cli({"generate", "--numbers", Example("per-centre.zfd"), "--seed", "17", "--format",
+                 "blinded", "--output", (folder_ / "p.csv").string(), "--manifest", plain.string()})
                 .status,
             kExitComplete);
   const auto sequential = nlohmann::json::parse(ReadBytes(plain));
@@ -84,6 +85,9 @@ TEST_F(BlindedList, WrongNumberOptionsAreUsageErrors) {
       {{"--numbers", "--number-format", "R-0000"}, "braces"},
       {{"--numbers", "--number-format"}, "needs a value"},
       {{"--numbers", "--numbers"}, "twice"},
+      // The list text has no place for numbers; they would be lost without a word.
+      {{"--numbers"}, "the list text has no numbers"},
+      {{"--numbers", "random", "--pdf", "x.pdf"}, "the list text has no numbers"},
   };
   for (const auto& [options, why] : cases) {
     std::vector<std::string> arguments = {"generate", design};
