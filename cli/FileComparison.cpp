@@ -22,9 +22,9 @@ const char* WhatItIs(OutputFormat format) {
   return "the list";
 }
 
-std::unique_ptr<LineKeys> KeysFor(const OutputSpec& spec, const ListTextOptions& options) {
-  switch (spec.format) {
-    case OutputFormat::kCsv: return std::make_unique<CsvTableKeys>(spec.row_numbers != nullptr);
+std::unique_ptr<LineKeys> KeysFor(const OutputRequest& request, const ListTextOptions& options) {
+  switch (request.format) {
+    case OutputFormat::kCsv: return std::make_unique<CsvTableKeys>(request.row_numbers != nullptr);
     case OutputFormat::kRedcap:
     case OutputFormat::kBlinded: return std::make_unique<RowOrderKeys>();
     case OutputFormat::kList: break;
@@ -45,8 +45,8 @@ std::optional<std::string> FirstLineOf(const std::string& file) {
   return reader.Next(line) ? line.head : std::string();
 }
 
-int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const OutputSpec& spec,
-                          std::ostream& out, std::ostream& err) {
+int CompareFileWithDesign(OpenedDesign& opened, const std::string& file,
+                          const OutputRequest& request, std::ostream& out, std::ostream& err) {
   DesignPages& pages = opened.Pages();
   std::ifstream positional(file, std::ios::binary);
   std::ifstream keyed(file, std::ios::binary);
@@ -55,16 +55,16 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
     return kExitFailure;
   }
   const ListTextOptions list_options = pages.ListOptions();
-  const std::unique_ptr<LineKeys> keys = KeysFor(spec, list_options);
+  const std::unique_ptr<LineKeys> keys = KeysFor(request, list_options);
   ListComparison comparison(positional, keyed, *keys);
-  OutputSpec held = spec;
+  OutputRequest held = request;
   held.text_form = TextForm::kCp1252;
   ListOutput output(pages.Design(), list_options, held, comparison);
   const bool complete = pages.GenerateInto(output);
   output.Finish();
   comparison.Finish();
 
-  const char* what = WhatItIs(spec.format);
+  const char* what = WhatItIs(request.format);
   if (comparison.ByteOrderMark()) {
     out << "Note: " << file << " begins with a UTF-8 byte-order mark, which was skipped.\n";
   }
@@ -79,7 +79,7 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
         << "Allocation lines that differ, are missing or are extra: "
         << comparison.DifferingAllocations() << '\n';
   }
-  if (spec.format == OutputFormat::kList &&
+  if (request.format == OutputFormat::kList &&
       comparison.ExpectedBytes() > static_cast<std::uint64_t>(kMaxListTextBytes)) {
     out << "The design's list text has " << comparison.ExpectedBytes() << " bytes, more than the "
         << kMaxListTextBytes
@@ -97,7 +97,7 @@ int CompareFileWithDesign(OpenedDesign& opened, const std::string& file, const O
   }
   out << file << " is " << what << " that the design gives: " << comparison.Lines()
       << " lines, the same.\n";
-  if (spec.format == OutputFormat::kBlinded) {
+  if (request.format == OutputFormat::kBlinded) {
     out << "The site list names no arm: its numbers, strata, centres and levels were checked, "
            "not the arm behind each number (verify the CSV or REDCap table for that).\n";
   }

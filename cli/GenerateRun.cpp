@@ -104,8 +104,8 @@ class GenerateRun {
   std::ostream& err_;
   const CalendarClock& clock_;
   OpenedDesign opened_;
-  OutputSpec spec_;
-  std::unique_ptr<NumberedRows> row_numbers_;  // spec_'s numbers
+  OutputRequest request_;
+  std::unique_ptr<NumberedRows> row_numbers_;  // request_'s numbers
   std::optional<std::string> manifest_path_;
   std::optional<OutputFile> output_;
   std::optional<OutputFile> pdf_;
@@ -167,12 +167,12 @@ int GenerateRun::Run() {
 }
 
 int GenerateRun::PrepareTable() {
-  spec_.format = options_.format;
-  spec_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
-  spec_.numbers = options_.numbers;
+  request_.format = options_.format;
+  request_.text_form = options_.output_file ? TextForm::kExport : TextForm::kUtf8;
+  request_.numbers = options_.numbers;
   const StudyDesign& design = opened_.Pages().Design();
   const auto columns_problem =
-      options_.format == OutputFormat::kCsv ? CsvTableProblem(design, spec_.numbers.has_value())
+      options_.format == OutputFormat::kCsv ? CsvTableProblem(design, request_.numbers.has_value())
       : options_.format == OutputFormat::kBlinded ? BlindedTableProblem(design)
                                                   : std::nullopt;
   if (columns_problem) {
@@ -181,19 +181,19 @@ int GenerateRun::PrepareTable() {
     return kExitFailure;
   }
   if (options_.format == OutputFormat::kRedcap) {
-    auto spec = RedcapSpecOf(options_.table);
-    if (const auto* problem = std::get_if<std::string>(&spec)) {
+    auto request = RedcapRequestOf(options_.table);
+    if (const auto* problem = std::get_if<std::string>(&request)) {
       err_ << "zufora-cli: " << *problem << '\n';
       return kExitFailure;
     }
-    spec_.redcap = std::get<RedcapTableSpec>(std::move(spec));
-    if (const auto problem = RedcapTableProblem(design, spec_.redcap)) {
+    request_.redcap = std::get<RedcapTableRequest>(std::move(request));
+    if (const auto problem = RedcapTableProblem(design, request_.redcap)) {
       err_ << "zufora-cli: no REDCap table: " << *problem << '\n';
       return kExitFailure;
     }
   }
   if (const auto problem =
-          AttachNumbers(opened_, options_.design.accept_misfits, spec_, row_numbers_)) {
+          AttachNumbers(opened_, options_.design.accept_misfits, request_, row_numbers_)) {
     err_ << "zufora-cli: no randomisation numbers: " << *problem << '\n';
     return kExitFailure;
   }
@@ -236,7 +236,7 @@ bool GenerateRun::DrawWhileWriting() {
     target = &spool.emplace();  // a table goes out whole or not at all
   }
   DigestSink digest(*target);
-  ListOutput output(pages.Design(), pages.ListOptions(), spec_, digest);
+  ListOutput output(pages.Design(), pages.ListOptions(), request_, digest);
   ListRecorder recorder(pages.Design());
   ListFanOut both;
   both.Add(output);
@@ -250,7 +250,7 @@ bool GenerateRun::DrawWhileWriting() {
     return false;
   }
   RecordedOutput& recorded = recorded_outputs_.emplace_back();
-  DescribeForm(recorded, options_.format, spec_.text_form);
+  DescribeForm(recorded, options_.format, request_.text_form);
   recorded.rows = output.Rows();
   recorded.bytes = digest.Bytes();
   recorded.sha256 = digest.HexDigest();
@@ -284,7 +284,7 @@ bool GenerateRun::DrawWhole() {
   if (output_ || !options_.pdf_file) {
     const std::string bytes = output_ ? ExportBytes(text) : Cp1252ToUtf8(text);
     RecordedOutput& recorded = recorded_outputs_.emplace_back();
-    DescribeForm(recorded, OutputFormat::kList, spec_.text_form);
+    DescribeForm(recorded, OutputFormat::kList, request_.text_form);
     recorded.rows = rows;
     recorded.bytes = bytes.size();
     recorded.sha256 = Sha256Hex(bytes);

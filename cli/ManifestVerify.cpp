@@ -62,9 +62,9 @@ class ManifestCheck {
   std::ostream& err_;
   const CalendarClock& clock_;
   DesignOptions design_;
-  OutputSpec spec_;
+  OutputRequest request_;
   std::unique_ptr<OpenedDesign> opened_;
-  std::unique_ptr<NumberedRows> row_numbers_;  // spec_'s numbers
+  std::unique_ptr<NumberedRows> row_numbers_;  // request_'s numbers
   std::vector<std::string> fresh_digests_;     // by output; empty for a PDF
   int failures_ = 0;
 };
@@ -114,23 +114,24 @@ bool ManifestCheck::Redraw() {
     Fail("the record names the unknown format " + record_.options.format);
     return false;
   }
-  spec_.format = *format;
-  spec_.numbers = record_.options.numbers;
+  request_.format = *format;
+  request_.numbers = record_.options.numbers;
   if (*format == OutputFormat::kRedcap) {
     TableOptions table{record_.options.arm_codes, record_.options.centre_field,
                        record_.options.group_ids};
-    auto redcap = RedcapSpecOf(table);
+    auto redcap = RedcapRequestOf(table);
     if (const auto* problem = std::get_if<std::string>(&redcap)) {
       Fail(*problem);
       return false;
     }
-    spec_.redcap = std::get<RedcapTableSpec>(std::move(redcap));
-    if (const auto problem = RedcapTableProblem(opened_->Pages().Design(), spec_.redcap)) {
+    request_.redcap = std::get<RedcapTableRequest>(std::move(redcap));
+    if (const auto problem = RedcapTableProblem(opened_->Pages().Design(), request_.redcap)) {
       Fail("the recorded table options do not suit the design: " + *problem);
       return false;
     }
   }
-  if (const auto problem = AttachNumbers(*opened_, design_.accept_misfits, spec_, row_numbers_)) {
+  if (const auto problem =
+          AttachNumbers(*opened_, design_.accept_misfits, request_, row_numbers_)) {
     Fail("the recorded numbers do not suit the design: " + *problem);
     return false;
   }
@@ -147,10 +148,10 @@ bool ManifestCheck::Redraw() {
     if (output.format == "pdf") {
       continue;
     }
-    OutputSpec spec = spec_;
-    spec.text_form = output.encoding == "cp1252" ? TextForm::kExport : TextForm::kUtf8;
-    outputs.push_back(
-        std::make_unique<ListOutput>(pages.Design(), pages.ListOptions(), spec, *digests.back()));
+    OutputRequest request = request_;
+    request.text_form = output.encoding == "cp1252" ? TextForm::kExport : TextForm::kUtf8;
+    outputs.push_back(std::make_unique<ListOutput>(pages.Design(), pages.ListOptions(), request,
+                                                   *digests.back()));
     all.Add(*outputs.back());
   }
   const bool complete = pages.GenerateInto(all);
@@ -208,9 +209,9 @@ void ManifestCheck::CheckOutput(const RecordedOutput& output, std::size_t index,
   Fail(path + " is not the recorded " + output.format + " output (its SHA-256 is " +
        digest->sha256 + ")");
   if (output.format != "pdf") {
-    OutputSpec spec = spec_;
-    spec.format = *FormatNamed(output.format);
-    CompareFileWithDesign(*opened_, path, spec, out_, err_);
+    OutputRequest request = request_;
+    request.format = *FormatNamed(output.format);
+    CompareFileWithDesign(*opened_, path, request, out_, err_);
   }
 }
 

@@ -5,11 +5,12 @@
 namespace zufora::cli {
 
 std::optional<std::string> AttachNumbers(OpenedDesign& opened, bool accept_misfits,
-                                         OutputSpec& spec, std::unique_ptr<NumberedRows>& holder) {
-  if (spec.format == OutputFormat::kBlinded && !spec.numbers) {
-    spec.numbers = NumberingOptions{};
+                                         OutputRequest& request,
+                                         std::unique_ptr<NumberedRows>& holder) {
+  if (request.format == OutputFormat::kBlinded && !request.numbers) {
+    request.numbers = NumberingOptions{};
   }
-  if (!spec.numbers || spec.format == OutputFormat::kList) {
+  if (!request.numbers || request.format == OutputFormat::kList) {
     return std::nullopt;
   }
   const StudyDesign& design = opened.Pages().Design();
@@ -21,13 +22,13 @@ std::optional<std::string> AttachNumbers(OpenedDesign& opened, bool accept_misfi
   for (const PlannedList& list : plan->lists) {
     allocations += list.patients;
   }
-  if (auto problem = NumberingProblem(*spec.numbers, allocations)) {
+  if (auto problem = NumberingProblem(*request.numbers, allocations)) {
     return problem;
   }
   holder = std::make_unique<NumberedRows>(
-      RandomisationNumbering(*spec.numbers, allocations, plan->seed));
-  spec.row_numbers = holder.get();
-  spec.redcap.numbers = holder.get();
+      RandomisationNumbering(*request.numbers, allocations, plan->seed));
+  request.row_numbers = holder.get();
+  request.redcap.numbers = holder.get();
   return std::nullopt;
 }
 

@@ -89,30 +89,30 @@ bool TakeTableOption(const std::vector<std::string>& arguments, std::size_t& i,
   return true;
 }
 
-std::variant<RedcapTableSpec, std::string> RedcapSpecOf(const TableOptions& options) {
-  RedcapTableSpec spec;
+std::variant<RedcapTableRequest, std::string> RedcapRequestOf(const TableOptions& options) {
+  RedcapTableRequest request;
   for (const auto& [arm, code] : options.arm_codes) {
     auto converted = Utf8ToCp1252(code);
     if (!converted) {
       return "the code of arm " + std::to_string(arm) + " holds characters outside cp1252";
     }
-    spec.arm_codes.emplace(arm, std::move(*converted));
+    request.arm_codes.emplace(arm, std::move(*converted));
   }
   if (options.centre_field) {
     auto converted = Utf8ToCp1252(*options.centre_field);
     if (!converted) {
       return std::string("the centre field's name holds characters outside cp1252");
     }
-    spec.centre_field = std::move(*converted);
+    request.centre_field = std::move(*converted);
   }
   for (const auto& [centre, id] : options.dag_ids) {
     auto converted = Utf8ToCp1252(centre);
     if (!converted) {
       return std::string("a centre number of --dag-ids holds characters outside cp1252");
     }
-    spec.group_ids.emplace(std::move(*converted), id);
+    request.group_ids.emplace(std::move(*converted), id);
   }
-  return spec;
+  return request;
 }
 
 }  // namespace zufora::cli

@@ -27,7 +27,7 @@ bool TakeTableOption(const std::vector<std::string>& arguments, std::size_t& i,
                      TableOptions& options, std::string& error);
 
 // The options in the program's cp1252, or why they cannot be.
-std::variant<RedcapTableSpec, std::string> RedcapSpecOf(const TableOptions& options);
+std::variant<RedcapTableRequest, std::string> RedcapRequestOf(const TableOptions& options);
 
 inline constexpr char kTableOptionsHelp[] =
     "  --arm-codes LIST   redcap: the code of each arm, e.g. 1=0,2=1 (default: the arm\n"

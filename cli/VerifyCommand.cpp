@@ -56,10 +56,10 @@ bool IsOption(const std::string& argument) {
 // The file against the production list, or the test list: when --test asks, when a list
 // text's title says TEST, or when a table is not the production list. Says which it is.
 int CompareProductionOrTest(OpenedDesign& opened, const VerifyOptions& options,
-                            const std::string& first_line, const OutputSpec& spec,
+                            const std::string& first_line, const OutputRequest& request,
                             std::ostream& out, std::ostream& err) {
   const std::string& file = options.list_file;
-  const bool marked = spec.format == OutputFormat::kList && first_line.ends_with(kTestListMark);
+  const bool marked = request.format == OutputFormat::kList && first_line.ends_with(kTestListMark);
   auto test_seed = [&opened] { return Cp1252ToUtf8(opened.Pages().Design().seed); };
   if (options.design.test_list || marked) {  // OpenedDesign made it the test list already
     if (!options.design.test_list) {
@@ -67,15 +67,15 @@ int CompareProductionOrTest(OpenedDesign& opened, const VerifyOptions& options,
     }
     out << "Compared with the TEST list (test seed " << test_seed() << "), as "
         << (options.design.test_list ? "--test asks" : "its title ends \" - TEST\"") << ".\n";
-    const int status = CompareFileWithDesign(opened, file, spec, out, err);
+    const int status = CompareFileWithDesign(opened, file, request, out, err);
     if (status == kExitComplete) {
       out << file << " is the TEST list, not the production list.\n";
     }
     return status;
   }
   std::ostringstream production;
-  const int status = CompareFileWithDesign(opened, file, spec, production, err);
-  if (status == kExitComplete || spec.format == OutputFormat::kList) {
+  const int status = CompareFileWithDesign(opened, file, request, production, err);
+  if (status == kExitComplete || request.format == OutputFormat::kList) {
     out << production.str();
     if (status == kExitComplete) {
       out << file << " is the production list, not the TEST list.\n";
@@ -84,7 +84,7 @@ int CompareProductionOrTest(OpenedDesign& opened, const VerifyOptions& options,
   }
   opened.MakeTestList();
   std::ostringstream test;
-  if (CompareFileWithDesign(opened, file, spec, test, err) == kExitComplete) {
+  if (CompareFileWithDesign(opened, file, request, test, err) == kExitComplete) {
     out << "Compared with the TEST list (test seed " << test_seed()
         << "), as it is not the production list.\n"
         << test.str() << file << " is the TEST list, not the production list.\n";
@@ -176,25 +176,25 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
     err << "zufora-cli: cannot read the list file " << options.list_file << '\n';
     return kExitFailure;
   }
-  OutputSpec spec;
-  spec.format = FormatOfFirstLine(*first_line);
-  if (spec.format != OutputFormat::kRedcap && options.table.Any()) {
+  OutputRequest request;
+  request.format = FormatOfFirstLine(*first_line);
+  if (request.format != OutputFormat::kRedcap && options.table.Any()) {
     err << "zufora-cli: --arm-codes, --dag-ids and --centre-field go with a REDCap table, and "
         << options.list_file << " is none\n";
     return kExitFailure;
   }
-  spec.numbers = options.numbers;
-  if (spec.format == OutputFormat::kList && spec.numbers) {
+  request.numbers = options.numbers;
+  if (request.format == OutputFormat::kList && request.numbers) {
     err << "zufora-cli: --numbers goes with a table or a site list, and " << options.list_file
         << " is neither\n";
     return kExitFailure;
   }
-  if (spec.format == OutputFormat::kCsv &&
-      first_line->starts_with("number,") != spec.numbers.has_value()) {
+  if (request.format == OutputFormat::kCsv &&
+      first_line->starts_with("number,") != request.numbers.has_value()) {
     err << "zufora-cli: " << options.list_file
-        << (spec.numbers ? " has no number column: it was written without --numbers"
-                         : " has a number column: give the --numbers options that generate "
-                           "was given")
+        << (request.numbers ? " has no number column: it was written without --numbers"
+                            : " has a number column: give the --numbers options that generate "
+                              "was given")
         << '\n';
     return kExitFailure;
   }
@@ -204,7 +204,7 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
   std::string language = options.design.language_file
                              ? "the language file " + *options.design.language_file
                              : "the built-in German texts";
-  if (spec.format == OutputFormat::kList && !options.design.language_file) {
+  if (request.format == OutputFormat::kList && !options.design.language_file) {
     const std::vector<LanguageCandidate> candidates = LanguageCandidates(context.executable);
     std::vector<ListTexts> texts;
     for (const LanguageCandidate& candidate : candidates) {
@@ -220,28 +220,28 @@ int RunVerify(const VerifyOptions& options, std::ostream& out, std::ostream& err
     // A design whose check keeps its first page gives no lists to compare with.
     return kExitFailure;
   }
-  if (spec.format == OutputFormat::kRedcap) {
-    auto redcap = RedcapSpecOf(options.table);
+  if (request.format == OutputFormat::kRedcap) {
+    auto redcap = RedcapRequestOf(options.table);
     if (const auto* problem = std::get_if<std::string>(&redcap)) {
       err << "zufora-cli: " << *problem << '\n';
       return kExitFailure;
     }
-    spec.redcap = std::get<RedcapTableSpec>(std::move(redcap));
-    if (const auto problem = RedcapTableProblem(opened.Pages().Design(), spec.redcap)) {
+    request.redcap = std::get<RedcapTableRequest>(std::move(redcap));
+    if (const auto problem = RedcapTableProblem(opened.Pages().Design(), request.redcap)) {
       err << "zufora-cli: give the table options that generate was given: " << *problem << '\n';
       return kExitFailure;
     }
   }
   std::unique_ptr<NumberedRows> row_numbers;
   if (const auto problem =
-          AttachNumbers(opened, options.design.accept_misfits, spec, row_numbers)) {
+          AttachNumbers(opened, options.design.accept_misfits, request, row_numbers)) {
     err << "zufora-cli: give the number options that generate was given: " << *problem << '\n';
     return kExitFailure;
   }
-  if (spec.format == OutputFormat::kList) {
+  if (request.format == OutputFormat::kList) {
     out << "The list's texts: " << language << ".\n";
   }
-  return CompareProductionOrTest(opened, options, *first_line, spec, out, err);
+  return CompareProductionOrTest(opened, options, *first_line, request, out, err);
 }
 
 }  // namespace zufora::cli

@@ -102,14 +102,14 @@ Columns CsvColumns(const StudyDesign& design, RandomizationNumbers* numbers) {
   return columns;
 }
 
-Columns RedcapColumns(const StudyDesign& design, const RedcapTableSpec& spec) {
+Columns RedcapColumns(const StudyDesign& design, const RedcapTableRequest& request) {
   Columns columns;
-  RandomizationNumbers* numbers = spec.numbers;
+  RandomizationNumbers* numbers = request.numbers;
   columns.push_back(std::make_unique<RowCellColumn>(
       kRedcapNumberColumn,
       [numbers](const AllocationRow& row) { return numbers ? numbers->NumberOf(row) : ""; }));
   columns.push_back(std::make_unique<ArmCellColumn>(
-      kRedcapGroupColumn, [codes = spec.arm_codes](std::int32_t arm) {
+      kRedcapGroupColumn, [codes = request.arm_codes](std::int32_t arm) {
         const auto code = codes.find(arm);
         return code != codes.end() ? code->second : std::to_string(arm);
       }));
@@ -117,16 +117,16 @@ Columns RedcapColumns(const StudyDesign& design, const RedcapTableSpec& spec) {
   if (!design.per_centre_lists) {
     return columns;
   }
-  if (spec.centre_field) {
+  if (request.centre_field) {
     columns.push_back(std::make_unique<ListCellColumn>(
-        *spec.centre_field, [&design](std::optional<std::int32_t> centre) {
+        *request.centre_field, [&design](std::optional<std::int32_t> centre) {
           return centre ? design.centres.Cell(kCentreNumberColumn, *centre) : std::string();
         }));
   }
-  if (!spec.group_ids.empty()) {
+  if (!request.group_ids.empty()) {
     columns.push_back(std::make_unique<ListCellColumn>(
         kRedcapDataAccessGroupColumn,
-        [&design, ids = spec.group_ids](std::optional<std::int32_t> centre) {
+        [&design, ids = request.group_ids](std::optional<std::int32_t> centre) {
           if (!centre) {
             return std::string();
           }
@@ -207,8 +207,8 @@ BlindedAllocationTable::BlindedAllocationTable(const StudyDesign& design,
                                                RandomizationNumbers& numbers, ListTextSink& sink)
     : AllocationTable(BlindedColumns(design, numbers), sink) {}
 
-RedcapAllocationTable::RedcapAllocationTable(const StudyDesign& design, const RedcapTableSpec& spec,
-                                             ListTextSink& sink)
-    : AllocationTable(RedcapColumns(design, spec), sink) {}
+RedcapAllocationTable::RedcapAllocationTable(const StudyDesign& design,
+                                             const RedcapTableRequest& request, ListTextSink& sink)
+    : AllocationTable(RedcapColumns(design, request), sink) {}
 
 }  // namespace zufora

@@ -51,15 +51,16 @@ std::optional<std::string> CsvTableProblem(const StudyDesign& design, bool numbe
 std::optional<std::string> BlindedTableProblem(const StudyDesign& design);
 
 // For upload into REDCap's randomization module, in the column order of REDCap's
-// template (see RedcapRules.h): redcap_randomization_number (from spec.numbers, else
+// template (see RedcapRules.h): redcap_randomization_number (from request.numbers, else
 // empty), redcap_randomization_group (the arm's code), for a stratified design one column
 // per factor under its field name holding the level code, with per-centre lists the centre
-// field holding the centre number when spec names one, and redcap_data_access_group
-// holding the centre's group id when spec gives ids. `spec` must have passed
+// field holding the centre number when request names one, and redcap_data_access_group
+// holding the centre's group id when request gives ids. `request` must have passed
 // RedcapTableProblem: every value is then a plain code, written as it stands.
 class RedcapAllocationTable : public AllocationTable {
  public:
-  RedcapAllocationTable(const StudyDesign& design, const RedcapTableSpec& spec, ListTextSink& sink);
+  RedcapAllocationTable(const StudyDesign& design, const RedcapTableRequest& request,
+                        ListTextSink& sink);
 };
 
 }  // namespace zufora

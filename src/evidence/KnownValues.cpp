@@ -82,28 +82,28 @@ std::map<std::string, std::string> Pairs(const Fields& fields, const std::string
 // (the exported list text), csv or redcap (codes=ARM:CODE,... dag-ids=CENTRE:ID,...).
 std::string OutputCheck(const Fields& fields, DesignDrawer& drawer) {
   const StudyDesign design = KnownValueDesign(fields);
-  OutputSpec spec;
+  OutputRequest request;
   const std::string& format = Field(fields, "format");
   if (format == "export") {
-    spec.text_form = TextForm::kExport;
+    request.text_form = TextForm::kExport;
   } else if (const auto named = FormatNamed(format); named && *named != OutputFormat::kList) {
-    spec.format = *named;
+    request.format = *named;
   } else {
     throw std::invalid_argument("format= is export, csv or redcap");
   }
   for (const auto& [arm, code] : Pairs(fields, "codes")) {
-    spec.redcap.arm_codes[std::stoi(arm)] = code;
+    request.redcap.arm_codes[std::stoi(arm)] = code;
   }
   for (const auto& [centre, id] : Pairs(fields, "dag-ids")) {
-    spec.redcap.group_ids[centre] = std::stoll(id);
+    request.redcap.group_ids[centre] = std::stoll(id);
   }
-  if (spec.format == OutputFormat::kRedcap) {
-    if (const auto problem = RedcapTableProblem(design, spec.redcap)) {
+  if (request.format == OutputFormat::kRedcap) {
+    if (const auto problem = RedcapTableProblem(design, request.redcap)) {
       throw std::invalid_argument(*problem);
     }
   }
   HashSink hash;
-  ListOutput output(design, ListTextOptions{}, spec, hash);
+  ListOutput output(design, ListTextOptions{}, request, hash);
   drawer.Draw(design, AcceptsMisfits(fields), output);
   output.Finish();
   return hash.hash.HexDigest();

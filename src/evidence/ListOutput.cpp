@@ -59,24 +59,24 @@ OutputFormat FormatOfFirstLine(std::string_view first_line) {
 }
 
 ListOutput::ListOutput(const StudyDesign& design, const ListTextOptions& options,
-                       const OutputSpec& spec, ListTextSink& sink) {
-  if (spec.text_form == TextForm::kCp1252) {
+                       const OutputRequest& request, ListTextSink& sink) {
+  if (request.text_form == TextForm::kCp1252) {
     converter_ = std::make_unique<PassSink>(sink);
-  } else if (spec.format == OutputFormat::kList && spec.text_form == TextForm::kExport) {
+  } else if (request.format == OutputFormat::kList && request.text_form == TextForm::kExport) {
     converter_ = std::make_unique<ExportSink>(sink);
   } else {
     converter_ = std::make_unique<Utf8Sink>(sink);
   }
   ListTextSink& text = *converter_;
-  switch (spec.format) {
+  switch (request.format) {
     case OutputFormat::kList:
       writer_ = std::make_unique<ListTextWriter>(design, options, text);
       return;
     case OutputFormat::kCsv:
-      table_ = std::make_unique<CsvAllocationTable>(design, text, spec.row_numbers);
+      table_ = std::make_unique<CsvAllocationTable>(design, text, request.row_numbers);
       break;
     case OutputFormat::kBlinded: {
-      RandomizationNumbers* numbers = spec.row_numbers;
+      RandomizationNumbers* numbers = request.row_numbers;
       if (!numbers) {
         places_ = std::make_unique<RowPlaces>();
         numbers = places_.get();
@@ -85,7 +85,7 @@ ListOutput::ListOutput(const StudyDesign& design, const ListTextOptions& options
       break;
     }
     case OutputFormat::kRedcap:
-      table_ = std::make_unique<RedcapAllocationTable>(design, spec.redcap, text);
+      table_ = std::make_unique<RedcapAllocationTable>(design, request.redcap, text);
       break;
   }
   table_rows_ = std::make_unique<AllocationRows>(*table_);

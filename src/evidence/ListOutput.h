@@ -38,10 +38,10 @@ OutputFormat FormatOfFirstLine(std::string_view first_line);
 // comparison (ListComparison).
 enum class TextForm { kUtf8, kExport, kCp1252 };
 
-struct OutputSpec {
+struct OutputRequest {
   OutputFormat format = OutputFormat::kList;
   TextForm text_form = TextForm::kUtf8;
-  RedcapTableSpec redcap;  // for kRedcap; must have passed RedcapTableProblem
+  RedcapTableRequest redcap;  // for kRedcap; must have passed RedcapTableProblem
   // Randomisation numbers, when asked for; the caller numbers the allocations so and
   // points row_numbers and redcap.numbers at them.
   std::optional<NumberingOptions> numbers;
@@ -50,13 +50,13 @@ struct OutputSpec {
   RandomizationNumbers* row_numbers = nullptr;
 };
 
-// A generation written as `spec` says, while it is drawn, as the bytes the program writes
+// A generation written as `request` says, while it is drawn, as the bytes the program writes
 // to a file or a terminal, into `sink`. Design and options must outlive it; call Finish
 // once the generation has ended.
 class ListOutput : public ListConsumer {
  public:
-  ListOutput(const StudyDesign& design, const ListTextOptions& options, const OutputSpec& spec,
-             ListTextSink& sink);
+  ListOutput(const StudyDesign& design, const ListTextOptions& options,
+             const OutputRequest& request, ListTextSink& sink);
   ~ListOutput() override;
 
   void Title(const std::string& study_name) override;

@@ -28,12 +28,13 @@ std::string CentreName(const StudyDesign& design, std::int32_t row) {
          Quoted(design.centres.Cell(kCentreNumberColumn, row)) + ")";
 }
 
-std::optional<std::string> ArmCodesProblem(const StudyDesign& design, const RedcapTableSpec& spec) {
+std::optional<std::string> ArmCodesProblem(const StudyDesign& design,
+                                           const RedcapTableRequest& request) {
   const std::int32_t arm_count = design.checked.arm_count;
-  if (spec.arm_codes.empty()) {
+  if (request.arm_codes.empty()) {
     return std::nullopt;  // the arm numbers, plain codes all
   }
-  if (const auto problem = FindArmCodeProblem(spec.arm_codes, arm_count)) {
+  if (const auto problem = FindArmCodeProblem(request.arm_codes, arm_count)) {
     switch (problem->kind) {
       case ArmCodeProblem::Kind::kMissing:
         return "--arm-codes gives no code for arm " + std::to_string(problem->arm);
@@ -44,7 +45,7 @@ std::optional<std::string> ArmCodesProblem(const StudyDesign& design, const Redc
     return "--arm-codes names arm " + std::to_string(problem->arm) + ", but the design has " +
            std::to_string(arm_count);
   }
-  for (const auto& [arm, code] : spec.arm_codes) {
+  for (const auto& [arm, code] : request.arm_codes) {
     if (!IsPlainCode(code)) {
       return "the code " + Quoted(code) + " of arm " + std::to_string(arm) +
              " is no REDCap choice code (letters A-Z and a-z, digits and underscores, or "
@@ -79,15 +80,16 @@ std::optional<std::string> CentreFieldProblem(const StudyDesign& design, const s
   return std::nullopt;
 }
 
-std::optional<std::string> GroupIdsProblem(const StudyDesign& design, const RedcapTableSpec& spec,
+std::optional<std::string> GroupIdsProblem(const StudyDesign& design,
+                                           const RedcapTableRequest& request,
                                            std::int32_t centres) {
   std::set<std::string> numbers;
   std::map<std::int64_t, std::int32_t> rows_by_id;
   for (std::int32_t row = 1; row <= centres; ++row) {
     const std::string& number = design.centres.Cell(kCentreNumberColumn, row);
     numbers.insert(number);
-    const auto id = spec.group_ids.find(number);
-    if (id == spec.group_ids.end()) {
+    const auto id = request.group_ids.find(number);
+    if (id == request.group_ids.end()) {
       return "--dag-ids gives no data access group id for " + CentreName(design, row);
     }
     if (id->second < 1) {
@@ -100,7 +102,7 @@ std::optional<std::string> GroupIdsProblem(const StudyDesign& design, const Redc
              ": REDCap would take their lists as one";
     }
   }
-  for (const auto& [number, id] : spec.group_ids) {
+  for (const auto& [number, id] : request.group_ids) {
     if (!numbers.contains(number)) {
       return "--dag-ids names the centre number " + Quoted(number) + ", which the design lacks";
     }
@@ -110,14 +112,15 @@ std::optional<std::string> GroupIdsProblem(const StudyDesign& design, const Redc
 
 // The factors of a stratified design as REDCap's stratification fields: names it takes,
 // apart from the table's other columns, each level code a choice code.
-std::optional<std::string> FactorsProblem(const StudyDesign& design, const RedcapTableSpec& spec) {
+std::optional<std::string> FactorsProblem(const StudyDesign& design,
+                                          const RedcapTableRequest& request) {
   if (!Stratifies(design)) {
     return std::nullopt;
   }
   std::set<std::string> names = {kRedcapNumberColumn, kRedcapGroupColumn,
                                  kRedcapDataAccessGroupColumn};
-  if (spec.centre_field) {
-    names.insert(*spec.centre_field);
+  if (request.centre_field) {
+    names.insert(*request.centre_field);
   }
   for (const StratificationFactor& factor : design.factors) {
     const std::string of_factor = " of the factor " + Quoted(factor.name);
@@ -130,7 +133,8 @@ std::optional<std::string> FactorsProblem(const StudyDesign& design, const Redca
     if (!names.insert(factor.field).second) {
       return "the field name " + Quoted(factor.field) + of_factor +
              " is the name of another column of the table" +
-             (spec.centre_field && factor.field == *spec.centre_field ? " (--centre-field)" : "");
+             (request.centre_field && factor.field == *request.centre_field ? " (--centre-field)"
+                                                                            : "");
     }
     for (const FactorLevel& level : factor.levels) {
       if (!IsPlainCode(level.code)) {
@@ -187,15 +191,15 @@ std::int32_t DesignCentreRows(const StudyDesign& design) {
 }
 
 std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
-                                              const RedcapTableSpec& spec) {
-  if (auto problem = ArmCodesProblem(design, spec)) {
+                                              const RedcapTableRequest& request) {
+  if (auto problem = ArmCodesProblem(design, request)) {
     return problem;
   }
-  if (auto problem = FactorsProblem(design, spec)) {
+  if (auto problem = FactorsProblem(design, request)) {
     return problem;
   }
   if (!design.per_centre_lists) {
-    if (spec.centre_field || !spec.group_ids.empty()) {
+    if (request.centre_field || !request.group_ids.empty()) {
       return std::string(
           "the design has one list for the whole study: --centre-field and --dag-ids go "
           "with per-centre lists");
@@ -203,7 +207,7 @@ std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
     return std::nullopt;
   }
   const std::int32_t centres = DesignCentreRows(design);
-  if (!spec.centre_field && spec.group_ids.empty()) {
+  if (!request.centre_field && request.group_ids.empty()) {
     std::string numbers;
     for (std::int32_t row = 1; row <= centres && row <= 5; ++row) {
       numbers += (row > 1 ? ", " : "") + Quoted(design.centres.Cell(kCentreNumberColumn, row));
@@ -216,13 +220,13 @@ std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
            "; the ids are on REDCap's data access groups page), or --centre-field NAME to "
            "stratify by a field whose codes are the centre numbers";
   }
-  if (spec.centre_field) {
-    if (auto problem = CentreFieldProblem(design, *spec.centre_field, centres)) {
+  if (request.centre_field) {
+    if (auto problem = CentreFieldProblem(design, *request.centre_field, centres)) {
       return problem;
     }
   }
-  if (!spec.group_ids.empty()) {
-    return GroupIdsProblem(design, spec, centres);
+  if (!request.group_ids.empty()) {
+    return GroupIdsProblem(design, request, centres);
   }
   return std::nullopt;
 }

@@ -32,7 +32,7 @@ class RandomizationNumbers {
 };
 
 // How a design's lists become a REDCap allocation table. Texts are cp1252.
-struct RedcapTableSpec {
+struct RedcapTableRequest {
   // The code of each arm; empty: the arm numbers.
   std::map<std::int32_t, std::string> arm_codes;
   // With per-centre lists: the stratification field whose codes are the centre numbers.
@@ -67,14 +67,14 @@ struct ArmCodeProblem {
 std::optional<ArmCodeProblem> FindArmCodeProblem(const std::map<std::int32_t, std::string>& codes,
                                                  std::int32_t arm_count);
 
-// Why the design's lists cannot become an uploadable table with `spec`, in words for the
+// Why the design's lists cannot become an uploadable table with `request`, in words for the
 // user (cp1252); none when they can. Checked before anything is drawn: the arm codes,
 // the factors' field names (REDCap's variable names, apart from the other columns) and
 // level codes, the centre field's name, and for per-centre lists that every centre maps to one
 // stratum of its own (a group id or a code of the field), and no option that needs centres without
 // them.
 std::optional<std::string> RedcapTableProblem(const StudyDesign& design,
-                                              const RedcapTableSpec& spec);
+                                              const RedcapTableRequest& request);
 
 // The centre rows of a per-centre design as its centre count field gives them (none when
 // it cannot be read; the generation's checks refuse it then).

@@ -17,11 +17,11 @@ std::string SiteListBytes(const GeneratedLists& lists, const NumberingOptions& n
   StringSink sink(bytes);
   const ListTextOptions options;  // a table has no list text options
   ListOutput output(lists.design, options,
-                    OutputSpec{.format = OutputFormat::kBlinded,
-                               .text_form = TextForm::kUtf8,
-                               .redcap = {},
-                               .numbers = numbering,
-                               .row_numbers = &numbers},
+                    OutputRequest{.format = OutputFormat::kBlinded,
+                                  .text_form = TextForm::kUtf8,
+                                  .redcap = {},
+                                  .numbers = numbering,
+                                  .row_numbers = &numbers},
                     sink);
   ReplayLists(lists.drawn, output);
   output.Finish();

@@ -9,7 +9,7 @@
 namespace zufora {
 namespace {
 
-using testing::CentreSpec;
+using testing::CentreRow;
 
 std::vector<EnvelopeCard> AllCards(EnvelopeCards& source) {
   std::vector<EnvelopeCard> cards;

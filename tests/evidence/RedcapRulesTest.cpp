@@ -46,7 +46,7 @@ TEST(RedcapRules, ArmCodesMustNameEveryArmOnce) {
 
 StudyDesign CentreDesign(std::vector<std::string> numbers) {
   StudyDesign design = testing::MakeDesign({"1", "1"}, "10", "1");
-  std::vector<testing::CentreSpec> centres;
+  std::vector<testing::CentreRow> centres;
   for (std::string& number : numbers) {
     centres.push_back({std::move(number), "", "2"});
   }
@@ -57,54 +57,55 @@ StudyDesign CentreDesign(std::vector<std::string> numbers) {
 // Each problem is named in words; the message says what to give instead.
 TEST(RedcapRules, TableProblemsOfCentresAndOptions) {
   const StudyDesign design = CentreDesign({"101", "102"});
-  const auto problem = [&](const RedcapTableSpec& spec) {
-    return RedcapTableProblem(design, spec).value_or("");
+  const auto problem = [&](const RedcapTableRequest& request) {
+    return RedcapTableProblem(design, request).value_or("");
   };
-  RedcapTableSpec spec;
-  EXPECT_NE(problem(spec).find("--dag-ids CENTRE=ID"), std::string::npos) << problem(spec);
-  EXPECT_NE(problem(spec).find("--centre-field"), std::string::npos);
-  EXPECT_NE(problem(spec).find("\"101\", \"102\""), std::string::npos) << problem(spec);
+  RedcapTableRequest request;
+  EXPECT_NE(problem(request).find("--dag-ids CENTRE=ID"), std::string::npos) << problem(request);
+  EXPECT_NE(problem(request).find("--centre-field"), std::string::npos);
+  EXPECT_NE(problem(request).find("\"101\", \"102\""), std::string::npos) << problem(request);
 
-  spec.group_ids = {{"101", 3}, {"102", 4}};
-  EXPECT_EQ(problem(spec), "");
-  spec.group_ids = {{"101", 3}};
-  EXPECT_NE(problem(spec).find("no data access group id for centre 2"), std::string::npos);
-  spec.group_ids = {{"101", 3}, {"102", 0}};
-  EXPECT_NE(problem(spec).find("positive"), std::string::npos);
-  spec.group_ids = {{"101", 3}, {"102", 3}};
-  EXPECT_NE(problem(spec).find("the same group 3"), std::string::npos);
-  spec.group_ids = {{"101", 3}, {"102", 4}, {"103", 5}};
-  EXPECT_NE(problem(spec).find("\"103\", which the design lacks"), std::string::npos);
+  request.group_ids = {{"101", 3}, {"102", 4}};
+  EXPECT_EQ(problem(request), "");
+  request.group_ids = {{"101", 3}};
+  EXPECT_NE(problem(request).find("no data access group id for centre 2"), std::string::npos);
+  request.group_ids = {{"101", 3}, {"102", 0}};
+  EXPECT_NE(problem(request).find("positive"), std::string::npos);
+  request.group_ids = {{"101", 3}, {"102", 3}};
+  EXPECT_NE(problem(request).find("the same group 3"), std::string::npos);
+  request.group_ids = {{"101", 3}, {"102", 4}, {"103", 5}};
+  EXPECT_NE(problem(request).find("\"103\", which the design lacks"), std::string::npos);
 
-  spec.group_ids.clear();
-  spec.centre_field = "site";
-  EXPECT_EQ(problem(spec), "");
+  request.group_ids.clear();
+  request.centre_field = "site";
+  EXPECT_EQ(problem(request), "");
   for (const char* name : {"Site", "my site", "redcap_randomization_group"}) {
-    spec.centre_field = name;
-    EXPECT_NE(problem(spec), "") << name;
+    request.centre_field = name;
+    EXPECT_NE(problem(request), "") << name;
   }
-  spec.centre_field = "site";
-  spec.arm_codes = {{1, "a b"}, {2, "b"}};
-  EXPECT_NE(problem(spec).find("\"a b\" of arm 1 is no REDCap choice code"), std::string::npos);
-  spec.arm_codes = {{1, "a"}};
-  EXPECT_NE(problem(spec).find("no code for arm 2"), std::string::npos);
+  request.centre_field = "site";
+  request.arm_codes = {{1, "a b"}, {2, "b"}};
+  EXPECT_NE(problem(request).find("\"a b\" of arm 1 is no REDCap choice code"), std::string::npos);
+  request.arm_codes = {{1, "a"}};
+  EXPECT_NE(problem(request).find("no code for arm 2"), std::string::npos);
 
   // Centre numbers as a field's codes: plain, and each centre one of its own.
-  spec.arm_codes.clear();
-  EXPECT_NE(RedcapTableProblem(CentreDesign({"101", "=1+2"}), spec).value_or("").find("\"=1+2\""),
+  request.arm_codes.clear();
+  EXPECT_NE(
+      RedcapTableProblem(CentreDesign({"101", "=1+2"}), request).value_or("").find("\"=1+2\""),
+      std::string::npos);
+  EXPECT_NE(RedcapTableProblem(CentreDesign({"101", ""}), request).value_or("").find("centre 2"),
             std::string::npos);
-  EXPECT_NE(RedcapTableProblem(CentreDesign({"101", ""}), spec).value_or("").find("centre 2"),
-            std::string::npos);
-  EXPECT_NE(RedcapTableProblem(CentreDesign({"7", "7"}), spec).value_or("").find("as one"),
+  EXPECT_NE(RedcapTableProblem(CentreDesign({"7", "7"}), request).value_or("").find("as one"),
             std::string::npos);
   // A control character of the design is shown escaped.
-  EXPECT_NE(RedcapTableProblem(CentreDesign({"1\x1B[2J"}), spec).value_or("").find("1\\x1B[2J"),
+  EXPECT_NE(RedcapTableProblem(CentreDesign({"1\x1B[2J"}), request).value_or("").find("1\\x1B[2J"),
             std::string::npos);
 
   // A single list has no centres to map.
   StudyDesign single = testing::MakeDesign({"1", "1"}, "10", "1");
   EXPECT_FALSE(RedcapTableProblem(single, {}));
-  EXPECT_TRUE(RedcapTableProblem(single, spec));
+  EXPECT_TRUE(RedcapTableProblem(single, request));
 }
 
 // A stratified design's factors become REDCap stratification fields: names REDCap takes,
@@ -114,8 +115,8 @@ TEST(RedcapRules, FactorFieldsAndLevelCodes) {
   testing::SetStrata(design, {testing::Factor("Sex", "sex", {"f", "m"}),
                               testing::Factor("Age", "age_group", {"young", "old"})});
   EXPECT_FALSE(RedcapTableProblem(design, {}));
-  const auto problem = [&design](const RedcapTableSpec& spec = {}) {
-    return RedcapTableProblem(design, spec).value_or("");
+  const auto problem = [&design](const RedcapTableRequest& request = {}) {
+    return RedcapTableProblem(design, request).value_or("");
   };
   for (const char* wrong : {"Age_group", "2age", "age-group", "_age"}) {
     design.factors[1].field = wrong;
@@ -133,7 +134,7 @@ TEST(RedcapRules, FactorFieldsAndLevelCodes) {
     EXPECT_NE(problem().find("is the name of another column"), std::string::npos) << column;
   }
   design.factors[1].field = "site";
-  RedcapTableSpec with_field;
+  RedcapTableRequest with_field;
   with_field.centre_field = "site";
   design.per_centre_lists = true;
   testing::SetCentres(design, {{"1", "A", "5"}, {"2", "B", "5"}});

@@ -73,7 +73,7 @@ TEST_F(StrataProperties, StrataWithoutCentresDrawTheirSeedsAsCentresDo) {
   testing::SetStrata(strata, {Factor("A", "a", {"1", "2", "3"}), Factor("B", "b", {"1", "2"})});
   StudyDesign centres = strata;
   centres.stratified = false;
-  testing::SetCentres(centres, std::vector<testing::CentreSpec>(6, {"1", "", "10"}));
+  testing::SetCentres(centres, std::vector<testing::CentreRow>(6, {"1", "", "10"}));
   const GenerationResult by_strata = Generate(strata);
   const GenerationResult by_centres = Generate(centres);
   ASSERT_EQ(by_strata.drawn.lists.size(), 6u);
@@ -109,7 +109,7 @@ StudyDesign RandomStratifiedDesign(std::mt19937& random) {
                          std::to_string(block + ratio_sum * pick(1, 3)));
   }
   if (pick(0, 1) == 0) {
-    std::vector<testing::CentreSpec> centres;
+    std::vector<testing::CentreRow> centres;
     for (int c = pick(1, 3); c > 0; --c) {
       centres.push_back({std::to_string(100 + c), "Klinik " + std::to_string(c),
                          std::to_string(unit * pick(0, 12))});

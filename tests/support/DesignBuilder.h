@@ -8,7 +8,7 @@
 
 namespace zufora::testing {
 
-struct CentreSpec {
+struct CentreRow {
   std::string number;
   std::string description;
   std::string sample_size;
@@ -46,13 +46,13 @@ inline void SetVariable(StudyDesign& design, std::string minimum, std::string ma
   design.max_block_size = std::move(maximum);
 }
 
-inline void SetCentres(StudyDesign& design, const std::vector<CentreSpec>& centres) {
+inline void SetCentres(StudyDesign& design, const std::vector<CentreRow>& centres) {
   design.per_centre_lists = true;
   design.centre_count = std::to_string(centres.size());
   const auto count = static_cast<std::int32_t>(centres.size());
   design.centres.SetRowCount(count + 1);
   for (std::int32_t r = 1; r <= count; ++r) {
-    const CentreSpec& centre = centres[static_cast<std::size_t>(r - 1)];
+    const CentreRow& centre = centres[static_cast<std::size_t>(r - 1)];
     design.centres.SetCell(kCentreLabelColumn, r, "Zentrum " + std::to_string(r));
     design.centres.SetCell(kCentreNumberColumn, r, centre.number);
     design.centres.SetCell(kCentreDescriptionColumn, r, centre.description);
